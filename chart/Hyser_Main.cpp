@@ -1,0 +1,356 @@
+#include "chart/Hyser_Main.h"
+
+#include "chart/engine/ColourBands.h"
+#include "data/Catalogue.h"
+#include "data/ClimateDb.h"
+#include "extras/CScreenCapture.h"
+#include "extras/frmSplash.h"
+#include "platform/forms/Services.h"
+#include "platform/forms/Text.h"
+#include "platform/shell/Files.h"
+
+using namespace forms;
+using namespace Qt::Literals::StringLiterals;
+
+namespace chart {
+
+Hyser_Main::Hyser_Main() : Form(design()) { wire(); }
+
+Hyser_Main::~Hyser_Main() = default;
+
+void Hyser_Main::wire() {
+    Command1.onClick = [this] { Command1_Click(); };
+    Command1.onGotFocus = [this] { Command1_GotFocus(); };
+    Check2.onClick = [this] { Check2_Click(); };
+    SpinButton1.onSpinUp = [this] { SpinButton1_SpinUp(); };
+    SpinButton1.onSpinDown = [this] { SpinButton1_SpinDown(); };
+    menu(u"Form_end"_s).onClick = [this] { Form_end_Click(); };
+}
+
+// --- Start-up and end ---------------------------------------------------------------------
+
+void Hyser_Main::Form_Load() {
+    shell::ChDir(AppInfo::Path());
+    if (AppInfo::PrevInstance()) {
+        MsgBox(u" 複数の起動はできません "_s);
+        AppInfo::End(1);
+        return;
+    }
+    state.Mark_DX = 45;
+    state.Mark_DY = 30;
+
+    instance<extras::frmSplash>().Show();
+    DoEvents();
+
+    setWidth(12000);
+    // Centred, 210 twips above the middle; never off the top left of a small screen.
+    setLeft(std::max(0.0, (Screen().Width() - Width()) / 2));
+    setTop(std::max(0.0, (Screen().Height() - Height()) / 2 - 210));
+    Show();
+    if (forms::isLoaded<extras::frmSplash>()) instance<extras::frmSplash>().Unload();
+
+    setDrawWidth(6);
+    state.Rain_Scale = 11;
+    state.Temp_Scale = 110;
+    Work_Dir = shell::CurDir() + u'/';
+    shell::ChDir(Work_Dir);
+
+    Start_DB_conect();
+    Label4.setCaption(Label1.Caption());
+    Label53.setCaption(Label52.Caption());
+
+    Hyouji();
+    Hyouji_Hyther();
+    Kion_Color();
+
+    Screen_Cap = std::make_unique<extras::CScreenCapture>();
+    Screen_Cap->setForm(this);
+
+    Check2.SetFocus();
+    SpinButton1.SetFocus();
+}
+
+void Hyser_Main::Form_Unload(int&) { AppInfo::End(0); }
+
+void Hyser_Main::Form_end_Click() { AppInfo::End(0); }
+
+int startProgram() {
+    try {
+        instance<Hyser_Main>();
+    } catch (const std::exception& e) {
+        MsgBox(QString::fromStdString(e.what()) + u"\n\nプログラムを終了します。"_s, vbCritical);
+        return 1;
+    }
+    if (AppInfo::ending()) return AppInfo::exitStatus();
+    return -1;
+}
+
+// --- Opening the data ----------------------------------------------------------------------
+
+void Hyser_Main::Start_DB_conect() {
+    Heinen_Cn = std::make_shared<ado::Connection>();
+    Heinen_Cn->ConnectionString = data::connectionString(1);
+    Heinen_Cn->Open(QString(), QString(), QString(), -1);
+    Label29.setCaption(u"東京"_s);
+    Label36.setCaption(u"東京"_s);
+    Heinen_Rs = std::make_shared<ado::Recordset>();
+    Heinen_Rs->Open(data::kNormalsTable, Heinen_Cn, ado::adOpenStatic, -1, -1);
+    Label19.setCaption(u"平年値"_s);
+    bindNormalValues();
+
+    Hyser_Cn = std::make_shared<ado::Connection>();
+    Hyser_Cn->ConnectionString = data::connectionString(data::kDefaultStationRegion);
+    Hyser_Cn->Open(QString(), QString(), QString(), -1);
+    Hyser_Rs = std::make_shared<ado::Recordset>();
+    Hyser_Rs->Open(data::kDefaultStationTable, Hyser_Cn, ado::adOpenStatic, -1, -1);
+    Label46.setCaption(u"1"_s);
+    for (Label* l : {&Label39, &Label42, &Label43, &Label44, &Label47, &Label48, &Label51}) l->setDataSource(Hyser_Rs);
+    Label39.setDataField(u"ID"_s);
+    Label42.setDataField(u"latitude"_s);
+    Label43.setDataField(u"longitude"_s);
+    Label44.setDataField(u"P_High"_s);
+    Label47.setDataField(u"TS"_s);
+    Label48.setDataField(u"KS"_s);
+    Label51.setDataField(u"area"_s);
+    for (int i = 1; i <= 13; ++i) {
+        Label40(i).setDataSource(Hyser_Rs);
+        Label41(i).setDataSource(Hyser_Rs);
+        Label40(i).setDataField(data::ondoField(i));
+        Label41(i).setDataField(data::rainField(i));
+    }
+}
+
+void Hyser_Main::Region_DB_conect() {
+    // The region is compared as text: "03" or " 3" select nothing.
+    for (int region = 1; region <= data::kRegionCount; ++region) {
+        if (Label46.Caption() == QString::number(region)) {
+            Hyser_Cn = std::make_shared<ado::Connection>();
+            Hyser_Cn->ConnectionString = data::connectionString(region);
+            Hyser_Cn->Open(QString(), QString(), QString(), -1);
+            return;
+        }
+    }
+}
+
+// The normal-values labels follow Heinen_Rs and fill the value cells.
+void Hyser_Main::bindNormalValues() {
+    for (Label* l : {&Label36, &Label1, &Label32, &Label33, &Label34, &Label52}) l->setDataSource(Heinen_Rs);
+    Label36.setDataField(u"spot"_s);
+    Label1.setDataField(u"nen"_s);
+    Label32.setDataField(u"latitude"_s);
+    Label33.setDataField(u"longitude"_s);
+    Label34.setDataField(u"P_High"_s);
+    Label52.setDataField(u"area"_s);
+    for (int i = 1; i <= 13; ++i) {
+        Label30(i).setDataSource(Heinen_Rs);
+        Label31(i).setDataSource(Heinen_Rs);
+        Label30(i).setDataField(data::ondoField(i));
+        Label31(i).setDataField(data::rainField(i));
+        Label2(i).setCaption(Label30(i).Caption());
+        Label3(i).setCaption(Label31(i).Caption());
+    }
+    Label20.setCaption(Label32.Caption());
+    Label21.setCaption(Label33.Caption());
+    Label22.setCaption(Label34.Caption());
+}
+
+// The single-year labels follow Hyser_Rs, opened on the station's table.
+void Hyser_Main::bindSingleYears() {
+    Region_DB_conect();
+    Hyser_Rs = std::make_shared<ado::Recordset>();
+    Hyser_Rs->Open(Station_Table, Hyser_Cn, ado::adOpenStatic, -1, -1);
+    for (Label* l : {&Label36, &Label39, &Label1, &Label42, &Label43, &Label44, &Label47, &Label48, &Label51}) {
+        l->setDataSource(Hyser_Rs);
+    }
+    Label36.setDataField(u"spot"_s);
+    Label39.setDataField(u"ID"_s);
+    Label1.setDataField(u"nen"_s);
+    Label42.setDataField(u"latitude"_s);
+    Label43.setDataField(u"longitude"_s);
+    Label44.setDataField(u"P_High"_s);
+    Label47.setDataField(u"TS"_s);
+    Label48.setDataField(u"KS"_s);
+    Label51.setDataField(u"area"_s);
+    for (int i = 1; i <= 13; ++i) {
+        Label40(i).setDataSource(Hyser_Rs);
+        Label41(i).setDataSource(Hyser_Rs);
+        Label40(i).setDataField(data::ondoField(i));
+        Label41(i).setDataField(data::rainField(i));
+        Label2(i).setCaption(Label40(i).Caption());
+        Label3(i).setCaption(Label41(i).Caption());
+    }
+    Label20.setCaption(Label42.Caption());
+    Label21.setCaption(Label43.Caption());
+    Label22.setCaption(Label44.Caption());
+}
+
+void Hyser_Main::DB_conect() {
+    if (Check2.Value() == 1) {
+        bindNormalValues();
+    } else if (Check2.Value() == 0) {
+        bindSingleYears();
+    }
+}
+
+void Hyser_Main::Heinen_Name() {
+    const data::Station_Ref& s = data::lookupStation(Label29.Caption());
+    Point_No_Cur = s.number;
+    Station_Table = s.table;
+    Label46.setCaption(QString::number(s.region));
+}
+
+void Hyser_Main::Hyouji() {
+    if (Check2.Value() == 1) {
+        Heinen_Name();
+        Find_Key = u"Point_No="_s + QString::number(Point_No_Cur);
+        Heinen_Rs->MoveFirst();
+        Heinen_Rs->Find(Find_Key);
+    } else if (Check2.Value() == 0) {
+        Find_Key = u"nen="_s + Str(Val(Label4.Caption()));
+        Hyser_Rs->MoveFirst();
+        Hyser_Rs->Find(Find_Key);
+    }
+    // A station or year without a row shows nothing rather than another station's row
+    // or another year: the recordset stays after its last row and the cells stay empty.
+    if (Check2.Value() == 1) {
+        if (Heinen_Rs->isEOF()) {
+            Beep();
+            MsgBox(u"該当するレコードが見つかりません"_s);
+        }
+    } else if (Check2.Value() == 0) {
+        if (Hyser_Rs->isEOF()) Beep();
+    }
+}
+
+void Hyser_Main::Hyouji_Hyther() {
+    const int mode = Check2.Value();
+    // The marks belong to single years; in normal values they stay hidden.
+    Label49.setVisible(mode == 0 && !Label47.Caption().isEmpty());
+    Label50.setVisible(mode == 0 && !Label48.Caption().isEmpty());
+    if (mode == 1) {
+        fillValueTable(hyther, Label30, Label31);
+        Label53.setCaption(Label52.Caption());
+        Label20.setCaption(Label32.Caption());
+        Label21.setCaption(Label33.Caption());
+        Label22.setCaption(Label34.Caption());
+    } else if (mode == 0) {
+        fillValueTable(hyther, Label40, Label41);
+        // The area of the row shown: a single year's table says 日本.
+        Label53.setCaption(Label51.Caption());
+        Label20.setCaption(Label42.Caption());
+        Label21.setCaption(Label43.Caption());
+        Label22.setCaption(Label44.Caption());
+    }
+    plotMonths(hyther, state, geometry);
+}
+
+void Hyser_Main::Month_Set(int month) { chart::Month_Set(hyther, state, month); }
+void Hyser_Main::Line_Set() { chart::Line_Set(hyther, state, geometry); }
+void Hyser_Main::Line_Set_BW() { chart::Line_Set(hyther, state, geometry, true); }
+void Hyser_Main::Line_Reset() { chart::Line_Reset(hyther, geometry); }
+void Hyser_Main::Kion_Color() { colourValueTable(valueTable, state); }
+
+// --- Normal values and single years -----------------------------------------------------
+
+void Hyser_Main::Check2_Click() {
+    if (Check2.Value() == 0) {
+        Label19.setVisible(false);
+        Label19.setCaption(u"各年値"_s);
+        Label19.setForeColor(0xFF);
+        CheckBox1.setEnabled(true);
+        Label29.setCaption(Label36.Caption());
+        Label53.setCaption(Label51.Caption());
+    } else if (Check2.Value() == 1) {
+        Label19.setVisible(true);
+        Label19.setCaption(u"平年値"_s);
+        Label19.setForeColor(0xFF0000);
+        CheckBox1.setValue(false);
+        Label4.setCaption(u"2000"_s);
+        CheckBox1.setEnabled(false);
+        Label29.setCaption(Label36.Caption());
+        Label53.setCaption(Label52.Caption());
+    } else {
+        return;
+    }
+    Heinen_Name();
+    DB_conect();
+    Hyouji();
+    Hyouji_Hyther();
+    Kion_Color();
+}
+
+void Hyser_Main::SpinButton1_SpinUp() {
+    tuki_Moved = 0;
+    if (Label19.Caption() == u"平年値"_s) {
+        // Past the last row the table starts again at its first.
+        if (!Heinen_Rs->isEOF()) Heinen_Rs->MoveNext();
+        if (Heinen_Rs->isEOF()) Heinen_Rs->MoveFirst();
+        Hyouji_Hyther();
+        Kion_Color();
+        Label29.setCaption(Label36.Caption());
+        Label53.setCaption(Label52.Caption());
+    } else if (Label19.Caption() == u"各年値"_s) {
+        if (Val(Label4.Caption()) >= kLastYear) return;
+        Label4.setCaption(Str(Val(Label4.Caption()) + 1));
+        Hyouji();
+        Hyouji_Hyther();
+        Kion_Color();
+        Label16.setCaption(Str(Val(Label16.Caption()) + 1));
+    }
+    stepEnd();
+}
+
+void Hyser_Main::SpinButton1_SpinDown() {
+    tuki_Moved = 0;
+    if (Label19.Caption() == u"平年値"_s) {
+        // Before the first row the table starts again at its last.
+        if (!Heinen_Rs->isBOF()) Heinen_Rs->MovePrevious();
+        if (Heinen_Rs->isBOF()) Heinen_Rs->MoveLast();
+        Hyouji_Hyther();
+        Kion_Color();
+        Label29.setCaption(Label36.Caption());
+        Label53.setCaption(Label52.Caption());
+    } else if (Label19.Caption() == u"各年値"_s) {
+        // The station's first year is the floor; a row whose ID is no number stops here
+        // too. A year without a row steps on down to the years that have one.
+        if (Hyser_Rs->hasCurrentRow()) {
+            bool numeric = false;
+            const double id = Label39.Caption().trimmed().toDouble(&numeric);
+            if (!numeric || id <= 1) return;
+        }
+        Label4.setCaption(Str(Val(Label4.Caption()) - 1));
+        Hyouji();
+        Hyouji_Hyther();
+        Kion_Color();
+    }
+    stepEnd();
+}
+
+void Hyser_Main::stepEnd() {
+    static const QStringList japaneseAreas = {u"日本"_s, u"北海道"_s,     u"東北"_s, u"関東"_s,
+                                              u"近畿"_s, u"中国・四国"_s, u"九州"_s, u"沖縄"_s};
+    if (!CheckBox1.Value() && Check2.Enabled()) Check2.SetFocus();
+    // Single years exist for Japanese stations only.
+    Check2.setEnabled(japaneseAreas.contains(Label53.Caption()));
+    const QString area = Label53.Caption();
+    Label53.setFontSize(area == u"パプアニューギニア"_s || area == u"トリニダード・トバゴ"_s ? 18 : 20);
+    SpinButton1.SetFocus();
+}
+
+// --- Clear ------------------------------------------------------------------------------
+
+void Hyser_Main::clearChart() {
+    Label15.setCaption(u"0"_s);
+    Label16.setCaption(u"0"_s);
+    Cls();
+    Line_Reset();
+}
+
+void Hyser_Main::Command1_Click() {
+    clearChart();
+    if (Check2.Enabled()) Check2.SetFocus();
+}
+
+void Hyser_Main::Command1_GotFocus() { clearChart(); }
+
+}  // namespace chart

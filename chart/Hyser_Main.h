@@ -1,0 +1,126 @@
+#pragma once
+// The hythergraph main window: the first window of the program. It shows a station's
+// normal values or one of its years as a value table beside the hythergraph, and leads
+// to every other window through its menus. Its chart and data state are its own.
+
+#include "chart/engine/Hythergraph.h"
+#include "platform/ado/Ado.h"
+#include "platform/forms/Form.h"
+
+#include <array>
+#include <memory>
+
+namespace extras {
+class CScreenCapture;
+}
+
+namespace chart {
+
+class Hyser_Main : public forms::Form {
+public:
+    Hyser_Main();
+    ~Hyser_Main() override;
+
+    static forms::FormDesign design();
+    static std::vector<forms::MenuDesign> menuTree();
+
+    // Events.
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+    void Form_end_Click();
+    void Command1_Click();
+    void Command1_GotFocus();
+    void Check2_Click();
+    void SpinButton1_SpinUp();
+    void SpinButton1_SpinDown();
+
+    // Operations other windows call on their owner.
+    void DB_conect();
+    void Hyouji();
+    void Hyouji_Hyther();
+    void Month_Set(int month);
+    void Line_Set();
+    void Line_Set_BW();
+    void Line_Reset();
+    void Kion_Color();
+    void Heinen_Name();
+
+    // Data state: the normal-values table and the current station's single-year table.
+    std::shared_ptr<ado::Connection> Heinen_Cn;
+    std::shared_ptr<ado::Recordset> Heinen_Rs;
+    std::shared_ptr<ado::Connection> Hyser_Cn;
+    std::shared_ptr<ado::Recordset> Hyser_Rs;
+    int Point_No_Cur = 0;
+    QString Station_Table;
+    QString Find_Key;
+    QString Work_Dir;
+
+    // Chart state: scales, point size, marker offsets, the plotted points.
+    HytherState state;
+    static constexpr HytherGeometry geometry{};
+    static constexpr int kLastYear = 2012;  // the single years end here
+    int tuki_Moved = 0;  // 1 after the user moved month numbers by hand
+
+    std::unique_ptr<extras::CScreenCapture> Screen_Cap;
+
+    // Controls the other windows and the tests reach.
+    forms::Label& Label1{control<forms::Label>(QStringLiteral("Label1"))};
+    forms::Label& Label4{control<forms::Label>(QStringLiteral("Label4"))};
+    forms::Label& Label15{control<forms::Label>(QStringLiteral("Label15"))};
+    forms::Label& Label16{control<forms::Label>(QStringLiteral("Label16"))};
+    forms::Label& Label19{control<forms::Label>(QStringLiteral("Label19"))};
+    forms::Label& Label20{control<forms::Label>(QStringLiteral("Label20"))};
+    forms::Label& Label21{control<forms::Label>(QStringLiteral("Label21"))};
+    forms::Label& Label22{control<forms::Label>(QStringLiteral("Label22"))};
+    forms::Label& Label29{control<forms::Label>(QStringLiteral("Label29"))};
+    forms::Label& Label32{control<forms::Label>(QStringLiteral("Label32"))};
+    forms::Label& Label33{control<forms::Label>(QStringLiteral("Label33"))};
+    forms::Label& Label34{control<forms::Label>(QStringLiteral("Label34"))};
+    forms::Label& Label36{control<forms::Label>(QStringLiteral("Label36"))};
+    forms::Label& Label39{control<forms::Label>(QStringLiteral("Label39"))};
+    forms::Label& Label42{control<forms::Label>(QStringLiteral("Label42"))};
+    forms::Label& Label43{control<forms::Label>(QStringLiteral("Label43"))};
+    forms::Label& Label44{control<forms::Label>(QStringLiteral("Label44"))};
+    forms::Label& Label46{control<forms::Label>(QStringLiteral("Label46"))};
+    forms::Label& Label47{control<forms::Label>(QStringLiteral("Label47"))};
+    forms::Label& Label48{control<forms::Label>(QStringLiteral("Label48"))};
+    forms::Label& Label49{control<forms::Label>(QStringLiteral("Label49"))};
+    forms::Label& Label50{control<forms::Label>(QStringLiteral("Label50"))};
+    forms::Label& Label51{control<forms::Label>(QStringLiteral("Label51"))};
+    forms::Label& Label52{control<forms::Label>(QStringLiteral("Label52"))};
+    forms::Label& Label53{control<forms::Label>(QStringLiteral("Label53"))};
+    forms::ControlArray<forms::Label> Label2{controls<forms::Label>(QStringLiteral("Label2"))};
+    forms::ControlArray<forms::Label> Label3{controls<forms::Label>(QStringLiteral("Label3"))};
+    forms::ControlArray<forms::Label> Label28{controls<forms::Label>(QStringLiteral("Label28"))};
+    forms::ControlArray<forms::Label> Label30{controls<forms::Label>(QStringLiteral("Label30"))};
+    forms::ControlArray<forms::Label> Label31{controls<forms::Label>(QStringLiteral("Label31"))};
+    forms::ControlArray<forms::Label> Label40{controls<forms::Label>(QStringLiteral("Label40"))};
+    forms::ControlArray<forms::Label> Label41{controls<forms::Label>(QStringLiteral("Label41"))};
+    forms::ControlArray<forms::Shape> Shape3{controls<forms::Shape>(QStringLiteral("Shape3"))};
+    forms::ControlArray<forms::Line> Line11{controls<forms::Line>(QStringLiteral("Line11"))};
+    forms::CheckBox& Check2{control<forms::CheckBox>(QStringLiteral("Check2"))};
+    forms::CommandButton& Command1{control<forms::CommandButton>(QStringLiteral("Command1"))};
+    forms::SpinButton& SpinButton1{control<forms::SpinButton>(QStringLiteral("SpinButton1"))};
+    forms::FormsCheckBox& CheckBox1{control<forms::FormsCheckBox>(QStringLiteral("CheckBox1"))};
+    forms::FormsCheckBox& CheckBox3{control<forms::FormsCheckBox>(QStringLiteral("CheckBox3"))};
+    forms::FormsCheckBox& CheckBox4{control<forms::FormsCheckBox>(QStringLiteral("CheckBox4"))};
+
+    // The engine's view of this window.
+    HytherControls hyther{*this, Label2, Label3, Label28, Line11, Shape3, Label15, CheckBox3, CheckBox1};
+    ValueTableControls valueTable{Label2, Label3, Label20, Label21, Label22};
+
+private:
+    void Start_DB_conect();
+    void Region_DB_conect();
+    void bindNormalValues();
+    void bindSingleYears();
+    void clearChart();
+    void stepEnd();
+    void wire();
+};
+
+// Starts the program: loads the main window. Returns the exit status when the program
+// must end at once (a second copy, or data it cannot start without), else -1.
+int startProgram();
+
+}  // namespace chart

@@ -1,0 +1,189 @@
+#include "chart/engine/Hythergraph.h"
+
+#include "chart/engine/ColourBands.h"
+#include "platform/forms/Text.h"
+
+using namespace forms;
+
+namespace chart {
+namespace {
+
+constexpr Color kMonthColours[13] = {0,        0x11111111, 0xFF0000, 0xFF80FF, 0x90FF90, 0xC000, 0xFFFF00,
+                                     0xFF00FF, 0xFF,       0xFF0099, 0xFFFF,   0x80FF,   0xFF8080};
+
+int nextMonth(int month) { return month == 12 ? 1 : month + 1; }
+
+void applyPenWidth(const HytherControls& c, const HytherState& s) {
+    // Until the user picks a size the window keeps the pen it was given.
+    if (s.Point_Width == 12 || s.Point_Width == 8 || s.Point_Width == 6 || s.Point_Width == 4) {
+        c.surface.setDrawWidth(s.Point_Width);
+    }
+}
+
+void plotPoint(const HytherControls& c, HytherState& s, const HytherGeometry& g, int month) {
+    s.Plot_X[month] = Val(c.rainCells(month).Caption()) * s.Rain_Scale + g.originX;
+    s.Plot_Y[month] = g.originY - Val(c.tempCells(month).Caption()) * s.Temp_Scale;
+}
+
+}  // namespace
+
+Color monthColour(int month) { return month >= 1 && month <= 12 ? kMonthColours[month] : 0; }
+
+QString Month_Color(int month) { return QString::number(monthColour(month)); }
+
+bool monthHasData(const HytherControls& c, int month) {
+    return !isMissing(c.tempCells(month).Caption()) && !isMissing(c.rainCells(month).Caption());
+}
+
+void fillValueTable(const HytherControls& c, const ControlArray<Label>& tempSource,
+                    const ControlArray<Label>& rainSource) {
+    for (int i = 1; i <= 13; ++i) {
+        const QString t = tempSource(i).Caption();
+        const QString p = rainSource(i).Caption();
+        if (isMissing(t) || isMissing(p)) {
+            c.tempCells(i).setCaption(t);
+            c.rainCells(i).setCaption(p);
+        } else {
+            c.tempCells(i).setCaption(FormatOneDecimal(Val(t)));
+            c.rainCells(i).setCaption(FormatOneDecimal(Val(p)));
+        }
+    }
+}
+
+void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g) {
+    const bool cumulative = c.cumulativeBox.Value();
+    for (int i = 1; i <= 12; ++i) {
+        if (!monthHasData(c, i)) continue;
+        plotPoint(c, s, g, i);
+        applyPenWidth(c, s);
+        s.Month_Color_Text = Month_Color(i);
+        const Color colour = monthColour(i);
+        // The points go in single precision, as the drawing surface takes them.
+        c.surface.PSet(static_cast<float>(s.Plot_X[i]), static_cast<float>(s.Plot_Y[i]), colour);
+        c.surface.PSet(static_cast<float>(g.axisX), static_cast<float>(s.Plot_Y[i]), colour);
+        if (c.monthNumbersBox.Value() && !cumulative) Month_Set(c, s, i);
+        if (s.Plot_X[i] > g.rightLimit) c.outOfFrame.setCaption(Str(Val(c.outOfFrame.Caption()) + 1));
+    }
+    if (!cumulative) {
+        for (int i = 1; i <= 12; ++i) c.monthNumbers(i).setVisible(false);
+        Line_Set(c, s, g);
+    } else {
+        Line_Reset(c, g);
+    }
+}
+
+void Month_Set(const HytherControls& c, const HytherState& s, int month) {
+    Label& number = c.monthNumbers(month);
+    if (!monthHasData(c, month)) {
+        number.setVisible(false);
+        return;
+    }
+    if (c.cumulativeBox.Value()) {
+        number.setVisible(false);
+        return;
+    }
+    if (!c.monthNumbersBox.Value()) return;
+    number.setVisible(true);
+    const int n = static_cast<int>(Val(number.Caption()));
+    if (n >= 6 && n <= 9) {
+        // Summer numbers go left of the point and higher, clear of the polygon's turn.
+        number.Move(s.Plot_X[month] - 240, s.Plot_Y[month] - 60);
+    } else {
+        number.Move(s.Plot_X[month] + 120, s.Plot_Y[month] + 60);
+    }
+}
+
+void Line_Set(const HytherControls& c, HytherState& s, const HytherGeometry& g, bool blackAndWhite) {
+    const bool numbers = c.monthNumbersBox.Value();
+    for (int i = 1; i <= 12; ++i) {
+        const int n = nextMonth(i);
+        Line& join = c.joins(i);
+        Label& number = c.monthNumbers(i);
+        if (!monthHasData(c, i)) {
+            join.setVisible(false);
+            number.setVisible(false);
+            // A month without data has no place on the chart: its line waits off it.
+            join.setX1(g.parked);
+            join.setY1(g.parked);
+            join.setX2(g.parked);
+            join.setY2(g.parked);
+            continue;
+        }
+        join.setVisible(monthHasData(c, n));
+        number.setVisible(numbers);
+        join.setX1(s.Plot_X[i]);
+        join.setY1(s.Plot_Y[i]);
+        join.setX2(s.Plot_X[n]);
+        join.setY2(s.Plot_Y[n]);
+    }
+    c.surface.Cls();
+    for (int i = 1; i <= 12; ++i) {
+        Shape& marker = c.markers(i);
+        if (!monthHasData(c, i)) {
+            // Not left where an earlier drawing put it.
+            marker.setLeft(g.parked);
+            c.monthNumbers(i).setLeft(g.parked);
+            continue;
+        }
+        plotPoint(c, s, g, i);
+        applyPenWidth(c, s);
+        s.Month_Color_Text = Month_Color(i);
+        const Color colour = blackAndWhite ? 0 : monthColour(i);
+        c.surface.PSet(static_cast<float>(s.Plot_X[i]), static_cast<float>(s.Plot_Y[i]), colour);
+        c.surface.PSet(static_cast<float>(g.axisX), static_cast<float>(s.Plot_Y[i]), colour);
+        if (blackAndWhite) {
+            marker.setBackColor(kSysButtonText);
+            marker.setBorderColor(kSysButtonText);
+        }
+        marker.Move(s.Plot_X[i] - s.Mark_DX, s.Plot_Y[i] - s.Mark_DY);
+    }
+}
+
+void Line_Reset(const HytherControls& c, const HytherGeometry& g) {
+    for (int i = 1; i <= 12; ++i) {
+        c.monthNumbers(i).setLeft(g.parked);
+        Line& join = c.joins(i);
+        join.setX1(g.parked);
+        join.setY1(g.parked);
+        join.setX2(g.parked);
+        join.setY2(g.parked);
+        c.markers(i).setLeft(g.parked);
+    }
+}
+
+void colourValueTable(const ValueTableControls& c, HytherState& s) {
+    for (int i = 1; i <= 13; ++i) {
+        c.rainCells(i).setForeColor(kRainText);
+        c.tempCells(i).setForeColor(kTempText);
+    }
+    for (int i = 1; i <= 13; ++i) {
+        Label& temp = c.tempCells(i);
+        s.Kion_Val[i] = static_cast<float>(Val(temp.Caption()));
+        if (isMissing(temp.Caption())) {
+            temp.setBackColor(c.cellBack);
+        } else {
+            const CellColours band = temperatureBand(s.Kion_Val[i]);
+            temp.setBackColor(band.back);
+            if (band.fore) temp.setForeColor(*band.fore);
+        }
+        Label& rain = c.rainCells(i);
+        if (isMissing(rain.Caption())) {
+            rain.setBackColor(c.cellBack);
+            continue;
+        }
+        const CellColours band = i == 13 ? annualRainBand(Val(rain.Caption())) : monthlyRainBand(Val(rain.Caption()));
+        rain.setBackColor(band.back);
+        if (band.fore) rain.setForeColor(*band.fore);
+    }
+    const QString lat = c.latitude.Caption();
+    s.Lat_Letter = lat.isEmpty() ? QString() : lat.right(1);
+    if (const auto colour = latitudeColour(lat)) c.latitude.setBackColor(*colour);
+    const QString lon = c.longitude.Caption();
+    s.Lon_Letter = lon.isEmpty() ? QString() : lon.right(1);
+    if (const auto colour = longitudeColour(lon)) c.longitude.setBackColor(*colour);
+    const QString elevation = c.elevation.Caption();
+    s.High_Text = Str(Val(elevation));
+    c.elevation.setBackColor(isMissing(elevation) ? c.elevationBack : elevationBand(Val(s.High_Text)));
+}
+
+}  // namespace chart

@@ -1,0 +1,18 @@
+// tavrin: climate charts of weather stations and of the user's own values.
+#include "chart/Hyser_Main.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Services.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tavrin"));
+    int status = chart::startProgram();
+    if (status < 0) {
+        const int loop = QApplication::exec();
+        status = forms::AppInfo::ending() ? forms::AppInfo::exitStatus() : loop;
+    }
+    forms::destroyAllForms();
+    return status;
+}

@@ -1,0 +1,145 @@
+#include "extras/CScreenCapture.h"
+
+#include "platform/forms/Form.h"
+#include "platform/forms/Services.h"
+#include "platform/forms/Twips.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <functional>
+#include <stdexcept>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace extras {
+namespace {
+
+// Runs one operation; a failure becomes the class's message box, titled with the
+// operation's name.
+template <class F>
+void guarded(const QString& routine, F&& body) {
+    try {
+        body();
+    } catch (const std::exception& e) {
+        forms::MsgBox(u"Error: "_s + QString::number(1004) + u". "_s + QString::fromStdString(e.what()), forms::vbOKOnly,
+                      routine);
+    }
+}
+
+QImage grabWidget(QWidget* w, int width, int height) {
+    if (!w) throw std::runtime_error("no window to capture");
+    QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (image.isNull()) throw std::runtime_error("the window could not be copied");
+    if (image.width() != width || image.height() != height) {
+        QImage sized(width, height, QImage::Format_RGB32);
+        sized.fill(Qt::black);
+        for (int y = 0; y < std::min(height, image.height()); ++y) {
+            const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            auto* dst = reinterpret_cast<QRgb*>(sized.scanLine(y));
+            std::copy(src, src + std::min(width, image.width()), dst);
+        }
+        image = sized;
+    }
+    return image;
+}
+
+}  // namespace
+
+CScreenCapture::CScreenCapture() {
+    guarded(u"Class_Initialize"_s, [this] { captureType_ = WholeScreen; });
+}
+
+void CScreenCapture::setForm(forms::Form* form) {
+    guarded(u"Form"_s, [this, form] {
+        if (form) form_ = form;
+    });
+}
+
+shell::Picture CScreenCapture::PictureData() const {
+    shell::Picture result;
+    guarded(u"PictureData"_s, [this, &result] { result = picture_; });
+    return result;
+}
+
+void CScreenCapture::Capture() {
+    guarded(u"Capture"_s, [this] {
+        switch (captureType_) {
+        case WholeScreen: CaptureScreen(); break;
+        case WindowWithFrame:
+            if (form_) CaptureForm();
+            break;
+        case ClientArea:
+            if (form_) CaptureClient();
+            break;
+        case ForegroundWindow: CaptureActiveWindow(); break;
+        default: break;
+        }
+    });
+}
+
+void CScreenCapture::Clear() {
+    guarded(u"Clear"_s, [this] { picture_ = shell::Picture(); });
+}
+
+void CScreenCapture::CaptureScreen() {
+    guarded(u"CaptureScreen"_s, [this] {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen) throw std::runtime_error("no screen");
+        const int width = static_cast<int>(forms::Screen().Width()) / static_cast<int>(forms::Screen().TwipsPerPixelX());
+        const int height = static_cast<int>(forms::Screen().Height()) / static_cast<int>(forms::Screen().TwipsPerPixelY());
+        QImage image = screen->grabWindow(0, 0, 0, width, height).toImage();
+        picture_ = shell::Picture(image.convertToFormat(QImage::Format_RGB32));
+    });
+}
+
+void CScreenCapture::CaptureForm() {
+    guarded(u"CaptureForm"_s, [this] {
+        picture_ = shell::Picture(grabWidget(form_->windowWidget(), forms::toPixels(form_->Width()) - forms::toPixels(form_->frameWidth()),
+                                             forms::toPixels(form_->Height()) - forms::toPixels(form_->frameHeight()) +
+                                                 (form_->menus().empty() ? 0 : 19)));
+    });
+}
+
+void CScreenCapture::CaptureClient() {
+    guarded(u"CaptureClient"_s, [this] {
+        // The client area, as many pixels as its scale size converted to pixels.
+        const int width = forms::toPixels(form_->clientWidthTwips());
+        const int height = forms::toPixels(form_->clientHeightTwips());
+        QImage image = form_->grabClient();
+        if (image.isNull()) throw std::runtime_error("the window could not be copied");
+        if (image.width() != width || image.height() != height) image = image.copy(0, 0, width, height);
+        picture_ = shell::Picture(std::move(image));
+    });
+}
+
+void CScreenCapture::CaptureActiveWindow() {
+    guarded(u"CaptureActiveWindow"_s, [this] {
+        QWidget* w = QApplication::activeWindow();
+        if (!w) throw std::runtime_error("no window in the foreground");
+        picture_ = shell::Picture(grabWidget(w, w->width(), w->height()));
+    });
+}
+
+bool CScreenCapture::GetBestFit() {
+    bool landscape = false;
+    guarded(u"GetBestFit"_s, [this, &landscape] {
+        landscape = !picture_.isNull() && picture_.heightPixels() < picture_.widthPixels();
+    });
+    return landscape;
+}
+
+void CScreenCapture::PrintPicture() {
+    guarded(u"PrintPicture"_s, [this] {
+        if (picture_.isNull()) throw std::runtime_error("no picture to print");
+        forms::PageOrientation o = forms::PageOrientation::Unchanged;
+        if (orientation_ == Portrait) o = forms::PageOrientation::Portrait;
+        else if (orientation_ == Landscape) o = forms::PageOrientation::Landscape;
+        else if (orientation_ == BestFit) o = GetBestFit() ? forms::PageOrientation::Landscape : forms::PageOrientation::Portrait;
+        forms::services().printer->printPage(picture_.image(), u"ScreenCapture"_s, o, true);
+    });
+}
+
+}  // namespace extras

@@ -1,0 +1,140 @@
+#pragma once
+// A small layer in the image of the classic data-access objects, over SQLite.
+//
+// - A Connection takes a connection string of the classic form
+//   "Provider=...;Data Source=path;...Password=..." and opens the data source path as a
+//   SQLite file, read-only; the provider and the password are ignored, "\" in the path
+//   is read as "/".
+// - A Recordset opened on a table (matched without regard to case) is a static snapshot
+//   of the table in row order. It stands on a row, after the last row (EOF) or before
+//   the first (BOF); an empty table is both. Moving past EOF or BOF, or reading a field
+//   there, throws ado::Error, as the classic API raises its error.
+// - Find("Point_No=47662") searches forward from the current row, the current row
+//   included; when nothing matches the recordset stands at EOF.
+// - Objects are shared: a label bound to a recordset keeps it alive after the program
+//   has put a new one in its place.
+//
+// Nothing is ever written through a Connection. DatabaseWriter builds database files.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+struct sqlite3;
+
+namespace ado {
+
+class Error : public std::runtime_error {
+public:
+    explicit Error(const QString& message);
+    QString message() const;
+};
+
+class Connection {
+public:
+    Connection() = default;
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    QString ConnectionString;
+
+    // An empty string opens with ConnectionString. User, password and options are
+    // accepted for the classic call shape and ignored.
+    void Open(const QString& connectionString = QString(), const QString& user = QString(),
+              const QString& password = QString(), int options = -1);
+    bool isOpen() const { return db_ != nullptr; }
+    // The data source path as opened ("/" separators).
+    QString dataSource() const { return dataSource_; }
+
+    // The value of one key of a connection string ("Data Source"), or empty.
+    static QString keyValue(const QString& connectionString, const QString& key);
+
+private:
+    friend class Recordset;
+    std::shared_ptr<sqlite3> db_;
+    QString dataSource_;
+};
+
+enum CursorType { adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
+
+class Recordset : public std::enable_shared_from_this<Recordset> {
+public:
+    Recordset() = default;
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    // Opens a snapshot of the table named source. The cursor type, lock type and options
+    // are accepted for the classic call shape; every recordset is static and read-only.
+    void Open(const QString& source, const std::shared_ptr<Connection>& activeConnection,
+              int cursorType = adOpenStatic, int lockType = -1, int options = -1);
+    bool isOpen() const { return open_; }
+
+    bool isEOF() const { return open_ && pos_ >= static_cast<int>(rows_.size()); }
+    bool isBOF() const { return open_ && (pos_ < 0 || rows_.empty()); }
+    bool hasCurrentRow() const { return open_ && pos_ >= 0 && pos_ < static_cast<int>(rows_.size()); }
+
+    void MoveFirst();
+    void MoveLast();
+    void MoveNext();
+    void MovePrevious();
+    void Find(const QString& criteria);
+
+    int RecordCount() const { return static_cast<int>(rows_.size()); }
+    // 1-based position of the current row; 0 at BOF or EOF.
+    int AbsolutePosition() const { return hasCurrentRow() ? pos_ + 1 : 0; }
+    QString Source() const { return source_; }
+    const QStringList& FieldNames() const { return fields_; }
+    bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
+
+    // The field of the current row as text. Throws at EOF or BOF, or for an unknown field.
+    QString Fields(const QString& name) const;
+    // The same, or the empty text where there is no current row (what a bound label shows).
+    QString valueOrEmpty(const QString& name) const;
+
+    // Called after every move, so that bound labels can be repainted.
+    static void setMoveObserver(std::function<void()> observer);
+
+private:
+    int fieldIndex(const QString& name) const;
+    void moved();
+
+    bool open_ = false;
+    QString source_;
+    QStringList fields_;
+    std::vector<QStringList> rows_;
+    int pos_ = 0;
+};
+
+// Builds a database file from nothing: tables of text or whole-number columns, rows in
+// order. Used by the build to make the program's databases and by the tests' fixtures.
+class DatabaseWriter {
+public:
+    struct Column {
+        QString name;
+        bool integer = false;
+    };
+
+    // Creates (or replaces) the file; its folder must exist.
+    explicit DatabaseWriter(const QString& path);
+    ~DatabaseWriter();
+    DatabaseWriter(const DatabaseWriter&) = delete;
+    DatabaseWriter& operator=(const DatabaseWriter&) = delete;
+
+    void createTable(const QString& table, const std::vector<Column>& columns);
+    // Values in column order; an integer column takes its text as a whole number.
+    void insert(const QString& table, const QStringList& values);
+    // Writes everything to the file and closes it.
+    void commit();
+
+private:
+    void exec(const QString& sql);
+    QString path_;
+    sqlite3* db_ = nullptr;
+    std::vector<std::pair<QString, std::vector<Column>>> tables_;
+};
+
+}  // namespace ado

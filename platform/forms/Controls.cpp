@@ -1,0 +1,708 @@
+#include "platform/forms/Controls.h"
+
+#include "platform/ado/Ado.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace forms {
+namespace {
+
+QRect pixelRect(double l, double t, double w, double h) {
+    return QRect(toPixels(l), toPixels(t), std::max(0, toPixels(w)), std::max(0, toPixels(h)));
+}
+
+// Windowed controls tell their window about focus changes the user makes.
+class FocusWatcher final : public QObject {
+public:
+    explicit FocusWatcher(Control& c) : QObject(c.widget()), control_(c) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn) {
+            const auto reason = static_cast<QFocusEvent*>(e)->reason();
+            if (reason != Qt::OtherFocusReason) control_.Parent().focusTo(&control_);
+        }
+        return false;
+    }
+
+private:
+    Control& control_;
+};
+
+void applyColors(QWidget* w, Color back, Color fore, bool fillBack) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, toQColor(back));
+    pal.setColor(QPalette::Button, toQColor(back));
+    pal.setColor(QPalette::WindowText, toQColor(fore));
+    pal.setColor(QPalette::ButtonText, toQColor(fore));
+    pal.setColor(QPalette::Text, toQColor(fore));
+    w->setPalette(pal);
+    w->setAutoFillBackground(fillBack);
+}
+
+// The two arrows of a spin button.
+class SpinWidget final : public QWidget {
+public:
+    SpinWidget(SpinButton& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+        setFocusPolicy(Qt::StrongFocus);
+        auto* layout = owner.orientation() == Orientation::Vertical
+                           ? static_cast<QBoxLayout*>(new QVBoxLayout(this))
+                           : static_cast<QBoxLayout*>(new QHBoxLayout(this));
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        const bool vertical = owner.orientation() == Orientation::Vertical;
+        // Vertical: up on top; horizontal: down (left) first, as the arrows point.
+        auto* first = new QToolButton(this);
+        auto* second = new QToolButton(this);
+        first->setArrowType(vertical ? Qt::UpArrow : Qt::LeftArrow);
+        second->setArrowType(vertical ? Qt::DownArrow : Qt::RightArrow);
+        for (QToolButton* b : {first, second}) {
+            b->setFocusPolicy(Qt::NoFocus);
+            b->setAutoRepeat(true);
+            b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+            layout->addWidget(b);
+        }
+        const auto up = [this] { press(true); };
+        const auto down = [this] { press(false); };
+        if (vertical) {
+            connect(first, &QToolButton::clicked, this, up);
+            connect(second, &QToolButton::clicked, this, down);
+        } else {
+            connect(first, &QToolButton::clicked, this, down);
+            connect(second, &QToolButton::clicked, this, up);
+        }
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        switch (e->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Right: press(true); break;
+        case Qt::Key_Down:
+        case Qt::Key_Left: press(false); break;
+        default: QWidget::keyPressEvent(e);
+        }
+    }
+
+private:
+    void press(bool up) {
+        if (!hasFocus()) owner_.Parent().focusTo(&owner_);
+        if (up) owner_.spinUp(); else owner_.spinDown();
+    }
+    SpinButton& owner_;
+};
+
+// A picture box shows its picture at natural size from its top left corner.
+class PictureWidget final : public QWidget {
+public:
+    PictureWidget(PictureBox& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), toQColor(owner_.BackColor()));
+        if (!owner_.Picture().isNull()) p.drawImage(0, 0, owner_.Picture().image());
+    }
+
+private:
+    PictureBox& owner_;
+};
+
+}  // namespace
+
+QFont toQFont(const FontDesign& font) {
+    // The Japanese Gothic faces of the designs are IPA Gothic here: proportional for
+    // the "P" faces and anything else, fixed for the fixed ones.
+    const bool fixed = font.name == kGothic;
+    QFont f(fixed ? QStringLiteral("IPAGothic") : QStringLiteral("IPAPGothic"));
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 4.0 / 3.0))));
+    f.setBold(font.bold);
+    f.setStyleStrategy(QFont::PreferDefault);
+    return f;
+}
+
+// --- Control ----------------------------------------------------------------------------
+
+Control::Control(Form& form, const ControlDesign& d)
+    : form_(form),
+      kind_(d.kind),
+      name_(d.name),
+      index_(d.index),
+      container_(d.container),
+      left_(d.left),
+      top_(d.top),
+      width_(d.width),
+      height_(d.height),
+      visible_(d.visible),
+      enabled_(d.enabled),
+      back_(d.backColor.value_or(kSysButtonFace)),
+      fore_(d.foreColor.value_or(kSysButtonText)),
+      font_(d.fontDesign),
+      tabIndex_(d.tabIndex),
+      tabStop_(d.tabStop) {}
+
+Control::~Control() { delete widget_; }
+
+void Control::setLeft(double v) { if (left_ != v) { left_ = v; changed(); } }
+void Control::setTop(double v) { if (top_ != v) { top_ = v; changed(); } }
+void Control::setWidth(double v) { if (width_ != v) { width_ = v; changed(); } }
+void Control::setHeight(double v) { if (height_ != v) { height_ = v; changed(); } }
+void Control::Move(double left, double top) {
+    left_ = left;
+    top_ = top;
+    changed();
+}
+void Control::Move(double left, double top, double width, double height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    changed();
+}
+void Control::setVisible(bool v) { if (visible_ != v) { visible_ = v; changed(); } }
+void Control::setEnabled(bool v) { if (enabled_ != v) { enabled_ = v; changed(); } }
+void Control::setBackColor(Color c) { if (back_ != c) { back_ = c; changed(); } }
+void Control::setForeColor(Color c) { if (fore_ != c) { fore_ = c; changed(); } }
+void Control::setFontSize(double points) { font_.size = points; changed(); }
+void Control::setFontBold(bool bold) { font_.bold = bold; changed(); }
+void Control::setFontName(const QString& name) { font_.name = name; changed(); }
+
+void Control::SetFocus() { form_.focusTo(this); }
+
+void Control::click() {
+    if (!visible_ || !enabled_) return;
+    form_.dispatchUser(onClick);
+}
+
+void Control::changed() {
+    syncWidget();
+    form_.controlChanged(*this);
+}
+
+void Control::fire(const Handler& h) { form_.dispatchCode(h); }
+
+void Control::createWidget(QWidget*) {}
+
+// Windowed controls share their geometry and state handling.
+static void placeWidget(Control& c) {
+    QWidget* w = c.widget();
+    if (!w) return;
+    w->setGeometry(pixelRect(c.Left(), c.Top(), c.Width(), c.Height()));
+    w->setVisible(c.Visible());
+    w->setEnabled(c.Enabled());
+    w->setFont(toQFont(c.Font()));
+}
+
+static void adoptWidget(Control& c, QWidget* w) {
+    w->installEventFilter(new FocusWatcher(c));
+    if (!c.tabStop()) w->setFocusPolicy(Qt::ClickFocus);
+}
+
+// --- Label ------------------------------------------------------------------------------
+
+Label::Label(Form& form, const ControlDesign& d)
+    : Control(form, d), caption_(d.caption), align_(d.alignment), transparent_(d.transparentBack), border_(d.singleBorder) {
+    if (!d.backColor) back_ = form.BackColor();
+    if (!d.foreColor) fore_ = kSysButtonText;
+}
+
+QString Label::Caption() const {
+    if (source_ && !field_.isEmpty()) return source_->valueOrEmpty(field_);
+    return caption_;
+}
+
+void Label::setCaption(const QString& text) {
+    if (caption_ == text && !source_) return;
+    caption_ = text;
+    changed();
+}
+
+void Label::setAlignment(Align a) { align_ = a; changed(); }
+void Label::setTransparent(bool t) { transparent_ = t; changed(); }
+
+void Label::setDataSource(std::shared_ptr<ado::Recordset> rs) {
+    source_ = std::move(rs);
+    changed();
+}
+
+void Label::setDataField(const QString& field) {
+    field_ = field;
+    if (source_ && source_->isOpen() && !source_->hasField(field)) {
+        throw ado::Error(QStringLiteral("フィールドが見つかりません: ") + field + QStringLiteral(" (") + source_->Source() + u')');
+    }
+    changed();
+}
+
+void Label::paint(QPainter& p) const {
+    const QRect r = pixelRect(left_, top_, width_, height_);
+    if (!transparent_) p.fillRect(r, toQColor(back_));
+    QRect textRect = r;
+    if (border_) {
+        p.setPen(QPen(QColor(0, 0, 0), 1));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        textRect = r.adjusted(2, 1, -2, -1);
+    }
+    const QString text = Caption();
+    if (text.isEmpty()) return;
+    p.setFont(toQFont(font_));
+    p.setPen(toQColor(fore_));
+    int flags = Qt::AlignTop | Qt::TextWordWrap;
+    flags |= align_ == Align::Center ? Qt::AlignHCenter : align_ == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
+    QString shown = text;
+    shown.replace(u'&', QString());  // an access-key marker shows as an underline, not a character
+    p.drawText(textRect, flags, shown);
+}
+
+// --- Line -------------------------------------------------------------------------------
+
+Line::Line(Form& form, const ControlDesign& d) : Control(form, d), borderWidth_(d.borderWidth) {
+    if (!d.foreColor) fore_ = kSysWindowText;
+}
+
+void Line::setBorderWidth(int w) { borderWidth_ = w; changed(); }
+
+void Line::paint(QPainter& p) const {
+    QPen pen(toQColor(fore_));
+    pen.setWidth(borderWidth_);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    p.drawLine(QPointF(left_ / kTwipsPerPixel, top_ / kTwipsPerPixel), QPointF(width_ / kTwipsPerPixel, height_ / kTwipsPerPixel));
+}
+
+// --- Shape ------------------------------------------------------------------------------
+
+Shape::Shape(Form& form, const ControlDesign& d)
+    : Control(form, d), shape_(d.shape), filled_(d.filled), borderWidth_(d.borderWidth) {
+    if (!d.foreColor) fore_ = kSysWindowText;
+    if (!d.backColor) back_ = kSysWindow;
+}
+
+void Shape::paint(QPainter& p) const {
+    QRectF r(left_ / kTwipsPerPixel, top_ / kTwipsPerPixel, width_ / kTwipsPerPixel, height_ / kTwipsPerPixel);
+    const bool round = shape_ == ShapeKind::Circle || shape_ == ShapeKind::Oval;
+    if (shape_ == ShapeKind::Circle || shape_ == ShapeKind::Square || shape_ == ShapeKind::RoundedSquare) {
+        const double side = std::min(r.width(), r.height());
+        r = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    }
+    QPen pen(toQColor(fore_));
+    pen.setWidth(borderWidth_);
+    p.setPen(pen);
+    p.setBrush(filled_ ? QBrush(toQColor(back_)) : Qt::NoBrush);
+    const QRectF inner = r.adjusted(0, 0, -1, -1);
+    if (round) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.drawEllipse(inner);
+        p.setRenderHint(QPainter::Antialiasing, false);
+    } else if (shape_ == ShapeKind::RoundedRectangle || shape_ == ShapeKind::RoundedSquare) {
+        p.drawRoundedRect(inner, 4, 4);
+    } else {
+        p.drawRect(inner);
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
+// --- Image ------------------------------------------------------------------------------
+
+Image::Image(Form& form, const ControlDesign& d) : Control(form, d), stretch_(d.stretch), border_(d.singleBorder) {
+    if (!d.picture.isEmpty()) {
+        picture_ = shell::LoadPicture(d.picture);
+        if (!stretch_) {
+            width_ = toTwips(picture_.widthPixels());
+            height_ = toTwips(picture_.heightPixels());
+        }
+    }
+}
+
+void Image::setPicture(const shell::Picture& pic) {
+    picture_ = pic;
+    if (!stretch_ && !pic.isNull()) {
+        width_ = toTwips(pic.widthPixels());
+        height_ = toTwips(pic.heightPixels());
+    }
+    changed();
+}
+
+void Image::paint(QPainter& p) const {
+    const QRect r = pixelRect(left_, top_, width_, height_);
+    if (!picture_.isNull()) {
+        if (stretch_) {
+            const QRect inside = border_ ? r.adjusted(1, 1, -1, -1) : r;
+            p.drawImage(inside, picture_.image());
+        } else {
+            p.drawImage(r.topLeft(), picture_.image());
+        }
+    }
+    if (border_) {
+        p.setPen(QPen(QColor(0, 0, 0), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+}
+
+// --- PictureBox -------------------------------------------------------------------------
+
+PictureBox::PictureBox(Form& form, const ControlDesign& d) : Control(form, d), border_(d.singleBorder) {
+    if (!d.picture.isEmpty()) picture_ = shell::LoadPicture(d.picture);
+    if (!d.backColor) back_ = kSysButtonFace;
+}
+
+void PictureBox::setPicture(const shell::Picture& pic) {
+    picture_ = pic;
+    changed();
+}
+
+void PictureBox::createWidget(QWidget* parent) {
+    widget_ = new PictureWidget(*this, parent);
+    adoptWidget(*this, widget_);
+    syncWidget();
+}
+
+void PictureBox::syncWidget() {
+    placeWidget(*this);
+    if (widget_) widget_->update();
+}
+
+// --- CommandButton ----------------------------------------------------------------------
+
+CommandButton::CommandButton(Form& form, const ControlDesign& d) : Control(form, d), caption_(d.caption) {}
+
+void CommandButton::setCaption(const QString& c) { caption_ = c; changed(); }
+
+void CommandButton::createWidget(QWidget* parent) {
+    auto* b = new QPushButton(parent);
+    widget_ = b;
+    adoptWidget(*this, b);
+    QObject::connect(b, &QPushButton::clicked, b, [this] { click(); });
+    syncWidget();
+}
+
+void CommandButton::syncWidget() {
+    placeWidget(*this);
+    if (auto* b = qobject_cast<QPushButton*>(widget_)) b->setText(caption_);
+}
+
+// --- CheckBox ---------------------------------------------------------------------------
+
+CheckBox::CheckBox(Form& form, const ControlDesign& d) : Control(form, d), caption_(d.caption), value_(d.value) {}
+
+void CheckBox::setValue(int v) {
+    if (v == value_) return;
+    value_ = v;
+    changed();
+    fire(onClick);
+}
+
+void CheckBox::setCaption(const QString& c) { caption_ = c; changed(); }
+
+void CheckBox::click() {
+    if (!visible_ || !enabled_) return;
+    form_.dispatchUser([this] { setValue(value_ == 0 ? 1 : 0); });
+}
+
+void CheckBox::createWidget(QWidget* parent) {
+    auto* b = new QCheckBox(parent);
+    widget_ = b;
+    adoptWidget(*this, b);
+    b->setTristate(true);
+    // The box shows the model's value; a click asks the model, which decides.
+    QObject::connect(b, &QCheckBox::clicked, b, [this] {
+        syncWidget();
+        click();
+    });
+    syncWidget();
+}
+
+void CheckBox::syncWidget() {
+    placeWidget(*this);
+    auto* b = qobject_cast<QCheckBox*>(widget_);
+    if (!b) return;
+    const QSignalBlocker block(b);
+    b->setText(caption_);
+    b->setCheckState(value_ == 1 ? Qt::Checked : value_ == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    applyColors(b, back_, fore_, true);
+}
+
+// --- FormsCheckBox ----------------------------------------------------------------------
+
+FormsCheckBox::FormsCheckBox(Form& form, const ControlDesign& d)
+    : Control(form, d), caption_(d.caption), value_(d.value != 0) {}
+
+void FormsCheckBox::setValue(bool v) {
+    if (v == value_) return;
+    value_ = v;
+    changed();
+    fire(onClick);
+    fire(onChange);
+}
+
+void FormsCheckBox::setCaption(const QString& c) { caption_ = c; changed(); }
+
+void FormsCheckBox::click() {
+    if (!visible_ || !enabled_) return;
+    form_.dispatchUser([this] { setValue(!value_); });
+}
+
+void FormsCheckBox::createWidget(QWidget* parent) {
+    auto* b = new QCheckBox(parent);
+    widget_ = b;
+    adoptWidget(*this, b);
+    QObject::connect(b, &QCheckBox::clicked, b, [this] {
+        syncWidget();
+        click();
+    });
+    syncWidget();
+}
+
+void FormsCheckBox::syncWidget() {
+    placeWidget(*this);
+    auto* b = qobject_cast<QCheckBox*>(widget_);
+    if (!b) return;
+    const QSignalBlocker block(b);
+    b->setText(caption_);
+    b->setChecked(value_);
+    applyColors(b, back_, fore_, true);
+}
+
+// --- SpinButton -------------------------------------------------------------------------
+
+SpinButton::SpinButton(Form& form, const ControlDesign& d) : Control(form, d), orientation_(d.orientation) {}
+
+void SpinButton::createWidget(QWidget* parent) {
+    widget_ = new SpinWidget(*this, parent);
+    adoptWidget(*this, widget_);
+    syncWidget();
+}
+
+void SpinButton::syncWidget() { placeWidget(*this); }
+
+void SpinButton::spinUp() {
+    if (!visible_ || !enabled_) return;
+    form_.dispatchUser(onSpinUp);
+}
+
+void SpinButton::spinDown() {
+    if (!visible_ || !enabled_) return;
+    form_.dispatchUser(onSpinDown);
+}
+
+// --- TextBox ----------------------------------------------------------------------------
+
+TextBox::TextBox(Form& form, const ControlDesign& d)
+    : Control(form, d), text_(d.caption), multiLine_(d.multiLine), imeOff_(d.imeOff) {
+    if (!d.backColor) back_ = kSysWindow;
+    if (!d.foreColor) fore_ = kSysWindowText;
+}
+
+QString TextBox::Text() const { return text_; }
+
+void TextBox::setText(const QString& t) {
+    if (t == text_) return;
+    text_ = t;
+    changed();
+    fire(onChange);
+}
+
+void TextBox::setLocked(bool l) { locked_ = l; changed(); }
+
+void TextBox::type(const QString& t) {
+    if (!visible_ || !enabled_ || locked_) return;
+    form_.dispatchUser([this, t] { setText(t); });
+}
+
+void TextBox::textEdited(const QString& t) {
+    if (syncing_) return;
+    form_.dispatchUser([this, t] {
+        if (t == text_) return;
+        text_ = t;
+        fire(onChange);
+    });
+}
+
+void TextBox::createWidget(QWidget* parent) {
+    if (multiLine_) {
+        auto* e = new QPlainTextEdit(parent);
+        widget_ = e;
+        QObject::connect(e, &QPlainTextEdit::textChanged, e, [this, e] { textEdited(e->toPlainText()); });
+    } else {
+        auto* e = new QLineEdit(parent);
+        widget_ = e;
+        QObject::connect(e, &QLineEdit::textEdited, e, [this](const QString& t) { textEdited(t); });
+    }
+    adoptWidget(*this, widget_);
+    if (imeOff_) widget_->setAttribute(Qt::WA_InputMethodEnabled, false);
+    syncWidget();
+}
+
+void TextBox::syncWidget() {
+    placeWidget(*this);
+    if (!widget_) return;
+    syncing_ = true;
+    if (auto* e = qobject_cast<QLineEdit*>(widget_)) {
+        if (e->text() != text_) e->setText(text_);
+        e->setReadOnly(locked_);
+        e->setAlignment(Qt::AlignLeft);
+    } else if (auto* m = qobject_cast<QPlainTextEdit*>(widget_)) {
+        if (m->toPlainText() != text_) m->setPlainText(text_);
+        m->setReadOnly(locked_);
+    }
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::Base, toQColor(back_));
+    pal.setColor(QPalette::Text, toQColor(fore_));
+    widget_->setPalette(pal);
+    syncing_ = false;
+}
+
+// --- OptionButton -----------------------------------------------------------------------
+
+OptionButton::OptionButton(Form& form, const ControlDesign& d) : Control(form, d), caption_(d.caption), value_(d.value != 0) {}
+
+void OptionButton::setValue(bool v) {
+    if (v == value_) return;
+    value_ = v;
+    if (v) {
+        for (const auto& c : form_.allControls()) {
+            auto* other = dynamic_cast<OptionButton*>(c.get());
+            if (other && other != this && other->Container() == container_ && other->value_) {
+                other->value_ = false;
+                other->changed();
+            }
+        }
+    }
+    changed();
+    if (v) fire(onClick);
+}
+
+void OptionButton::click() {
+    if (!visible_ || !enabled_) return;
+    form_.dispatchUser([this] { setValue(true); });
+}
+
+void OptionButton::createWidget(QWidget* parent) {
+    auto* b = new QRadioButton(parent);
+    widget_ = b;
+    b->setAutoExclusive(false);  // the model keeps the group
+    adoptWidget(*this, b);
+    QObject::connect(b, &QRadioButton::clicked, b, [this] {
+        syncWidget();
+        click();
+    });
+    syncWidget();
+}
+
+void OptionButton::syncWidget() {
+    placeWidget(*this);
+    auto* b = qobject_cast<QRadioButton*>(widget_);
+    if (!b) return;
+    const QSignalBlocker block(b);
+    b->setText(caption_);
+    b->setChecked(value_);
+    applyColors(b, back_, fore_, true);
+}
+
+// --- Frame ------------------------------------------------------------------------------
+
+Frame::Frame(Form& form, const ControlDesign& d) : Control(form, d), caption_(d.caption) {
+    if (!d.backColor) back_ = form.BackColor();
+}
+
+void Frame::createWidget(QWidget* parent) {
+    widget_ = new QGroupBox(parent);
+    syncWidget();
+}
+
+void Frame::syncWidget() {
+    placeWidget(*this);
+    if (auto* g = qobject_cast<QGroupBox*>(widget_)) {
+        g->setTitle(caption_);
+        applyColors(g, back_, fore_, true);
+    }
+}
+
+// --- ComboBox ---------------------------------------------------------------------------
+
+ComboBox::ComboBox(Form& form, const ControlDesign& d) : Control(form, d), items_(d.items) {}
+
+QString ComboBox::Text() const { return listIndex_ >= 0 ? items_.value(listIndex_) : QString(); }
+
+void ComboBox::setListIndex(int i) {
+    if (i == listIndex_) return;
+    listIndex_ = i;
+    changed();
+    fire(onClick);
+}
+
+void ComboBox::AddItem(const QString& item) {
+    items_ << item;
+    changed();
+}
+
+void ComboBox::Clear() {
+    items_.clear();
+    listIndex_ = -1;
+    changed();
+}
+
+void ComboBox::createWidget(QWidget* parent) {
+    auto* c = new QComboBox(parent);
+    widget_ = c;
+    adoptWidget(*this, c);
+    QObject::connect(c, &QComboBox::activated, c, [this](int i) {
+        form_.dispatchUser([this, i] { setListIndex(i); });
+    });
+    syncWidget();
+}
+
+void ComboBox::syncWidget() {
+    placeWidget(*this);
+    auto* c = qobject_cast<QComboBox*>(widget_);
+    if (!c) return;
+    const QSignalBlocker block(c);
+    if (c->count() != items_.size()) {
+        c->clear();
+        c->addItems(items_);
+    }
+    c->setCurrentIndex(listIndex_);
+}
+
+// --- Timer ------------------------------------------------------------------------------
+
+Timer::Timer(Form& form, const ControlDesign& d) : Control(form, d), interval_(d.interval) {
+    timer_ = std::make_unique<QTimer>();
+    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { tick(); });
+}
+
+Timer::~Timer() = default;
+
+void Timer::setInterval(int ms) {
+    interval_ = ms;
+    changed();
+}
+
+void Timer::tick() {
+    if (!enabled_ || interval_ <= 0) return;
+    form_.dispatchUser(onTimer);
+}
+
+void Timer::changed() {
+    if (enabled_ && interval_ > 0 && form_.isLoaded()) {
+        timer_->start(interval_);
+    } else {
+        timer_->stop();
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,239 @@
+#include "platform/forms/Services.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <stdexcept>
+#include <thread>
+
+namespace forms {
+namespace {
+
+class QtMessageBoxes final : public MessageBoxService {
+public:
+    int show(const QString& prompt, int style, const QString& title) override {
+        QMessageBox box;
+        box.setWindowTitle(title);
+        box.setText(prompt);
+        switch (style & 0xF0) {
+        case vbCritical: box.setIcon(QMessageBox::Critical); break;
+        case vbQuestion: box.setIcon(QMessageBox::Question); break;
+        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+        case vbInformation: box.setIcon(QMessageBox::Information); break;
+        default: break;
+        }
+        struct Choice { QMessageBox::StandardButton button; int answer; };
+        std::vector<Choice> choices;
+        switch (style & 0x0F) {
+        case vbOKCancel: choices = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
+        case vbAbortRetryIgnore:
+            choices = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
+            break;
+        case vbYesNoCancel:
+            choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
+            break;
+        case vbYesNo: choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
+        case vbRetryCancel: choices = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
+        default: choices = {{QMessageBox::Ok, vbOK}}; break;
+        }
+        QMessageBox::StandardButtons buttons;
+        for (const auto& c : choices) buttons |= c.button;
+        box.setStandardButtons(buttons);
+        box.setDefaultButton(choices.front().button);
+        const auto clicked = static_cast<QMessageBox::StandardButton>(box.exec());
+        for (const auto& c : choices) {
+            if (c.button == clicked) return c.answer;
+        }
+        // Closing the box counts as its cancel answer, or the only answer there is.
+        return (style & 0x0F) == vbOKOnly ? vbOK : choices.back().answer;
+    }
+};
+
+class QtBeep final : public BeepService {
+public:
+    void beep() override { QApplication::beep(); }
+};
+
+class SystemPrinter final : public PrinterService {
+public:
+    void printPage(const QImage& page, const QString& jobName, PageOrientation orientation, bool fitPage) override {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) {
+            throw std::runtime_error(QStringLiteral("プリンターが見つかりません。印刷できませんでした。").toStdString());
+        }
+        QPrinter printer(info, QPrinter::HighResolution);
+        printer.setDocName(jobName);
+        if (orientation != PageOrientation::Unchanged) {
+            printer.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                                 : QPageLayout::Portrait);
+        }
+        QPainter painter;
+        if (!painter.begin(&printer)) {
+            throw std::runtime_error(
+                (QStringLiteral("プリンター「") + info.printerName() + QStringLiteral("」で印刷できませんでした。"))
+                    .toStdString());
+        }
+        // The window is printed at its size on screen (96 pixels to the inch), shrunk
+        // only when it does not fit the page.
+        const QRect area = painter.viewport();
+        const double scale = printer.resolution() / 96.0;
+        QSizeF size(page.width() * scale, page.height() * scale);
+        if (fitPage || size.width() > area.width() || size.height() > area.height()) {
+            size.scale(area.size(), Qt::KeepAspectRatio);
+        }
+        painter.drawImage(QRectF(QPointF(0, 0), size), page);
+        if (!painter.end()) {
+            throw std::runtime_error(QStringLiteral("印刷できませんでした。").toStdString());
+        }
+    }
+};
+
+class DesktopUrls final : public UrlService {
+public:
+    bool open(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
+};
+
+class QtProcesses final : public ProcessService {
+public:
+    int run(const QString& program, const QStringList& arguments, bool wait) override {
+        if (!wait) {
+            if (!QProcess::startDetached(program, arguments)) {
+                throw std::runtime_error((QStringLiteral("プログラムを起動できません: ") + program).toStdString());
+            }
+            return 0;
+        }
+        QProcess p;
+        p.start(program, arguments);
+        if (!p.waitForStarted()) {
+            throw std::runtime_error((QStringLiteral("プログラムを起動できません: ") + program).toStdString());
+        }
+        while (!p.waitForFinished(100)) QCoreApplication::processEvents();
+        return p.exitCode();
+    }
+};
+
+class RealClock final : public ClockService {
+public:
+    void sleep(int milliseconds) override { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+};
+
+class PrimaryScreen final : public ScreenService {
+public:
+    double width() const override { return geometry().width() * 15.0; }
+    double height() const override { return geometry().height() * 15.0; }
+
+private:
+    static QRect geometry() {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return s ? s->geometry() : QRect(0, 0, 1024, 768);
+    }
+};
+
+// One lock file per user: a second copy finds it held by a live process.
+class LockFileInstance final : public InstanceService {
+public:
+    bool previousInstance() override {
+        if (!lock_) {
+            const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+            lock_ = std::make_unique<QLockFile>(QDir(dir.isEmpty() ? QDir::tempPath() : dir)
+                                                    .filePath(QStringLiteral("tavrin.lock")));
+            lock_->setStaleLockTime(0);
+            held_ = lock_->tryLock(0);
+        }
+        return !held_;
+    }
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    bool held_ = false;
+};
+
+bool g_ending = false;
+int g_exitStatus = 0;
+QString g_pathOverride;
+
+class QuitEventLoop final : public EndService {
+public:
+    void end(int status) override {
+        g_ending = true;
+        g_exitStatus = status;
+        QCoreApplication::exit(status);
+    }
+};
+
+}  // namespace
+
+Services& services() {
+    static Services s = [] {
+        Services d;
+        d.messageBox = std::make_shared<QtMessageBoxes>();
+        d.beep = std::make_shared<QtBeep>();
+        d.printer = std::make_shared<SystemPrinter>();
+        d.url = std::make_shared<DesktopUrls>();
+        d.process = std::make_shared<QtProcesses>();
+        d.clock = std::make_shared<RealClock>();
+        d.screen = std::make_shared<PrimaryScreen>();
+        d.instance = std::make_shared<LockFileInstance>();
+        d.endProgram = std::make_shared<QuitEventLoop>();
+        return d;
+    }();
+    return s;
+}
+
+void installDefaultServices() {
+    Services& s = services();
+    s.messageBox = std::make_shared<QtMessageBoxes>();
+    s.beep = std::make_shared<QtBeep>();
+    s.printer = std::make_shared<SystemPrinter>();
+    s.url = std::make_shared<DesktopUrls>();
+    s.process = std::make_shared<QtProcesses>();
+    s.clock = std::make_shared<RealClock>();
+    s.screen = std::make_shared<PrimaryScreen>();
+    s.instance = std::make_shared<LockFileInstance>();
+    s.endProgram = std::make_shared<QuitEventLoop>();
+}
+
+int MsgBox(const QString& prompt, int style, const QString& title) {
+    return services().messageBox->show(prompt, style, title.isEmpty() ? AppInfo::Title() : title);
+}
+
+void Beep() { services().beep->beep(); }
+
+void DoEvents() { QCoreApplication::processEvents(); }
+
+double ScreenInfo::Width() const { return services().screen->width(); }
+double ScreenInfo::Height() const { return services().screen->height(); }
+ScreenInfo Screen() { return {}; }
+
+QString AppInfo::Path() {
+    return g_pathOverride.isEmpty() ? QCoreApplication::applicationDirPath() : g_pathOverride;
+}
+void AppInfo::setPath(const QString& path) { g_pathOverride = path; }
+QString AppInfo::Title() { return QStringLiteral("tavrin"); }
+bool AppInfo::PrevInstance() { return services().instance->previousInstance(); }
+void AppInfo::End(int status) {
+    g_ending = true;
+    g_exitStatus = status;
+    services().endProgram->end(status);
+}
+bool AppInfo::ending() { return g_ending; }
+int AppInfo::exitStatus() { return g_exitStatus; }
+void AppInfo::resetEnding() {
+    g_ending = false;
+    g_exitStatus = 0;
+}
+
+}  // namespace forms

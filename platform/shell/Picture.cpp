@@ -1,0 +1,39 @@
+#include "platform/shell/Picture.h"
+
+#include "platform/shell/Files.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <stdexcept>
+
+namespace shell {
+
+Picture LoadPicture(const QString& path) {
+    const QString p = path.startsWith(u':') ? path : nativePath(path);
+    if (!p.startsWith(u':') && !QFileInfo(p).isFile()) {
+        throw std::runtime_error((QStringLiteral("画像ファイルが見つかりません: ") + p).toStdString());
+    }
+    QImageReader reader(p);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        throw std::runtime_error((QStringLiteral("画像ファイルを読めません: ") + p + QStringLiteral(" (") +
+                                  reader.errorString() + u')')
+                                     .toStdString());
+    }
+    return Picture(std::move(image));
+}
+
+void SavePicture(const Picture& picture, const QString& path) {
+    const QString p = nativePath(path);
+    if (picture.isNull()) {
+        throw std::runtime_error((QStringLiteral("保存する画像がありません: ") + p).toStdString());
+    }
+    // A Windows bitmap of 24 bits per pixel, as the captures have always been written.
+    QImage rgb = picture.image().convertToFormat(QImage::Format_RGB888);
+    if (!rgb.save(p, "BMP")) {
+        throw std::runtime_error((QStringLiteral("画像ファイルを書けません: ") + p).toStdString());
+    }
+}
+
+}  // namespace shell

@@ -1,0 +1,63 @@
+#pragma once
+// Replaces every outside effect of the windows for one test: message boxes answer from a
+// queue (an unexpected one fails the test instead of waiting for a click), beeps are
+// counted, printed pages, opened addresses and started programs are recorded, the
+// screen has a known size, and ending the program is only noted.
+
+#include "platform/forms/Services.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QImage>
+#include <QString>
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace testing_support {
+
+struct MessageCall {
+    QString prompt;
+    int style;
+    QString title;
+};
+
+struct ProcessCall {
+    QString program;
+    QStringList arguments;
+    bool wait;
+};
+
+class FakeServices {
+public:
+    FakeServices();
+    ~FakeServices();
+    FakeServices(const FakeServices&) = delete;
+    FakeServices& operator=(const FakeServices&) = delete;
+
+    // The next message box answers with this; without one queued, a message box fails
+    // the test.
+    void expectMessage(int answer = forms::vbOK);
+
+    std::vector<MessageCall> messages;
+    int beeps = 0;
+    std::vector<QImage> printedPages;
+    std::vector<forms::PageOrientation> printedOrientations;
+    QString printerFailure;  // non-empty: the printer fails with this message
+    std::vector<QString> openedUrls;
+    bool urlFails = false;
+    std::vector<ProcessCall> processes;
+    int sleptMs = 0;
+    double screenWidth = 15360;   // 1024 x 768 pixels
+    double screenHeight = 11520;
+    bool previousInstance = false;
+    std::optional<int> endedWith;
+
+private:
+    friend class FakeMessageBox;
+    std::deque<int> answers_;
+    forms::Services saved_;
+};
+
+}  // namespace testing_support
