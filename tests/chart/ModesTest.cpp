@@ -1,0 +1,177 @@
+// Normal values and single years: the 平年値 box switching between them, and the spin
+// button stepping through the normal-values table or the station's years.
+#include "data/ClimateDb.h"
+#include "platform/forms/Text.h"
+#include "tests/chart/ChartTestSupport.h"
+
+using namespace chart;
+using namespace forms;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class ModesTest : public testing_support::MainWindowFixture {
+protected:
+    // The cell text a row's value shows as.
+    static QString cell(const data::ClimateRow& row, const QString& field) {
+        return FormatOneDecimal(Val(row.value(field)));
+    }
+    void expectYear(const Hyser_Main& w, int year) {
+        const data::ClimateRow& row = fixture.yearRow(47662, year);
+        EXPECT_EQ(w.Label4.Caption(), QString::number(year));
+        EXPECT_EQ(w.Label1.Caption(), QString::number(year));
+        EXPECT_EQ(w.Label39.Caption(), row.value(u"ID"_s));
+        for (int i = 1; i <= 13; ++i) {
+            const QString t = row.value(data::ondoField(i));
+            EXPECT_EQ(w.Label2(i).Caption(), t == u"×"_s || row.value(data::rainField(i)) == u"×"_s ? t : cell(row, data::ondoField(i)))
+                << year << " month " << i;
+        }
+    }
+    Hyser_Main& startOnTokyoSingleYears() {
+        Hyser_Main& w = start();
+        show(w, u"東京"_s);
+        w.Check2.setValue(0);
+        return w;
+    }
+};
+
+TEST_F(ModesTest, SwitchingToSingleYearsShowsTheYearOfTheYearLabel) {
+    Hyser_Main& w = startOnTokyoSingleYears();
+    EXPECT_FALSE(w.Label19.Visible());
+    EXPECT_EQ(w.Label19.Caption(), u"各年値"_s);
+    EXPECT_EQ(w.Label19.ForeColor(), 0xFFu);
+    EXPECT_TRUE(w.CheckBox1.Enabled());
+    EXPECT_EQ(w.Label29.Caption(), u"東京"_s);
+    EXPECT_EQ(w.Label53.Caption(), u"日本"_s);
+    EXPECT_EQ(w.Station_Table, u"Tokyo_Hyser_data"_s);
+    EXPECT_EQ(w.Hyser_Rs->Source(), u"Tokyo_Hyser_data"_s);
+    expectYear(w, 2000);
+    EXPECT_EQ(services.beeps, 0);
+}
+
+TEST_F(ModesTest, SwitchingBackShowsTheNormalValuesAndResetsTheYear) {
+    Hyser_Main& w = startOnTokyoSingleYears();
+    w.Label4.setCaption(u"1995"_s);
+    w.Check2.setValue(1);
+    EXPECT_TRUE(w.Label19.Visible());
+    EXPECT_EQ(w.Label19.Caption(), u"平年値"_s);
+    EXPECT_EQ(w.Label19.ForeColor(), 0xFF0000u);
+    EXPECT_FALSE(w.CheckBox1.Value());
+    EXPECT_FALSE(w.CheckBox1.Enabled());
+    EXPECT_EQ(w.Label4.Caption(), u"2000"_s);
+    EXPECT_EQ(w.Label2(1).Caption(), u"5.4"_s);
+    EXPECT_EQ(w.Label53.Caption(), u"関東"_s);
+    EXPECT_FALSE(w.Label49.Visible());
+    EXPECT_FALSE(w.Label50.Visible()) << "the marks belong to single years";
+}
+
+TEST_F(ModesTest, SingleYearRightAfterStartUpSearchesTheFirstRowsYearAndShowsItEmpty) {
+    Hyser_Main& w = start();
+    w.Check2.setValue(0);
+    EXPECT_EQ(w.Label4.Caption(), u"2020"_s) << "the year asked for stays";
+    EXPECT_EQ(services.beeps, 1);
+    EXPECT_TRUE(services.messages.empty()) << "a missing year only beeps";
+    EXPECT_EQ(w.Label2(1).Caption(), QString());
+    EXPECT_TRUE(w.drawing().empty());
+}
+
+TEST_F(ModesTest, SpinningThroughTheYears) {
+    Hyser_Main& w = startOnTokyoSingleYears();
+    w.SpinButton1.spinUp();
+    expectYear(w, 2001);
+    EXPECT_EQ(w.Label16.Caption(), u"1"_s);
+    w.SpinButton1.spinDown();
+    w.SpinButton1.spinDown();
+    expectYear(w, 1999);
+    EXPECT_EQ(w.Label16.Caption(), u"1"_s) << "only steps forward are counted";
+    EXPECT_EQ(w.ActiveControl(), &w.SpinButton1);
+}
+
+TEST_F(ModesTest, QualityMarksShowInSingleYears) {
+    fixture.yearRow(47662, 2000)[u"KS"_s] = u"1"_s;
+    fixture.yearRow(47662, 2001)[u"TS"_s] = u"1"_s;
+    Hyser_Main& w = startOnTokyoSingleYears();
+    EXPECT_TRUE(w.Label50.Visible());
+    EXPECT_FALSE(w.Label49.Visible());
+    w.SpinButton1.spinUp();
+    EXPECT_TRUE(w.Label49.Visible());
+    EXPECT_FALSE(w.Label50.Visible());
+}
+
+TEST_F(ModesTest, YearsStopAt2012UpAndAtTheFirstRowDown) {
+    Hyser_Main& w = startOnTokyoSingleYears();
+    w.Label4.setCaption(u"2012"_s);
+    w.Hyouji();
+    w.Command1.SetFocus();
+    w.tuki_Moved = 1;
+    w.SpinButton1_SpinUp();
+    EXPECT_EQ(w.Label4.Caption(), u"2012"_s);
+    EXPECT_EQ(w.tuki_Moved, 0);
+    EXPECT_EQ(w.ActiveControl(), &w.Command1) << "a step that stops moves no focus";
+
+    w.Label4.setCaption(u"2013"_s);
+    w.SpinButton1_SpinUp();
+    EXPECT_EQ(w.Label4.Caption(), u"2013"_s) << "a year beyond 2012 cannot keep rising";
+
+    w.Label4.setCaption(u"1875"_s);
+    w.Hyouji();
+    w.Hyouji_Hyther();
+    ASSERT_EQ(w.Label39.Caption(), u"1"_s);
+    w.SpinButton1_SpinDown();
+    EXPECT_EQ(w.Label4.Caption(), u"1875"_s);
+}
+
+TEST_F(ModesTest, FromAYearWithoutARowTheYearsStepOnDown) {
+    Hyser_Main& w = start();
+    w.Check2.setValue(0);  // searches 2020: no row
+    for (int year = 2019; year >= 2012; --year) w.SpinButton1_SpinDown();
+    expectYear(w, 2012);
+    EXPECT_EQ(services.beeps, 1 + 7);
+}
+
+TEST_F(ModesTest, NormalValuesStepStationByStationAndWrapAround) {
+    Hyser_Main& w = start();
+    ASSERT_EQ(fixture.normals[3].value(u"spot"_s), u"東京"_s);
+    w.SpinButton1.spinUp();
+    EXPECT_EQ(w.Label29.Caption(), fixture.normals[4].value(u"spot"_s));
+    EXPECT_EQ(w.Label2(1).Caption(), cell(fixture.normals[4], u"Ondo_1"_s));
+    EXPECT_EQ(w.Label4.Caption(), fixture.normals.front().value(u"nen"_s)) << "no lookup, no search";
+
+    const int last = static_cast<int>(fixture.normals.size()) - 1;
+    while (w.Label29.Caption() != fixture.normals[last].value(u"spot"_s)) w.SpinButton1.spinUp();
+    w.SpinButton1.spinUp();
+    EXPECT_EQ(w.Label29.Caption(), fixture.normals.front().value(u"spot"_s)) << "straight from the last row to the first";
+    w.SpinButton1.spinDown();
+    EXPECT_EQ(w.Label29.Caption(), fixture.normals[last].value(u"spot"_s)) << "and back";
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ModesTest, SteppingOntoAWorldStationLocksNormalValues) {
+    data::ClimateRow madang = fixture.normalsRow(57001);
+    madang[u"Point_No"_s] = u"57195"_s;
+    madang[u"spot"_s] = u"マダン"_s;
+    madang[u"area"_s] = u"パプアニューギニア"_s;
+    fixture.addNormals(madang);
+    Hyser_Main& w = start();
+    while (w.Label29.Caption() != u"オスロ"_s) w.SpinButton1.spinUp();
+    EXPECT_FALSE(w.Check2.Enabled());
+    EXPECT_EQ(w.Label53.Font().size, 20);
+    w.SpinButton1.spinUp();
+    EXPECT_EQ(w.Label29.Caption(), u"マダン"_s);
+    EXPECT_EQ(w.Label53.Font().size, 18);
+    w.SpinButton1.spinUp();  // wraps to the first, a Japanese station
+    EXPECT_TRUE(w.Check2.Enabled());
+    EXPECT_EQ(w.Label53.Font().size, 20);
+}
+
+TEST_F(ModesTest, SwitchingAfterSteppingShowsTheSteppedToStation) {
+    Hyser_Main& w = start();
+    show(w, u"東京"_s);
+    w.SpinButton1.spinUp();  // 広島
+    w.Check2.setValue(0);
+    EXPECT_EQ(w.Label29.Caption(), u"広島"_s);
+    EXPECT_EQ(w.Station_Table, u"Hiroshima_Hyser_Data"_s);
+    EXPECT_EQ(w.Label1.Caption(), u"2000"_s);
+}
+
+}  // namespace
