@@ -25,6 +25,7 @@ void Hyser_Main::wire() {
     SpinButton1.onSpinUp = [this] { SpinButton1_SpinUp(); };
     SpinButton1.onSpinDown = [this] { SpinButton1_SpinDown(); };
     menu(u"Form_end"_s).onClick = [this] { Form_end_Click(); };
+    wireMenus();
 }
 
 // --- Start-up and end ---------------------------------------------------------------------

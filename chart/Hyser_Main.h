@@ -5,6 +5,7 @@
 
 #include "chart/engine/Hythergraph.h"
 #include "platform/ado/Ado.h"
+#include "pickers/StationOwner.h"
 #include "platform/forms/Form.h"
 
 #include <array>
@@ -16,7 +17,7 @@ class CScreenCapture;
 
 namespace chart {
 
-class Hyser_Main : public forms::Form {
+class Hyser_Main : public forms::Form, public pickers::StationOwner {
 public:
     Hyser_Main();
     ~Hyser_Main() override;
@@ -28,22 +29,70 @@ public:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
     void Form_end_Click();
-    void Command1_Click();
+    void Command1_Click() override;
     void Command1_GotFocus();
     void Check2_Click();
     void SpinButton1_SpinUp();
     void SpinButton1_SpinDown();
 
+    // Chart options and window sizes.
+    void CheckBox1_Click();
+    void CheckBox3_Change();
+    void CheckBox4_Click();
+    void Point_Very_Big_Click();
+    void Point_Big_Click();
+    void Point_Mid_Click();
+    void Point_Mini_Click();
+    void Yokohaba_wide_Click();
+    void Yo_tatenaga_Max_Click();
+    void Yokohaba_defolt_Click();
+
+    // Views and printing.
+    void View_White_Click();
+    void View_gray_Click();
+    void View_BKWT_Click();
+    void View_Color_Click();
+    void Print_White_Click();
+    void Print_Black_White_Click();
+    void Print_Gray_Click();
+
+    // Capture.
+    void Cap_White_Click();
+    void Cap_Gray_Click();
+    void Hyther_Capture();
+    void Make_Folda();
+    QString Cap_File;
+    QString Cap_Folder;
+
+    // The maker's site: the program's own documentation for now.
+    void Orvell_web_Click();
+
     // Operations other windows call on their owner.
-    void DB_conect();
-    void Hyouji();
-    void Hyouji_Hyther();
+    void DB_conect() override;
+    void Hyouji() override;
+    void Hyouji_Hyther() override;
     void Month_Set(int month);
     void Line_Set();
     void Line_Set_BW();
     void Line_Reset();
-    void Kion_Color();
-    void Heinen_Name();
+    void Kion_Color() override;
+    void Heinen_Name() override;
+
+    // What the station pickers use of this window.
+    forms::Form& ownerForm() override { return *this; }
+    forms::Label& stationNameLabel() override { return Label29; }
+    forms::Label& yearLabel() override { return Label4; }
+    forms::Label& outOfFrameLabel() override { return Label15; }
+    forms::Label& stepCountLabel() override { return Label16; }
+    forms::Label& regionLabel() override { return Label46; }
+    forms::CheckBox& normalValuesBox() override { return Check2; }
+    std::shared_ptr<ado::Connection>& stationConnection() override { return Hyser_Cn; }
+    std::shared_ptr<ado::Recordset>& stationRecordset() override { return Hyser_Rs; }
+    int& monthNumbersMoved() override { return tuki_Moved; }
+
+    // The Japan region items: the picker of the region, centred exactly; Hokkaido's map
+    // is loaded by the item each time it places the picker.
+    void select_hokkaido_Click();
 
     // Data state: the normal-values table and the current station's single-year table.
     std::shared_ptr<ado::Connection> Heinen_Cn;
@@ -89,6 +138,24 @@ public:
     forms::Label& Label51{control<forms::Label>(QStringLiteral("Label51"))};
     forms::Label& Label52{control<forms::Label>(QStringLiteral("Label52"))};
     forms::Label& Label53{control<forms::Label>(QStringLiteral("Label53"))};
+    forms::Label& Label5{control<forms::Label>(QStringLiteral("Label5"))};
+    forms::Label& Label6{control<forms::Label>(QStringLiteral("Label6"))};
+    forms::Label& Label8{control<forms::Label>(QStringLiteral("Label8"))};
+    forms::Label& Label9{control<forms::Label>(QStringLiteral("Label9"))};
+    forms::Label& Label10{control<forms::Label>(QStringLiteral("Label10"))};
+    forms::Label& Label11{control<forms::Label>(QStringLiteral("Label11"))};
+    forms::Label& Label14{control<forms::Label>(QStringLiteral("Label14"))};
+    forms::Label& Label17{control<forms::Label>(QStringLiteral("Label17"))};
+    forms::Label& Label23{control<forms::Label>(QStringLiteral("Label23"))};
+    forms::Label& Label24{control<forms::Label>(QStringLiteral("Label24"))};
+    forms::Label& Label25{control<forms::Label>(QStringLiteral("Label25"))};
+    forms::Label& Label26{control<forms::Label>(QStringLiteral("Label26"))};
+    forms::Label& Label27{control<forms::Label>(QStringLiteral("Label27"))};
+    forms::Label& Label38{control<forms::Label>(QStringLiteral("Label38"))};
+    forms::Label& Label54{control<forms::Label>(QStringLiteral("Label54"))};
+    forms::ControlArray<forms::Label> Label12{controls<forms::Label>(QStringLiteral("Label12"))};
+    forms::ControlArray<forms::Label> Label13{controls<forms::Label>(QStringLiteral("Label13"))};
+    forms::ControlArray<forms::Label> lblLabels{controls<forms::Label>(QStringLiteral("lblLabels"))};
     forms::ControlArray<forms::Label> Label2{controls<forms::Label>(QStringLiteral("Label2"))};
     forms::ControlArray<forms::Label> Label3{controls<forms::Label>(QStringLiteral("Label3"))};
     forms::ControlArray<forms::Label> Label28{controls<forms::Label>(QStringLiteral("Label28"))};
@@ -117,6 +184,13 @@ private:
     void clearChart();
     void stepEnd();
     void wire();
+    void wireMenus();
+    void redraw();
+    void pointSize(const QString& item, int width, double dx, double dy, double size);
+    void windowSize(const QString& item);
+    void setBackground(forms::Color c);
+    void capture(void (Hyser_Main::*view)());
+    void print();
 };
 
 // Starts the program: loads the main window. Returns the exit status when the program

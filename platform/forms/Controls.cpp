@@ -340,8 +340,9 @@ void Image::paint(QPainter& p) const {
     const QRect r = pixelRect(left_, top_, width_, height_);
     if (!picture_.isNull()) {
         if (stretch_) {
-            const QRect inside = border_ ? r.adjusted(1, 1, -1, -1) : r;
-            p.drawImage(inside, picture_.image());
+            // Over the whole rectangle, border included: a picture made to the control's
+            // size stays unscaled.
+            p.drawImage(r, picture_.image());
         } else {
             p.drawImage(r.topLeft(), picture_.image());
         }

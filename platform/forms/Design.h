@@ -209,3 +209,20 @@ struct FormDesign {
 };
 
 }  // namespace forms
+
+namespace forms {
+
+// A window that is only its caption and its size: what a menu item opens until the
+// window's own design is built.
+inline FormDesign plainDesign(const QString& name, const QString& caption, double clientWidth = 9000,
+                              double clientHeight = 6000) {
+    FormDesign f;
+    f.name = name;
+    f.caption = caption;
+    f.clientWidth = clientWidth;
+    f.clientHeight = clientHeight;
+    f.backColor = 0xE4EFEF;
+    return f;
+}
+
+}  // namespace forms

@@ -12,6 +12,9 @@ namespace testing_support {
 
 class MainWindowFixture : public ::testing::Test {
 protected:
+    explicit MainWindowFixture(bool everyStation = false)
+        : fixture(everyStation ? ClimateFixture::allStations() : ClimateFixture()) {}
+
     void TearDown() override {
         forms::destroyAllForms();
         forms::AppInfo::setPath(QString());

@@ -1,5 +1,8 @@
 #include "tests/support/ClimateFixture.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -27,6 +30,18 @@ ClimateFixture::ClimateFixture(std::initializer_list<int> stations) {
     }
     for (const auto& r : committedYears()) {
         if (wanted(r)) years.push_back(r);
+    }
+}
+
+ClimateFixture::ClimateFixture(All) : normals(committedNormals()), years(committedYears()) {}
+
+ClimateFixture ClimateFixture::allStations() { return ClimateFixture(All{}); }
+
+void ClimateFixture::copyMaps() {
+    const QDir source(QStringLiteral(TAVRIN_SOURCE_DIR "/pickers/W_GIF"));
+    QDir(folder()).mkpath(u"W_GIF"_s);
+    for (const QString& name : source.entryList({u"*.gif"_s}, QDir::Files)) {
+        QFile::copy(source.filePath(name), QDir(folder()).filePath(u"W_GIF/"_s + name));
     }
 }
 

@@ -27,11 +27,19 @@ public:
     // A copy of a normals row under another station number, placed in number order.
     data::ClimateRow& addNormals(const data::ClimateRow& row);
 
+    // Every station of the data files.
+    static ClimateFixture allStations();
+
     // Writes the databases; the folder then looks like the program's folder.
     QString build();
+    // Puts the region maps into the folder's W_GIF/, as the build puts them beside the
+    // program.
+    void copyMaps();
     QString folder() const { return temp_.path(); }
 
 private:
+    struct All {};
+    explicit ClimateFixture(All);
     TempFolder temp_;
 };
 

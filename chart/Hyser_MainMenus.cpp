@@ -1,0 +1,410 @@
+// The main window's menus and check boxes: chart options and window sizes, the view
+// schemes and printing, the capture to bitmaps, and the way to every other window.
+#include "chart/Hyser_Main.h"
+
+#include "chart/JapanPickers.h"
+
+#include "climograph/Uonz_Main.h"
+#include "extras/AuxWindows.h"
+#include "extras/CScreenCapture.h"
+#include "extras/CaptureWindows.h"
+#include "input/Hyser_Input.h"
+#include "platform/forms/Placement.h"
+#include "platform/forms/Services.h"
+#include "platform/forms/Text.h"
+#include "platform/shell/Files.h"
+#include "stepmode/Hyser_Step_Mode.h"
+#include "twograph/Form55.h"
+
+#include <QUrl>
+
+#include <optional>
+
+using namespace forms;
+using namespace Qt::Literals::StringLiterals;
+
+namespace chart {
+namespace {
+
+constexpr Color kWhite = 0xFFFFFF;
+constexpr Color kPale = 0xE4EFEF;
+constexpr Color kText = kSysButtonText;
+
+void paint(Control& c, std::optional<Color> back, std::optional<Color> fore) {
+    if (back) c.setBackColor(*back);
+    if (fore) c.setForeColor(*fore);
+}
+
+// The row captions of the value table by month, and their colours in the colour scheme.
+struct MonthRow {
+    int caption;  // index of lblLabels
+    Color captionFore;
+    Color marker;
+};
+constexpr MonthRow kMonthRows[13] = {
+    {0, 0, 0},
+    {3, kText, kText},       {8, 0xFF0000, 0xFF0000}, {9, 0xFF80FF, 0xFF80FF}, {10, 0x90FF90, 0x80FF80},
+    {11, 0x8000, 0xC000},    {12, 0xFFFF00, 0xFFFF00}, {13, 0xFF00FF, 0xFF00FF}, {14, 0xFF, 0xFF},
+    {15, 0x800080, 0x800080}, {4, 0x8080, 0xFFFF},     {5, 0x40C0, 0x60FF},     {6, 0xFF8080, 0xFF8080},
+};
+
+template <class W>
+void showByRule(Form& owner, Placement placement = Placement::AboveCentre) {
+    // Menu picks wait until the window has loaded.
+    Form::BusyScope busy(owner);
+    showWindow<W>(placement);
+}
+
+}  // namespace
+
+void Hyser_Main::wireMenus() {
+    CheckBox1.onClick = [this] { CheckBox1_Click(); };
+    CheckBox3.onChange = [this] { CheckBox3_Change(); };
+    CheckBox4.onClick = [this] { CheckBox4_Click(); };
+    const std::pair<const char16_t*, void (Hyser_Main::*)()> items[] = {
+        {u"Point_Very_Big", &Hyser_Main::Point_Very_Big_Click},
+        {u"Point_Big", &Hyser_Main::Point_Big_Click},
+        {u"Point_Mid", &Hyser_Main::Point_Mid_Click},
+        {u"Point_Mini", &Hyser_Main::Point_Mini_Click},
+        {u"Yokohaba_wide", &Hyser_Main::Yokohaba_wide_Click},
+        {u"Yo_tatenaga_Max", &Hyser_Main::Yo_tatenaga_Max_Click},
+        {u"Yokohaba_defolt", &Hyser_Main::Yokohaba_defolt_Click},
+        {u"View_White", &Hyser_Main::View_White_Click},
+        {u"View_gray", &Hyser_Main::View_gray_Click},
+        {u"View_BKWT", &Hyser_Main::View_BKWT_Click},
+        {u"View_Color", &Hyser_Main::View_Color_Click},
+        {u"Print_White", &Hyser_Main::Print_White_Click},
+        {u"Print_Black_White", &Hyser_Main::Print_Black_White_Click},
+        {u"Print_Gray", &Hyser_Main::Print_Gray_Click},
+        {u"Cap_White", &Hyser_Main::Cap_White_Click},
+        {u"Cap_Gray", &Hyser_Main::Cap_Gray_Click},
+        {u"Orvell_web", &Hyser_Main::Orvell_web_Click},
+    };
+    for (const auto& [name, handler] : items) {
+        menu(QString::fromUtf16(name)).onClick = [this, handler] { (this->*handler)(); };
+    }
+    menu(u"select_hokkaido"_s).onClick = [this] { select_hokkaido_Click(); };
+    menu(u"select_touhok"_s).onClick = [this] { showByRule<Form18>(*this, Placement::Centre); };
+    menu(u"select_kanto"_s).onClick = [this] { showByRule<Form47>(*this, Placement::Centre); };
+    menu(u"select_kinki"_s).onClick = [this] { showByRule<Form42>(*this, Placement::Centre); };
+    menu(u"select_tyugok"_s).onClick = [this] { showByRule<Form37>(*this, Placement::Centre); };
+    menu(u"select_kyusyu"_s).onClick = [this] { showByRule<Form23>(*this, Placement::Centre); };
+    menu(u"select_okinawa"_s).onClick = [this] { showByRule<Form32>(*this, Placement::Centre); };
+    menu(u"Step_Run"_s).onClick = [this] { showByRule<stepmode::Hyser_Step_Mode>(*this); };
+    menu(u"Rain_Ondo_Graph"_s).onClick = [this] { showByRule<climograph::Uonz_Main>(*this); };
+    menu(u"graph_2_mode"_s).onClick = [this] { showByRule<twograph::Form55>(*this); };
+    menu(u"auto_View"_s).onClick = [this] { showByRule<input::Hyser_Input>(*this); };
+    menu(u"F_keppen"_s).onClick = [this] { showByRule<extras::Form111>(*this); };
+    menu(u"F_keppen_2"_s).onClick = [this] { showByRule<extras::Form112>(*this); };
+    menu(u"tuki_set"_s).onClick = [this] { showByRule<extras::Form57>(*this, Placement::ToolOffset); };
+    menu(u"Readme_View"_s).onClick = [this] { showByRule<extras::Form48>(*this); };
+    menu(u"kisyou_data"_s).onClick = [this] { showByRule<extras::Form50>(*this); };
+    menu(u"kisyocho_V"_s).onClick = [this] { showByRule<extras::frmBrowser>(*this); };
+    menu(u"install_Guide"_s).onClick = [this] { showByRule<extras::Form49>(*this); };
+    menu(u"Readme_New_dev"_s).onClick = [this] { showByRule<extras::Form51>(*this); };
+    // The version window is centred exactly, whatever its state.
+    menu(u"ver_access"_s).onClick = [this] {
+        BusyScope busy(*this);
+        placeAndShow(instance<extras::frmAbout>(), Placement::Centre);
+    };
+}
+
+void Hyser_Main::select_hokkaido_Click() {
+    BusyScope busy(*this);
+    Form2& picker = instance<Form2>();
+    if (picker.WindowState() == vbMinimized || picker.WindowState() == vbMaximized) {
+        picker.setWindowState(vbNormal);
+        return;
+    }
+    picker.loadMap();
+    placeAndShow(picker, Placement::Centre);
+}
+
+void Hyser_Main::redraw() {
+    Hyouji();
+    Hyouji_Hyther();
+    Kion_Color();
+}
+
+// --- Chart options --------------------------------------------------------------------------
+
+void Hyser_Main::CheckBox1_Click() {
+    if (Label53.Caption() != u"日本"_s) return;
+    Command1_Click();
+    Cls();
+    Line_Reset();
+    Label4.setCaption(u"2000"_s);
+    // Look the shown station up again first: the table to bind is this window's own.
+    Heinen_Name();
+    DB_conect();
+    redraw();
+}
+
+void Hyser_Main::CheckBox3_Change() {
+    if (CheckBox3.Value()) {
+        for (int i = 1; i <= 12; ++i) Label28(i).setVisible(true);
+        redraw();
+    } else {
+        for (int i = 1; i <= 12; ++i) Label28(i).setVisible(false);
+    }
+}
+
+void Hyser_Main::CheckBox4_Click() {
+    const bool changed = CheckBox4.Value();
+    Cls();
+    state.Rain_Scale = changed ? 22 : 11;
+    state.Temp_Scale = 110;
+    for (int i = 1; i <= 6; ++i) Label13(i).setCaption(QString::number((changed ? 50 : 100) * i));
+    redraw();
+}
+
+void Hyser_Main::pointSize(const QString& item, int width, double dx, double dy, double size) {
+    state.Point_Width = width;
+    state.Mark_DX = dx;
+    state.Mark_DY = dy;
+    for (int i = 1; i <= 12; ++i) {
+        Shape3(i).setWidth(size);
+        Shape3(i).setHeight(size);
+    }
+    for (const QString& name : {u"Point_Very_Big"_s, u"Point_Big"_s, u"Point_Mid"_s, u"Point_Mini"_s}) {
+        menu(name).setChecked(name == item);
+    }
+    redraw();
+}
+
+void Hyser_Main::Point_Very_Big_Click() { pointSize(u"Point_Very_Big"_s, 12, 90, 75, 180); }
+void Hyser_Main::Point_Big_Click() { pointSize(u"Point_Big"_s, 8, 60, 45, 120); }
+void Hyser_Main::Point_Mid_Click() { pointSize(u"Point_Mid"_s, 6, 45, 30, 90); }
+void Hyser_Main::Point_Mini_Click() { pointSize(u"Point_Mini"_s, 4, 30, 15, 60); }
+
+void Hyser_Main::windowSize(const QString& item) {
+    for (const QString& name : {u"Yokohaba_defolt"_s, u"Yokohaba_wide"_s, u"Yo_tatenaga_Max"_s}) {
+        menu(name).setChecked(name == item);
+    }
+}
+
+// The sizes never make the window larger than the screen, nor put it off its top left.
+void Hyser_Main::Yokohaba_wide_Click() {
+    windowSize(u"Yokohaba_wide"_s);
+    setLeft(0);
+    setWidth(Screen().Width());
+    setTop(std::max(0.0, (Screen().Height() - Height()) / 2 - 210));
+    Show();
+}
+
+void Hyser_Main::Yo_tatenaga_Max_Click() {
+    windowSize(u"Yo_tatenaga_Max"_s);
+    setLeft(std::max(0.0, (Screen().Width() - Width()) / 2));
+    setHeight(std::min(11055.0, Screen().Height()));
+    setTop(0);
+    Show();
+}
+
+void Hyser_Main::Yokohaba_defolt_Click() {
+    windowSize(u"Yokohaba_defolt"_s);
+    setWidth(std::min(12000.0, Screen().Width()));
+    setHeight(std::min(8835.0, Screen().Height()));
+    setLeft(std::max(0.0, (Screen().Width() - Width()) / 2));
+    setTop(std::max(0.0, (Screen().Height() - Height()) / 2 - 210));
+    Show();
+}
+
+// --- View schemes -------------------------------------------------------------------------
+
+void Hyser_Main::setBackground(Color c) {
+    setBackColor(c);
+    for (Control* ctl : std::initializer_list<Control*>{&Label9, &Label11, &Label16, &Label17, &Label14, &CheckBox1, &Check2}) {
+        ctl->setBackColor(c);
+    }
+    for (int i = 0; i <= 6; ++i) {
+        Label12(i).setBackColor(c);
+        Label13(i).setBackColor(c);
+    }
+}
+
+void Hyser_Main::View_White_Click() {
+    setBackground(kWhite);
+    menu(u"View_gray"_s).setEnabled(true);
+    menu(u"View_White"_s).setEnabled(false);
+    if (!CheckBox1.Value()) Line_Set();
+}
+
+void Hyser_Main::View_gray_Click() {
+    setBackground(kPale);
+    menu(u"View_gray"_s).setEnabled(false);
+    menu(u"View_White"_s).setEnabled(true);
+    if (!CheckBox1.Value()) Line_Set();
+}
+
+void Hyser_Main::View_BKWT_Click() {
+    setBackColor(kWhite);
+    for (Control* c : std::initializer_list<Control*>{&Label9, &Label11, &Label14, &Check2}) paint(*c, kWhite, kText);
+    for (Control* c : std::initializer_list<Control*>{&Label16, &Label17, &CheckBox1, &Label54}) paint(*c, kWhite, std::nullopt);
+    for (int i = 0; i <= 6; ++i) {
+        paint(Label12(i), kWhite, kText);
+        paint(Label13(i), kWhite, kText);
+    }
+    for (Control* c : std::initializer_list<Control*>{&Label29, &Label53, &Label5, &Label6, &Label10, &Label25, &Label23,
+                                                     &Label24, &Label26, &Label27, &Label38, &Label20, &Label21, &Label22,
+                                                     &Label39, &Label8}) {
+        paint(*c, kWhite, kText);
+    }
+    paint(Label1, std::nullopt, kText);
+    paint(Label19, std::nullopt, kText);
+    for (int i = 3; i <= 15; ++i) paint(lblLabels(i), kWhite, kText);
+    for (int i = 1; i <= 13; ++i) {
+        paint(Label2(i), kWhite, kText);
+        paint(Label3(i), kWhite, kText);
+        paint(Label28(i), std::nullopt, kText);
+    }
+    if (!CheckBox1.Value()) Line_Set_BW();
+}
+
+void Hyser_Main::View_Color_Click() {
+    setBackColor(kPale);
+    paint(Label9, kPale, 0x4000);
+    paint(Label11, kPale, 0x80);
+    paint(Label14, kPale, 0x4000);
+    for (Control* c : std::initializer_list<Control*>{&Label16, &Label17, &CheckBox1}) paint(*c, kPale, std::nullopt);
+    paint(Check2, kPale, 0x40);
+    for (int i = 0; i <= 6; ++i) {
+        paint(Label12(i), kPale, i <= 3 ? 0x40 : 0x800000);
+        paint(Label13(i), kPale, 0x4000);
+    }
+    paint(Label29, 0xC0FFC0, 0x4000);
+    paint(Label53, 0xC0C0FF, 0x800000);
+    paint(Label5, 0xC0FFFF, 0x80);
+    paint(Label6, 0xC0FFFF, 0x4000);
+    paint(Label10, 0xC0FFFF, kText);
+    for (Control* c : std::initializer_list<Control*>{&Label25, &Label23, &Label24, &Label26, &Label27, &Label38}) {
+        paint(*c, 0xFFC0FF, kText);
+    }
+    paint(Label54, 0xFFC0FF, std::nullopt);
+    for (Control* c : std::initializer_list<Control*>{&Label1, &Label20, &Label21, &Label22}) paint(*c, std::nullopt, 0x800000);
+    paint(Label39, std::nullopt, 0xFF00FF);
+    paint(Label19, std::nullopt, 0xFF0000);
+    for (int m = 1; m <= 12; ++m) {
+        paint(lblLabels(kMonthRows[m].caption), 0xC0FFFF, kMonthRows[m].captionFore);
+        Shape3(m).setBackColor(kMonthRows[m].marker);
+        Shape3(m).setBorderColor(kMonthRows[m].marker);
+    }
+    paint(lblLabels(7), 0xC0FFFF, 0x4000);
+    for (int i = 1; i <= 13; ++i) {
+        paint(Label2(i), std::nullopt, 0xC0);
+        paint(Label3(i), std::nullopt, 0x4000);
+        paint(Label28(i), std::nullopt, 0x4000);
+    }
+    paint(Label8, 0xFFFFC0, kText);
+    redraw();
+    if (!CheckBox1.Value()) Line_Set();
+}
+
+// --- Printing ----------------------------------------------------------------------------
+
+void Hyser_Main::print() {
+    try {
+        PrintForm();
+    } catch (const std::exception& e) {
+        MsgBox(u"印刷できませんでした。\n"_s + QString::fromStdString(e.what()), vbExclamation);
+    }
+}
+
+void Hyser_Main::Print_White_Click() {
+    for (Control* c : std::initializer_list<Control*>{&Label9, &Label11, &Check2}) c->setBackColor(kWhite);
+    setBackColor(kWhite);
+    for (int i = 0; i <= 6; ++i) {
+        Label12(i).setBackColor(kWhite);
+        Label13(i).setBackColor(kWhite);
+    }
+    menu(u"View_gray"_s).setEnabled(true);
+    menu(u"View_White"_s).setEnabled(false);
+    if (!CheckBox1.Value()) Line_Set();
+    print();
+}
+
+void Hyser_Main::Print_Black_White_Click() {
+    View_BKWT_Click();
+    print();
+}
+
+void Hyser_Main::Print_Gray_Click() {
+    View_Color_Click();
+    setBackColor(kPale);
+    Label9.setBackColor(kPale);
+    Label11.setBackColor(kPale);
+    for (int i = 0; i <= 6; ++i) {
+        Label12(i).setBackColor(kPale);
+        Label13(i).setBackColor(kPale);
+    }
+    menu(u"View_gray"_s).setEnabled(false);
+    menu(u"View_White"_s).setEnabled(true);
+    if (!CheckBox1.Value()) Line_Set();
+    print();
+}
+
+// --- Capture -----------------------------------------------------------------------------
+
+void Hyser_Main::Cap_White_Click() { capture(&Hyser_Main::View_White_Click); }
+void Hyser_Main::Cap_Gray_Click() { capture(&Hyser_Main::View_gray_Click); }
+
+void Hyser_Main::capture(void (Hyser_Main::*view)()) {
+    // Menu picks wait until the capture is done.
+    BusyScope busy(*this);
+    (this->*view)();
+    if (!CheckBox1.Value()) Line_Set();
+    Command1.setLeft(20000);
+    CheckBox1.setVisible(false);
+    CheckBox3.setVisible(false);
+    CheckBox4.setVisible(false);
+    Check2.setVisible(false);
+    SpinButton1.setLeft(22000);
+    // The controls come back however the capture ends.
+    struct PutBack {
+        Hyser_Main& w;
+        ~PutBack() {
+            w.Command1.setLeft(8970);
+            w.CheckBox1.setVisible(true);
+            w.CheckBox3.setVisible(true);
+            w.CheckBox4.setVisible(true);
+            w.Check2.setVisible(true);
+            w.SpinButton1.setLeft(8250);
+        }
+    } putBack{*this};
+    Hyther_Capture();
+}
+
+void Hyser_Main::Make_Folda() {
+    Cap_Folder = u"CAP/"_s + shell::safeFileName(Label36.Caption(), u"名称未設定"_s);
+    // CAP itself is made too when it is missing; a folder that exists is no failure.
+    shell::makePath(Cap_Folder);
+}
+
+void Hyser_Main::Hyther_Capture() {
+    DoEvents();
+    Screen_Cap->setCaptureType(extras::CScreenCapture::ClientArea);
+    Screen_Cap->Capture();
+    Make_Folda();
+    const QString name = shell::safeFileName(Label36.Caption(), u"名称未設定"_s);
+    Cap_File = Cap_Folder + u'/' + name + Str(Val(Label4.Caption())) + u"_Hyser.bmp"_s;
+    extras::Form399& holder = instance<extras::Form399>();
+    holder.picCapture.setPicture(Screen_Cap->PictureData());
+    try {
+        shell::SavePicture(holder.picCapture.Picture(), Cap_File);
+    } catch (const std::exception& e) {
+        MsgBox(u"キャプチャを保存できませんでした: "_s + Cap_File + u"\n"_s + QString::fromStdString(e.what()), vbExclamation);
+        return;
+    }
+    extras::Dialog_cap& notice = instance<extras::Dialog_cap>();
+    notice.Move(std::max(0.0, (Screen().Width() - notice.Width()) / 2),
+                std::max(0.0, (Screen().Height() - notice.Height()) / 2 - 210));
+    notice.Show();
+}
+
+// --- The maker's site ------------------------------------------------------------------------
+
+void Hyser_Main::Orvell_web_Click() {
+    const QString address = QUrl::fromLocalFile(AppInfo::Path() + u"/README.md"_s).toString();
+    if (!services().url->open(address)) MsgBox(u"ブラウザーで開けませんでした: "_s + address, vbExclamation);
+}
+
+}  // namespace chart
