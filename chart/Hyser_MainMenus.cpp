@@ -9,6 +9,7 @@
 #include "extras/CScreenCapture.h"
 #include "extras/CaptureWindows.h"
 #include "input/Hyser_Input.h"
+#include "pickers/WorldPickers.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Text.h"
@@ -90,6 +91,13 @@ void Hyser_Main::wireMenus() {
     menu(u"select_tyugok"_s).onClick = [this] { showByRule<Form37>(*this, Placement::Centre); };
     menu(u"select_kyusyu"_s).onClick = [this] { showByRule<Form23>(*this, Placement::Centre); };
     menu(u"select_okinawa"_s).onClick = [this] { showByRule<Form32>(*this, Placement::Centre); };
+    menu(u"W_Uro"_s).onClick = [this] { showByRule<pickers::Form3>(*this); };
+    menu(u"W_Rossia"_s).onClick = [this] { showByRule<pickers::Form5>(*this); };
+    menu(u"W_Asia"_s).onClick = [this] { showByRule<pickers::Form6>(*this); };
+    menu(u"W_Afrika"_s).onClick = [this] { showByRule<pickers::Form7>(*this); };
+    menu(u"W_N_America"_s).onClick = [this] { showByRule<pickers::Form10>(*this); };
+    menu(u"W_S_America"_s).onClick = [this] { showByRule<pickers::Form11>(*this); };
+    menu(u"W_Oceania"_s).onClick = [this] { showByRule<pickers::Form12>(*this); };
     menu(u"Step_Run"_s).onClick = [this] { showByRule<stepmode::Hyser_Step_Mode>(*this); };
     menu(u"Rain_Ondo_Graph"_s).onClick = [this] { showByRule<climograph::Uonz_Main>(*this); };
     menu(u"graph_2_mode"_s).onClick = [this] { showByRule<twograph::Form55>(*this); };

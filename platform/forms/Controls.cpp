@@ -34,7 +34,7 @@ public:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::FocusIn) {
             const auto reason = static_cast<QFocusEvent*>(e)->reason();
-            if (reason != Qt::OtherFocusReason) control_.Parent().focusTo(&control_);
+            if (reason != Qt::OtherFocusReason) control_.Parent().userFocused(&control_);
         }
         return false;
     }
@@ -189,7 +189,10 @@ void Control::click() {
 }
 
 void Control::changed() {
-    syncWidget();
+    {
+        Form::WidgetSync sync(form_);
+        syncWidget();
+    }
     form_.controlChanged(*this);
 }
 

@@ -452,6 +452,8 @@ void Form::applyGeometry() {
 
 void Form::clientResized(int widthPx, int heightPx) {
     if (applyingGeometry_ || !visible_ || state_ != vbNormal) return;
+    // The client area in whole pixels is the size the window already has.
+    if (widthPx == toPixels(clientWidthTwips()) && heightPx == toPixels(clientHeightTwips())) return;
     const double w = toTwips(widthPx) + frameWidth();
     const double h = toTwips(heightPx) + frameHeight();
     if (w == width_ && h == height_) return;
@@ -565,6 +567,7 @@ void Form::focusTo(Control* c) {
     // A control that cannot take the focus (hidden, disabled, windowless) is passed over
     // instead of raising an error the user could do nothing about.
     if (!c->canFocus() || !c->Visible() || !c->Enabled()) return;
+    focusHandoff_ = false;
     Control* old = active_;
     active_ = c;
     if (c->widget()) c->widget()->setFocus(Qt::OtherFocusReason);
@@ -572,9 +575,23 @@ void Form::focusTo(Control* c) {
     dispatchCode(c->onGotFocus);
 }
 
+void Form::userFocused(Control* c) {
+    if (syncingWidgets_ > 0) return;
+    if (focusHandoff_) {
+        // Passed on by the toolkit because the focused control was hidden or disabled.
+        focusHandoff_ = false;
+        active_ = c;
+        return;
+    }
+    focusTo(c);
+}
+
 void Form::controlChanged(const Control& c) {
     if (!c.windowed() && canvas_) canvas_->update();
-    if (&c == active_ && (!c.Visible() || !c.Enabled())) active_ = nullptr;
+    if (&c == active_ && (!c.Visible() || !c.Enabled())) {
+        active_ = nullptr;
+        focusHandoff_ = true;
+    }
 }
 
 void Form::paintClient(QPainter& p) const {

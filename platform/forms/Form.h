@@ -204,6 +204,20 @@ public:
     // Runs a handler raised by code (a value changed).
     void dispatchCode(const Handler& h);
     void focusTo(Control* c);          // SetFocus from code or the user
+    // The user moved the focus onto a control (clicking it, tabbing to it). Focus that
+    // the toolkit moves by itself while a control is hidden or disabled is not the
+    // user's and raises no event.
+    void userFocused(Control* c);
+    class WidgetSync {
+    public:
+        explicit WidgetSync(Form& f) : f_(f) { ++f_.syncingWidgets_; }
+        ~WidgetSync() { --f_.syncingWidgets_; }
+        WidgetSync(const WidgetSync&) = delete;
+        WidgetSync& operator=(const WidgetSync&) = delete;
+
+    private:
+        Form& f_;
+    };
     void controlChanged(const Control& c);  // repaint or move a widget
     void paintClient(QPainter& p) const;
     void clientPressed(double xTwips, double yTwips);
@@ -243,6 +257,8 @@ private:
     std::vector<DrawOp> drawing_;
     Control* active_ = nullptr;
     bool applyingGeometry_ = false;
+    int syncingWidgets_ = 0;
+    bool focusHandoff_ = false;  // the focused control went away; the toolkit picks the next
 };
 
 // --- Program-wide instances ---------------------------------------------------------

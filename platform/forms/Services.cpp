@@ -67,29 +67,39 @@ public:
     void beep() override { QApplication::beep(); }
 };
 
-class SystemPrinter final : public PrinterService {
+// The default printer, or a PDF file in its place (the same page layout and painting).
+class QtPrinter final : public PrinterService {
 public:
+    explicit QtPrinter(QString pdfFile = QString()) : pdfFile_(std::move(pdfFile)) {}
+
     void printPage(const QImage& page, const QString& jobName, PageOrientation orientation, bool fitPage) override {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull()) {
-            throw std::runtime_error(QStringLiteral("プリンターが見つかりません。印刷できませんでした。").toStdString());
+        std::unique_ptr<QPrinter> printer;
+        if (pdfFile_.isEmpty()) {
+            const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+            if (info.isNull()) {
+                throw std::runtime_error(QStringLiteral("プリンターが見つかりません。印刷できませんでした。").toStdString());
+            }
+            printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        } else {
+            printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdfFile_);
         }
-        QPrinter printer(info, QPrinter::HighResolution);
-        printer.setDocName(jobName);
+        printer->setDocName(jobName);
         if (orientation != PageOrientation::Unchanged) {
-            printer.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                                 : QPageLayout::Portrait);
+            printer->setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                                  : QPageLayout::Portrait);
         }
         QPainter painter;
-        if (!painter.begin(&printer)) {
-            throw std::runtime_error(
-                (QStringLiteral("プリンター「") + info.printerName() + QStringLiteral("」で印刷できませんでした。"))
-                    .toStdString());
+        if (!painter.begin(printer.get())) {
+            throw std::runtime_error((QStringLiteral("印刷を始められませんでした: ") +
+                                      (pdfFile_.isEmpty() ? printer->printerName() : pdfFile_))
+                                         .toStdString());
         }
         // The window is printed at its size on screen (96 pixels to the inch), shrunk
         // only when it does not fit the page.
         const QRect area = painter.viewport();
-        const double scale = printer.resolution() / 96.0;
+        const double scale = printer->resolution() / 96.0;
         QSizeF size(page.width() * scale, page.height() * scale);
         if (fitPage || size.width() > area.width() || size.height() > area.height()) {
             size.scale(area.size(), Qt::KeepAspectRatio);
@@ -99,6 +109,9 @@ public:
             throw std::runtime_error(QStringLiteral("印刷できませんでした。").toStdString());
         }
     }
+
+private:
+    QString pdfFile_;
 };
 
 class DesktopUrls final : public UrlService {
@@ -181,7 +194,7 @@ Services& services() {
         Services d;
         d.messageBox = std::make_shared<QtMessageBoxes>();
         d.beep = std::make_shared<QtBeep>();
-        d.printer = std::make_shared<SystemPrinter>();
+        d.printer = std::make_shared<QtPrinter>();
         d.url = std::make_shared<DesktopUrls>();
         d.process = std::make_shared<QtProcesses>();
         d.clock = std::make_shared<RealClock>();
@@ -197,7 +210,7 @@ void installDefaultServices() {
     Services& s = services();
     s.messageBox = std::make_shared<QtMessageBoxes>();
     s.beep = std::make_shared<QtBeep>();
-    s.printer = std::make_shared<SystemPrinter>();
+    s.printer = std::make_shared<QtPrinter>();
     s.url = std::make_shared<DesktopUrls>();
     s.process = std::make_shared<QtProcesses>();
     s.clock = std::make_shared<RealClock>();
@@ -205,6 +218,8 @@ void installDefaultServices() {
     s.instance = std::make_shared<LockFileInstance>();
     s.endProgram = std::make_shared<QuitEventLoop>();
 }
+
+std::shared_ptr<PrinterService> makePdfPrinter(const QString& path) { return std::make_shared<QtPrinter>(path); }
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
     return services().messageBox->show(prompt, style, title.isEmpty() ? AppInfo::Title() : title);

@@ -109,6 +109,8 @@ struct Services {
 };
 
 Services& services();
+// A printer that writes its pages to a PDF file instead of the default printer.
+std::shared_ptr<PrinterService> makePdfPrinter(const QString& path);
 // Puts back the production services (tests use a scoped replacement instead).
 void installDefaultServices();
 

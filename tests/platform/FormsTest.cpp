@@ -5,6 +5,7 @@
 #include "tests/support/FakeServices.h"
 
 #include <QColor>
+#include <QApplication>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -254,6 +255,22 @@ TEST_F(FormsTest, FocusMovesWithGotFocusAndLostFocusInOrder) {
     f.log.clear();
     f.Clear.SetFocus();
     EXPECT_TRUE(f.log.isEmpty()) << "focus on the control that has it raises nothing";
+}
+
+TEST_F(FormsTest, HidingTheFocusedControlRaisesNoGotFocusElsewhere) {
+    TestForm& f = instance<TestForm>();
+    f.Show();
+    f.Text.SetFocus();
+    QApplication::processEvents();
+    f.log.clear();
+    for (Control* c : std::initializer_list<Control*>{&f.OptA, &f.OptB, &f.Check, &f.Box, &f.Spin}) {
+        c->onGotFocus = [&f, c] { f.log << c->Name() + u"_GotFocus"_s; };
+    }
+    f.Text.setVisible(false);  // the toolkit passes the focus on by itself
+    QApplication::processEvents();
+    EXPECT_TRUE(f.log.filter(u"GotFocus"_s).isEmpty()) << f.log.join(u' ').toStdString();
+    f.Clear.SetFocus();
+    EXPECT_EQ(f.log.filter(u"GotFocus"_s), QStringList{u"Clear_GotFocus"_s}) << "focus set by code raises its event";
 }
 
 TEST_F(FormsTest, ShowingGivesTheFocusToTheFirstControlOfTheTabOrder) {

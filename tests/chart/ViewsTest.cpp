@@ -1,0 +1,147 @@
+// The view schemes and the three print items.
+#include "tests/chart/ChartTestSupport.h"
+
+#include <QColor>
+#include <QFileInfo>
+
+using namespace chart;
+using namespace forms;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class ViewsTest : public testing_support::MainWindowFixture {
+protected:
+    static QColor pixelAt(const QImage& page, double xTwips, double yTwips) {
+        return QColor(page.pixel(static_cast<int>(xTwips / 15), static_cast<int>(yTwips / 15)));
+    }
+    // A point of the window's own background, clear of every control.
+    static constexpr double kBackgroundX = 11400, kBackgroundY = 2000;
+};
+
+TEST_F(ViewsTest, BackgroundItemsSwapTheirEnabledFlags) {
+    Hyser_Main& w = start();
+    MenuItem& white = w.menu(u"View_White"_s);
+    MenuItem& pale = w.menu(u"View_gray"_s);
+    EXPECT_TRUE(white.Enabled());
+    EXPECT_FALSE(pale.Enabled());
+    white.click();
+    EXPECT_EQ(w.BackColor(), 0xFFFFFFu);
+    EXPECT_EQ(w.Label12(2).BackColor(), 0xFFFFFFu);
+    EXPECT_FALSE(white.Enabled());
+    EXPECT_TRUE(pale.Enabled());
+    EXPECT_EQ(w.drawing().size(), 24u) << "the chart is drawn again";
+
+    w.menu(u"View_Color"_s).click();
+    EXPECT_EQ(w.BackColor(), 0xE4EFEFu);
+    EXPECT_FALSE(white.Enabled()) << "the colour scheme leaves the flags";
+    EXPECT_TRUE(pale.Enabled());
+
+    pale.click();
+    EXPECT_EQ(w.BackColor(), 0xE4EFEFu);
+    EXPECT_TRUE(white.Enabled());
+    EXPECT_FALSE(pale.Enabled());
+}
+
+TEST_F(ViewsTest, BlackAndWhiteThenColourBringsBackTheColoursAndBands) {
+    Hyser_Main& w = start();
+    const Color januaryBack = w.Label2(1).BackColor();
+    w.menu(u"View_BKWT"_s).click();
+    EXPECT_EQ(w.BackColor(), 0xFFFFFFu);
+    EXPECT_EQ(w.Label29.BackColor(), 0xFFFFFFu);
+    EXPECT_EQ(w.Label29.ForeColor(), kSysButtonText);
+    EXPECT_EQ(w.Label2(1).BackColor(), 0xFFFFFFu) << "the cells stay white: no bands";
+    EXPECT_EQ(w.lblLabels(8).ForeColor(), kSysButtonText);
+    EXPECT_EQ(w.Shape3(2).BackColor(), kSysButtonText);
+    for (const DrawOp& op : w.drawing()) EXPECT_EQ(op.color, 0u);
+
+    w.menu(u"View_Color"_s).click();
+    EXPECT_EQ(w.BackColor(), 0xE4EFEFu);
+    EXPECT_EQ(w.Label29.BackColor(), 0xC0FFC0u);
+    EXPECT_EQ(w.Label29.ForeColor(), 0x4000u);
+    EXPECT_EQ(w.Label2(1).BackColor(), januaryBack) << "the bands are back";
+    EXPECT_EQ(w.lblLabels(8).ForeColor(), 0xFF0000u);
+    EXPECT_EQ(w.lblLabels(10).ForeColor(), 0x90FF90u);
+    EXPECT_EQ(w.Shape3(4).BackColor(), 0x80FF80u) << "the scheme's marker colour, not the plotting colour";
+    EXPECT_EQ(w.Shape3(1).BorderColor(), kSysButtonText);
+    EXPECT_EQ(w.Label39.ForeColor(), 0xFF00FFu);
+}
+
+TEST_F(ViewsTest, PaleAfterBlackAndWhiteTurnsOnlyTheBackgroundControlsPale) {
+    Hyser_Main& w = start();
+    w.menu(u"View_BKWT"_s).click();
+    w.menu(u"View_White"_s).click();
+    w.menu(u"View_gray"_s).click();
+    EXPECT_EQ(w.BackColor(), 0xE4EFEFu);
+    EXPECT_EQ(w.Label10.BackColor(), 0xFFFFFFu) << "the panels stay white";
+    EXPECT_EQ(w.Label9.ForeColor(), kSysButtonText);
+    EXPECT_EQ(w.drawing().front().color, 0x11111111u) << "the points are in colour again";
+}
+
+TEST_F(ViewsTest, WithCumulativeDisplayTheViewsDoNotRedraw) {
+    Hyser_Main& w = start();
+    show(w, u"東京"_s);
+    w.Check2.setValue(0);
+    w.CheckBox1.click();
+    w.SpinButton1.spinUp();
+    w.menu(u"View_BKWT"_s).click();
+    EXPECT_TRUE(w.drawing().empty()) << "the new background wiped the points and nothing drew them again";
+    w.menu(u"View_Color"_s).click();
+    EXPECT_EQ(w.drawing().size(), 24u) << "カラー画面 still draws the current year";
+}
+
+TEST_F(ViewsTest, EachPrintItemPrintsOnePageInItsScheme) {
+    Hyser_Main& w = start();
+    struct Case {
+        QString item;
+        QColor background;
+        QColor stationBack;
+    };
+    const Case cases[] = {
+        {u"Print_White"_s, QColor(255, 255, 255), QColor(0xC0, 0xFF, 0xC0)},
+        {u"Print_Black_White"_s, QColor(255, 255, 255), QColor(255, 255, 255)},
+        {u"Print_Gray"_s, QColor(0xEF, 0xEF, 0xE4), QColor(0xC0, 0xFF, 0xC0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item.toStdString());
+        services.printedPages.clear();
+        w.menu(c.item).click();
+        ASSERT_EQ(services.printedPages.size(), 1u);
+        const QImage& page = services.printedPages[0];
+        EXPECT_EQ(page.width(), 792);
+        EXPECT_EQ(page.height(), 543);
+        EXPECT_EQ(pixelAt(page, kBackgroundX, kBackgroundY), c.background);
+        EXPECT_EQ(pixelAt(page, 600, 200), c.stationBack);
+    }
+    EXPECT_TRUE(w.menu(u"View_White"_s).Enabled()) << "カラー印刷 leaves 白地に変更 enabled";
+    EXPECT_EQ(w.CheckBox1.BackColor(), 0xE4EFEFu);
+}
+
+TEST_F(ViewsTest, WhitePrintLeavesTheCumulativeBoxOnItsBackground) {
+    Hyser_Main& w = start();
+    w.menu(u"Print_White"_s).click();
+    EXPECT_EQ(w.BackColor(), 0xFFFFFFu);
+    EXPECT_EQ(w.CheckBox1.BackColor(), 0xE4EFEFu);
+    EXPECT_EQ(w.Label14.BackColor(), 0xE4EFEFu);
+}
+
+TEST_F(ViewsTest, APrinterThatFailsIsReportedAndTheProgramGoesOn) {
+    Hyser_Main& w = start();
+    services.printerFailure = u"プリンターが見つかりません。印刷できませんでした。"_s;
+    services.expectMessage();
+    w.menu(u"Print_Gray"_s).click();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].prompt.contains(u"プリンターが見つかりません"_s));
+    w.SpinButton1.spinUp();
+    EXPECT_NE(w.Label29.Caption(), u"東京"_s) << "the window still works";
+}
+
+TEST_F(ViewsTest, PrintingToAPdfFileGoesThroughTheSamePagePainting) {
+    Hyser_Main& w = start();
+    const QString pdf = fixture.folder() + u"/page.pdf"_s;
+    forms::services().printer = forms::makePdfPrinter(pdf);
+    w.menu(u"Print_White"_s).click();
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+}
+
+}  // namespace

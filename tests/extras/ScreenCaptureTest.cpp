@@ -1,0 +1,135 @@
+// The screen-capture class, the capture holder and the capture notice.
+#include "extras/CScreenCapture.h"
+#include "extras/CaptureWindows.h"
+#include "extras/frmSplash.h"
+#include "platform/forms/Form.h"
+#include "tests/support/FakeServices.h"
+
+#include <QColor>
+
+#include <gtest/gtest.h>
+
+using namespace extras;
+using namespace forms;
+using namespace Qt::Literals::StringLiterals;
+using testing_support::FakeServices;
+
+namespace {
+
+class ScreenCaptureTest : public ::testing::Test {
+protected:
+    void TearDown() override { destroyAllForms(); }
+    static FormDesign windowDesign() {
+        FormDesign d = plainDesign(u"Target"_s, u"target"_s, 3000, 1500);
+        d.controls = {label(u"Red"_s, 0, 0, 1500, 1500).back(0xFF)};
+        return d;
+    }
+    FakeServices services;
+};
+
+TEST_F(ScreenCaptureTest, ANewObjectCapturesTheScreenAndHoldsNoPicture) {
+    CScreenCapture cap;
+    EXPECT_EQ(cap.CaptureType(), 0);
+    EXPECT_EQ(cap.Form(), nullptr);
+    EXPECT_TRUE(cap.PictureData().isNull());
+}
+
+TEST_F(ScreenCaptureTest, WindowCapturesWithoutAWindowAndUnknownTypesDoNothing) {
+    CScreenCapture cap;
+    for (const long type : {1L, 2L, 4L, -1L}) {
+        SCOPED_TRACE(type);
+        cap.setCaptureType(type);
+        cap.Capture();
+        EXPECT_TRUE(cap.PictureData().isNull());
+    }
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ScreenCaptureTest, ClientAreaCaptureIsTheClientAreaInPixelsEvenWithAUserScale) {
+    Form target(windowDesign());
+    target.Scale(0, 0, 100, 50);
+    CScreenCapture cap;
+    cap.setForm(&target);
+    cap.setForm(nullptr);  // ignored: the window set before stays
+    EXPECT_EQ(cap.Form(), &target);
+    cap.setCaptureType(CScreenCapture::ClientArea);
+    cap.Capture();
+    const shell::Picture picture = cap.PictureData();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.widthPixels(), 200);
+    EXPECT_EQ(picture.heightPixels(), 100);
+    EXPECT_EQ(QColor(picture.image().pixel(10, 10)), QColor(255, 0, 0));
+    cap.Clear();
+    EXPECT_TRUE(cap.PictureData().isNull());
+}
+
+TEST_F(ScreenCaptureTest, PrintingWithoutAPictureIsReportedInTheClassesOwnFormat) {
+    CScreenCapture cap;
+    services.expectMessage();
+    cap.PrintPicture();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].prompt.startsWith(u"Error: "_s));
+    EXPECT_TRUE(services.messages[0].prompt.contains(u". "_s));
+    EXPECT_EQ(services.messages[0].title, u"PrintPicture"_s);
+    EXPECT_EQ(services.messages[0].style, vbOKOnly);
+    EXPECT_TRUE(services.printedPages.empty());
+}
+
+TEST_F(ScreenCaptureTest, BestFitPrintsAWidePictureInLandscapeAndASquareOneInPortrait) {
+    struct Case {
+        const char* name;
+        double width, height;
+        PageOrientation expected;
+    };
+    const Case cases[] = {
+        {"wider than tall", 3000, 1500, PageOrientation::Landscape},
+        {"square", 1500, 1500, PageOrientation::Portrait},
+        {"taller than wide", 1500, 3000, PageOrientation::Portrait},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Form target(plainDesign(u"T"_s, u"t"_s, c.width, c.height));
+        CScreenCapture cap;
+        cap.setForm(&target);
+        cap.setCaptureType(CScreenCapture::ClientArea);
+        cap.setPrintOrientation(CScreenCapture::BestFit);
+        cap.Capture();
+        services.printedOrientations.clear();
+        cap.PrintPicture();
+        ASSERT_EQ(services.printedOrientations.size(), 1u);
+        EXPECT_EQ(services.printedOrientations[0], c.expected);
+    }
+}
+
+TEST_F(ScreenCaptureTest, TheHolderLoadsHiddenWithItsCaptionAndSize) {
+    Form399& holder = instance<Form399>();
+    EXPECT_FALSE(holder.Visible());
+    EXPECT_EQ(holder.Caption(), u"ScreenCapture"_s);
+    EXPECT_EQ(holder.Width(), 12000);
+    EXPECT_EQ(holder.Height(), 8560);
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    holder.picCapture.setPicture(shell::Picture(image));
+    EXPECT_EQ(instance<Form399>().picCapture.Picture().widthPixels(), 4);
+}
+
+TEST_F(ScreenCaptureTest, TheNoticesOkButtonUnloadsIt) {
+    Dialog_cap& notice = instance<Dialog_cap>();
+    EXPECT_EQ(notice.Caption(), u"インフォメーション"_s);
+    EXPECT_EQ(notice.OKButton.Caption(), u"OK"_s);
+    notice.Show();
+    notice.OKButton.click();
+    EXPECT_FALSE(isLoaded<Dialog_cap>());
+}
+
+TEST_F(ScreenCaptureTest, TheSplashGoesAtAKeyOrAClick) {
+    instance<frmSplash>().Show();
+    int key = 'a';
+    instance<frmSplash>().Form_KeyPress(key);
+    EXPECT_FALSE(isLoaded<frmSplash>());
+    instance<frmSplash>().Show();
+    instance<frmSplash>().clientPressed(100, 100);
+    EXPECT_FALSE(isLoaded<frmSplash>());
+}
+
+}  // namespace
