@@ -105,20 +105,7 @@ void Hyser_Main::Start_DB_conect() {
     Hyser_Rs = std::make_shared<ado::Recordset>();
     Hyser_Rs->Open(data::kDefaultStationTable, Hyser_Cn, ado::adOpenStatic, -1, -1);
     Label46.setCaption(u"1"_s);
-    for (Label* l : {&Label39, &Label42, &Label43, &Label44, &Label47, &Label48, &Label51}) l->setDataSource(Hyser_Rs);
-    Label39.setDataField(u"ID"_s);
-    Label42.setDataField(u"latitude"_s);
-    Label43.setDataField(u"longitude"_s);
-    Label44.setDataField(u"P_High"_s);
-    Label47.setDataField(u"TS"_s);
-    Label48.setDataField(u"KS"_s);
-    Label51.setDataField(u"area"_s);
-    for (int i = 1; i <= 13; ++i) {
-        Label40(i).setDataSource(Hyser_Rs);
-        Label41(i).setDataSource(Hyser_Rs);
-        Label40(i).setDataField(data::ondoField(i));
-        Label41(i).setDataField(data::rainField(i));
-    }
+    bindYearLabels(false);
 }
 
 void Hyser_Main::Region_DB_conect() {
@@ -133,56 +120,62 @@ void Hyser_Main::Region_DB_conect() {
     }
 }
 
-// The normal-values labels follow Heinen_Rs and fill the value cells.
-void Hyser_Main::bindNormalValues() {
-    for (Label* l : {&Label36, &Label1, &Label32, &Label33, &Label34, &Label52}) l->setDataSource(Heinen_Rs);
-    Label36.setDataField(u"spot"_s);
-    Label1.setDataField(u"nen"_s);
-    Label32.setDataField(u"latitude"_s);
-    Label33.setDataField(u"longitude"_s);
-    Label34.setDataField(u"P_High"_s);
-    Label52.setDataField(u"area"_s);
-    for (int i = 1; i <= 13; ++i) {
-        Label30(i).setDataSource(Heinen_Rs);
-        Label31(i).setDataSource(Heinen_Rs);
-        Label30(i).setDataField(data::ondoField(i));
-        Label31(i).setDataField(data::rainField(i));
-        Label2(i).setCaption(Label30(i).Caption());
-        Label3(i).setCaption(Label31(i).Caption());
+namespace {
+
+// Binds labels to fields of a recordset, and the two month arrays to "Ondo_" and "Rain_"
+// followed by the month.
+void bind(const std::shared_ptr<ado::Recordset>& rs, std::initializer_list<std::pair<Label*, QString>> fields,
+          const ControlArray<Label>& ondo, const ControlArray<Label>& rain) {
+    for (const auto& [label, field] : fields) {
+        label->setDataSource(rs);
+        label->setDataField(field);
     }
-    Label20.setCaption(Label32.Caption());
-    Label21.setCaption(Label33.Caption());
-    Label22.setCaption(Label34.Caption());
+    for (int i = 1; i <= 13; ++i) {
+        ondo(i).setDataSource(rs);
+        rain(i).setDataSource(rs);
+        ondo(i).setDataField(data::ondoField(i));
+        rain(i).setDataField(data::rainField(i));
+    }
 }
 
-// The single-year labels follow Hyser_Rs, opened on the station's table.
+}  // namespace
+
+void Hyser_Main::copyToCells(const ControlArray<Label>& ondo, const ControlArray<Label>& rain, const Label& latitude,
+                             const Label& longitude, const Label& elevation) {
+    for (int i = 1; i <= 13; ++i) {
+        Label2(i).setCaption(ondo(i).Caption());
+        Label3(i).setCaption(rain(i).Caption());
+    }
+    Label20.setCaption(latitude.Caption());
+    Label21.setCaption(longitude.Caption());
+    Label22.setCaption(elevation.Caption());
+}
+
+// The normal-values labels follow Heinen_Rs and fill the value cells.
+void Hyser_Main::bindNormalValues() {
+    bind(Heinen_Rs,
+         {{&Label36, u"spot"_s}, {&Label1, u"nen"_s}, {&Label32, u"latitude"_s}, {&Label33, u"longitude"_s},
+          {&Label34, u"P_High"_s}, {&Label52, u"area"_s}},
+         Label30, Label31);
+    copyToCells(Label30, Label31, Label32, Label33, Label34);
+}
+
+// The single-year labels follow Hyser_Rs; the station's name and year follow it only
+// when single years are shown.
+void Hyser_Main::bindYearLabels(bool nameAndYear) {
+    bind(Hyser_Rs,
+         {{&Label39, u"ID"_s}, {&Label42, u"latitude"_s}, {&Label43, u"longitude"_s}, {&Label44, u"P_High"_s},
+          {&Label47, u"TS"_s}, {&Label48, u"KS"_s}, {&Label51, u"area"_s}},
+         Label40, Label41);
+    if (nameAndYear) bind(Hyser_Rs, {{&Label36, u"spot"_s}, {&Label1, u"nen"_s}}, Label40, Label41);
+}
+
 void Hyser_Main::bindSingleYears() {
     Region_DB_conect();
     Hyser_Rs = std::make_shared<ado::Recordset>();
     Hyser_Rs->Open(Station_Table, Hyser_Cn, ado::adOpenStatic, -1, -1);
-    for (Label* l : {&Label36, &Label39, &Label1, &Label42, &Label43, &Label44, &Label47, &Label48, &Label51}) {
-        l->setDataSource(Hyser_Rs);
-    }
-    Label36.setDataField(u"spot"_s);
-    Label39.setDataField(u"ID"_s);
-    Label1.setDataField(u"nen"_s);
-    Label42.setDataField(u"latitude"_s);
-    Label43.setDataField(u"longitude"_s);
-    Label44.setDataField(u"P_High"_s);
-    Label47.setDataField(u"TS"_s);
-    Label48.setDataField(u"KS"_s);
-    Label51.setDataField(u"area"_s);
-    for (int i = 1; i <= 13; ++i) {
-        Label40(i).setDataSource(Hyser_Rs);
-        Label41(i).setDataSource(Hyser_Rs);
-        Label40(i).setDataField(data::ondoField(i));
-        Label41(i).setDataField(data::rainField(i));
-        Label2(i).setCaption(Label40(i).Caption());
-        Label3(i).setCaption(Label41(i).Caption());
-    }
-    Label20.setCaption(Label42.Caption());
-    Label21.setCaption(Label43.Caption());
-    Label22.setCaption(Label44.Caption());
+    bindYearLabels(true);
+    copyToCells(Label40, Label41, Label42, Label43, Label44);
 }
 
 void Hyser_Main::DB_conect() {

@@ -180,7 +180,10 @@ private:
     void Start_DB_conect();
     void Region_DB_conect();
     void bindNormalValues();
+    void bindYearLabels(bool nameAndYear);
     void bindSingleYears();
+    void copyToCells(const forms::ControlArray<forms::Label>& ondo, const forms::ControlArray<forms::Label>& rain,
+                     const forms::Label& latitude, const forms::Label& longitude, const forms::Label& elevation);
     void clearChart();
     void stepEnd();
     void wire();
