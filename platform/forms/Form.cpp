@@ -180,7 +180,7 @@ void MenuItem::setChecked(bool c) { checked_ = c; sync(); }
 
 void MenuItem::sync() {
     if (!action_) return;
-    action_->setText(caption_);
+    if (!isSeparator()) action_->setText(caption_);
     action_->setVisible(visible_);
     action_->setEnabled(enabled_);
     if (!isSeparator() && children_.empty()) {
@@ -353,8 +353,9 @@ void Form::load() {
     try {
         Form_Load();
     } catch (...) {
-        // A window whose load step failed is not kept half-loaded.
-        Unload();
+        // A window whose load step failed is not kept half-loaded. It never finished
+        // loading, so it goes without its unload handler.
+        discard();
         throw;
     }
 }
@@ -515,6 +516,10 @@ void Form::Unload() {
     int cancel = 0;
     Form_Unload(cancel);
     if (cancel != 0) return;
+    discard();
+}
+
+void Form::discard() {
     loaded_ = false;
     visible_ = false;
     window_->hide();

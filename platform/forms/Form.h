@@ -229,6 +229,7 @@ public:
     QWidget* windowWidget() const;
 
 private:
+    void discard();
     void buildWindow();
     void applyGeometry();
     double toClientX(double x) const;

@@ -116,6 +116,7 @@ TEST_F(MainWindowTest, MissingDatabaseGivesAMessageNamingItAndAFailingStatus) {
     EXPECT_TRUE(services.messages[0].prompt.contains(u"Hyther_DB/Hokkaido_Hyser_Data.mdb"_s))
         << services.messages[0].prompt.toStdString();
     EXPECT_FALSE(forms::isLoaded<Hyser_Main>());
+    EXPECT_FALSE(services.endedWith) << "the half-loaded window does not end the program before the message shows";
 }
 
 TEST_F(MainWindowTest, MissingNormalValuesTableGivesAMessageNamingIt) {
