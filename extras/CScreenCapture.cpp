@@ -97,9 +97,10 @@ void CScreenCapture::CaptureScreen() {
 
 void CScreenCapture::CaptureForm() {
     guarded(u"CaptureForm"_s, [this] {
-        picture_ = shell::Picture(grabWidget(form_->windowWidget(), forms::toPixels(form_->Width()) - forms::toPixels(form_->frameWidth()),
-                                             forms::toPixels(form_->Height()) - forms::toPixels(form_->frameHeight()) +
-                                                 (form_->menus().empty() ? 0 : 19)));
+        // The window as the program draws it, menu bar included; the frame belongs to the
+        // desktop and is not the program's to copy.
+        QWidget* w = form_->windowWidget();
+        picture_ = shell::Picture(grabWidget(w, w->width(), w->height()));
     });
 }
 
