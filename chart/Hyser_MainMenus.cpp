@@ -17,8 +17,6 @@
 #include "stepmode/Hyser_Step_Mode.h"
 #include "twograph/Form55.h"
 
-#include <QUrl>
-
 #include <optional>
 
 using namespace forms;
@@ -411,7 +409,7 @@ void Hyser_Main::Hyther_Capture() {
 // --- The maker's site ------------------------------------------------------------------------
 
 void Hyser_Main::Orvell_web_Click() {
-    const QString address = QUrl::fromLocalFile(AppInfo::Path() + u"/README.md"_s).toString();
+    const QString address = shell::fileUrl(AppInfo::Path() + u"/README.md"_s);
     if (!services().url->open(address)) MsgBox(u"ブラウザーで開けませんでした: "_s + address, vbExclamation);
 }
 

@@ -51,9 +51,13 @@ QString regionDatabase(int region) {
     return u"Hyther_DB\\"_s + kRegionFiles[region - 1];
 }
 
-QString connectionString(int region) {
-    return u"Provider=Microsoft.Jet.OLEDB.4.0;"_s + u"Data Source="_s + regionDatabase(region) + u";"_s +
-           u"Jet OLEDB:Database Password="_s + kPassword;
+QString connectionString(int region) { return connectionStringFor(regionDatabase(region)); }
+
+QString connectionStringFor(const QString& databasePath) {
+    QString path = databasePath;
+    path.replace(u'/', u'\\');
+    return u"Provider=Microsoft.Jet.OLEDB.4.0;"_s + u"Data Source="_s + path + u";"_s + u"Jet OLEDB:Database Password="_s +
+           kPassword;
 }
 
 QString ondoField(int month) { return u"Ondo_"_s + QString::number(month); }

@@ -18,6 +18,8 @@ inline constexpr int kRegionCount = 7;
 QString regionDatabase(int region);
 // The connection string of a region's database, in its classic form.
 QString connectionString(int region);
+// The same for a database file given by its path ("/" or "\" separators).
+QString connectionStringFor(const QString& databasePath);
 
 extern const QString kNormalsTable;     // Heinenchi_Hyser_Data, in region 1's file
 extern const QString kDefaultStationTable;  // the table opened at start-up: Tokyo_Hyser_Data

@@ -1,5 +1,6 @@
 #include "pickers/JapanPicker.h"
 
+#include "data/ClimateDb.h"
 #include "platform/forms/Services.h"
 #include "platform/shell/Picture.h"
 
@@ -7,17 +8,6 @@ using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 
 namespace pickers {
-namespace {
-
-QString connectionStringFor(const QString& dbFile) {
-    QString path = dbFile;
-    path.replace(u'/', u'\\');
-    return u"Provider=Microsoft.Jet.OLEDB.4.0;"_s + u"Data Source="_s + path + u";"_s +
-           u"Jet OLEDB:Database Password=pm3Kd_vrhx_tq"_s;
-}
-
-}  // namespace
-
 JapanPicker::JapanPicker(const JapanRegion& region, OwnerAccess owner)
     : Form(region.design), region_(region), owner_(std::move(owner)) {
     Command1.onClick = [this] { Command1_Click(); };
@@ -71,7 +61,7 @@ void JapanPicker::chooseStation(const PickerStation& station) {
 void JapanPicker::Open_Region_DB(std::shared_ptr<ado::Connection>& connection) {
     if (region_.letsEventsRun) DoEvents();
     connection = std::make_shared<ado::Connection>();
-    connection->ConnectionString = connectionStringFor(region_.dbFile);
+    connection->ConnectionString = data::connectionStringFor(region_.dbFile);
     connection->Open(QString(), QString(), QString(), -1);
 }
 

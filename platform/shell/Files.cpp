@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <stdexcept>
 
@@ -36,6 +37,8 @@ bool makePath(const QString& path) {
 
 bool folderExists(const QString& path) { return QFileInfo(nativePath(path)).isDir(); }
 bool fileExists(const QString& path) { return QFileInfo(nativePath(path)).isFile(); }
+
+QString fileUrl(const QString& path) { return QUrl::fromLocalFile(nativePath(path)).toString(); }
 
 QString safeFileName(const QString& name, const QString& fallback) {
     QString out;

@@ -22,6 +22,9 @@ bool makePath(const QString& path);
 bool folderExists(const QString& path);
 bool fileExists(const QString& path);
 
+// The address of a local file, for a web browser.
+QString fileUrl(const QString& path);
+
 // A name that is safe as one part of a file path: separators, "..", control characters
 // and characters that file systems reserve are replaced; an empty result becomes
 // the fallback.
