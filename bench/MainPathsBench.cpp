@@ -96,7 +96,10 @@ void YearStep(benchmark::State& state) {
     w.Check2.setValue(0);
     bool up = true;
     for (auto _ : state) {
-        if (up) w.SpinButton1_SpinUp(); else w.SpinButton1_SpinDown();
+        if (up)
+            w.SpinButton1_SpinUp();
+        else
+            w.SpinButton1_SpinDown();
         up = !up;
         benchmark::DoNotOptimize(w.drawing().size());
     }

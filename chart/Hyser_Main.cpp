@@ -154,8 +154,12 @@ void Hyser_Main::copyToCells(const ControlArray<Label>& ondo, const ControlArray
 // The normal-values labels follow Heinen_Rs and fill the value cells.
 void Hyser_Main::bindNormalValues() {
     bind(Heinen_Rs,
-         {{&Label36, u"spot"_s}, {&Label1, u"nen"_s}, {&Label32, u"latitude"_s}, {&Label33, u"longitude"_s},
-          {&Label34, u"P_High"_s}, {&Label52, u"area"_s}},
+         {{&Label36, u"spot"_s},
+          {&Label1, u"nen"_s},
+          {&Label32, u"latitude"_s},
+          {&Label33, u"longitude"_s},
+          {&Label34, u"P_High"_s},
+          {&Label52, u"area"_s}},
          Label30, Label31);
     copyToCells(Label30, Label31, Label32, Label33, Label34);
 }
@@ -164,8 +168,13 @@ void Hyser_Main::bindNormalValues() {
 // when single years are shown.
 void Hyser_Main::bindYearLabels(bool nameAndYear) {
     bind(Hyser_Rs,
-         {{&Label39, u"ID"_s}, {&Label42, u"latitude"_s}, {&Label43, u"longitude"_s}, {&Label44, u"P_High"_s},
-          {&Label47, u"TS"_s}, {&Label48, u"KS"_s}, {&Label51, u"area"_s}},
+         {{&Label39, u"ID"_s},
+          {&Label42, u"latitude"_s},
+          {&Label43, u"longitude"_s},
+          {&Label44, u"P_High"_s},
+          {&Label47, u"TS"_s},
+          {&Label48, u"KS"_s},
+          {&Label51, u"area"_s}},
          Label40, Label41);
     if (nameAndYear) bind(Hyser_Rs, {{&Label36, u"spot"_s}, {&Label1, u"nen"_s}}, Label40, Label41);
 }

@@ -4,8 +4,8 @@
 // to every other window through its menus. Its chart and data state are its own.
 
 #include "chart/engine/Hythergraph.h"
-#include "platform/ado/Ado.h"
 #include "pickers/StationOwner.h"
+#include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
 
 #include <array>
@@ -108,7 +108,7 @@ public:
     HytherState state;
     static constexpr HytherGeometry geometry{};
     static constexpr int kLastYear = 2012;  // the single years end here
-    int tuki_Moved = 0;  // 1 after the user moved month numbers by hand
+    int tuki_Moved = 0;                     // 1 after the user moved month numbers by hand
 
     std::unique_ptr<extras::CScreenCapture> Screen_Cap;
 

@@ -81,7 +81,8 @@ FormDesign Hyser_Main::design() {
     for (int i = 1; i <= 12; ++i) {
         add(c, line(u"Line11"_s, 12330, 300 + 150 * i, 13410, 300 + 150 * i).at(i).border(0x404040).width_(2));
     }
-    const Color markerColors[13] = {0, 0x0, 0xFF0000, 0xFF80FF, 0x80FF80, 0xC000, 0xFFFF00, 0xFF00FF, 0xFF, 0x800080, 0xFFFF, 0x60FF, 0xFF8080};
+    const Color markerColors[13] = {0,        0x0,  0xFF0000, 0xFF80FF, 0x80FF80, 0xC000,  0xFFFF00,
+                                    0xFF00FF, 0xFF, 0x800080, 0xFFFF,   0x60FF,   0xFF8080};
     for (int i = 1; i <= 12; ++i) {
         auto m = shape(u"Shape3"_s, 0, 2010 + static_cast<int>(2400.0 * (i - 1) / 11 + 0.5), 90, 90)
                      .at(i)
@@ -127,7 +128,13 @@ FormDesign Hyser_Main::design() {
         {7, u"年間"_s, 330, 6540, 585, 0x4000},
     };
     for (const RowCaption& r : rows) {
-        add(c, label(u"lblLabels"_s, r.left, r.top, r.width, 255).at(r.index).caption_(r.caption).back(0xC0FFFF).fore(r.fore).font(12, true).right());
+        add(c, label(u"lblLabels"_s, r.left, r.top, r.width, 255)
+                   .at(r.index)
+                   .caption_(r.caption)
+                   .back(0xC0FFFF)
+                   .fore(r.fore)
+                   .font(12, true)
+                   .right());
     }
 
     // Station facts.

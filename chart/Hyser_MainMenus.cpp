@@ -42,9 +42,18 @@ struct MonthRow {
 };
 constexpr MonthRow kMonthRows[13] = {
     {0, 0, 0},
-    {3, kText, kText},       {8, 0xFF0000, 0xFF0000}, {9, 0xFF80FF, 0xFF80FF}, {10, 0x90FF90, 0x80FF80},
-    {11, 0x8000, 0xC000},    {12, 0xFFFF00, 0xFFFF00}, {13, 0xFF00FF, 0xFF00FF}, {14, 0xFF, 0xFF},
-    {15, 0x800080, 0x800080}, {4, 0x8080, 0xFFFF},     {5, 0x40C0, 0x60FF},     {6, 0xFF8080, 0xFF8080},
+    {3, kText, kText},
+    {8, 0xFF0000, 0xFF0000},
+    {9, 0xFF80FF, 0xFF80FF},
+    {10, 0x90FF90, 0x80FF80},
+    {11, 0x8000, 0xC000},
+    {12, 0xFFFF00, 0xFFFF00},
+    {13, 0xFF00FF, 0xFF00FF},
+    {14, 0xFF, 0xFF},
+    {15, 0x800080, 0x800080},
+    {4, 0x8080, 0xFFFF},
+    {5, 0x40C0, 0x60FF},
+    {6, 0xFF8080, 0xFF8080},
 };
 
 template <class W>
@@ -250,9 +259,8 @@ void Hyser_Main::View_BKWT_Click() {
         paint(Label12(i), kWhite, kText);
         paint(Label13(i), kWhite, kText);
     }
-    for (Control* c : std::initializer_list<Control*>{&Label29, &Label53, &Label5, &Label6, &Label10, &Label25, &Label23,
-                                                     &Label24, &Label26, &Label27, &Label38, &Label20, &Label21, &Label22,
-                                                     &Label39, &Label8}) {
+    for (Control* c : std::initializer_list<Control*>{&Label29, &Label53, &Label5, &Label6, &Label10, &Label25, &Label23, &Label24,
+                                                      &Label26, &Label27, &Label38, &Label20, &Label21, &Label22, &Label39, &Label8}) {
         paint(*c, kWhite, kText);
     }
     paint(Label1, std::nullopt, kText);
@@ -401,8 +409,7 @@ void Hyser_Main::Hyther_Capture() {
         return;
     }
     extras::Dialog_cap& notice = instance<extras::Dialog_cap>();
-    notice.Move(std::max(0.0, (Screen().Width() - notice.Width()) / 2),
-                std::max(0.0, (Screen().Height() - notice.Height()) / 2 - 210));
+    notice.Move(std::max(0.0, (Screen().Width() - notice.Width()) / 2), std::max(0.0, (Screen().Height() - notice.Height()) / 2 - 210));
     notice.Show();
 }
 

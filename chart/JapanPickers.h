@@ -5,10 +5,10 @@
 
 namespace chart {
 
-#define TAVRIN_JAPAN_PICKER(Name) \
+#define TAVRIN_JAPAN_PICKER(Name)              \
     class Name : public pickers::JapanPicker { \
-    public: \
-        Name(); \
+    public:                                    \
+        Name();                                \
     }
 
 TAVRIN_JAPAN_PICKER(Form2);   // Hokkaido

@@ -22,7 +22,7 @@ namespace {
 const QString kPassword = u"pm3Kd_vrhx_tq"_s;
 
 const QString kRegionFiles[kRegionCount] = {
-    u"Hokkaido_Hyser_Data.mdb"_s, u"Touhok_Hyser_Data.mdb"_s, u"Kanto_Hyser_Data.mdb"_s, u"Kinki_Hyser_Data.mdb"_s,
+    u"Hokkaido_Hyser_Data.mdb"_s, u"Touhok_Hyser_Data.mdb"_s, u"Kanto_Hyser_Data.mdb"_s,   u"Kinki_Hyser_Data.mdb"_s,
     u"Chugok_Hyser_Data.mdb"_s,   u"Kyusyu_Hyser_Data.mdb"_s, u"Okinawa_Hyser_Data.mdb"_s,
 };
 
@@ -56,8 +56,7 @@ QString connectionString(int region) { return connectionStringFor(regionDatabase
 QString connectionStringFor(const QString& databasePath) {
     QString path = databasePath;
     path.replace(u'/', u'\\');
-    return u"Provider=Microsoft.Jet.OLEDB.4.0;"_s + u"Data Source="_s + path + u";"_s + u"Jet OLEDB:Database Password="_s +
-           kPassword;
+    return u"Provider=Microsoft.Jet.OLEDB.4.0;"_s + u"Data Source="_s + path + u";"_s + u"Jet OLEDB:Database Password="_s + kPassword;
 }
 
 QString ondoField(int month) { return u"Ondo_"_s + QString::number(month); }
@@ -71,8 +70,7 @@ static QStringList monthFields() {
 }
 
 QStringList normalsFields() {
-    return QStringList{u"spot"_s, u"nen"_s, u"latitude"_s, u"longitude"_s, u"P_High"_s, u"area"_s, u"Point_No"_s} +
-           monthFields();
+    return QStringList{u"spot"_s, u"nen"_s, u"latitude"_s, u"longitude"_s, u"P_High"_s, u"area"_s, u"Point_No"_s} + monthFields();
 }
 
 QStringList yearFields() {
@@ -109,8 +107,7 @@ std::vector<ClimateRow> readClimateCsv(const QString& path) {
     return rows;
 }
 
-void buildClimateDatabases(const QString& folder, const std::vector<ClimateRow>& normals,
-                           const std::vector<ClimateRow>& years) {
+void buildClimateDatabases(const QString& folder, const std::vector<ClimateRow>& normals, const std::vector<ClimateRow>& years) {
     const QString dbFolder = QDir(folder).filePath(u"Hyther_DB"_s);
     if (!QDir().mkpath(dbFolder)) throw std::runtime_error((u"フォルダーを作れません: "_s + dbFolder).toStdString());
 

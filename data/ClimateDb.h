@@ -21,7 +21,7 @@ QString connectionString(int region);
 // The same for a database file given by its path ("/" or "\" separators).
 QString connectionStringFor(const QString& databasePath);
 
-extern const QString kNormalsTable;     // Heinenchi_Hyser_Data, in region 1's file
+extern const QString kNormalsTable;         // Heinenchi_Hyser_Data, in region 1's file
 extern const QString kDefaultStationTable;  // the table opened at start-up: Tokyo_Hyser_Data
 inline constexpr int kDefaultStationRegion = 3;
 
@@ -45,7 +45,6 @@ std::vector<ClimateRow> readClimateCsv(const QString& path);
 // single-year table in its region's file, holding its rows of years (rows with Point_No
 // and ID), in the order given. A station without rows gets an empty table.
 // Throws ado::Error or std::runtime_error on a failure.
-void buildClimateDatabases(const QString& folder, const std::vector<ClimateRow>& normals,
-                           const std::vector<ClimateRow>& years);
+void buildClimateDatabases(const QString& folder, const std::vector<ClimateRow>& normals, const std::vector<ClimateRow>& years);
 
 }  // namespace data

@@ -6,10 +6,10 @@
 
 namespace extras {
 
-#define TAVRIN_PLAIN_WINDOW(Name) \
+#define TAVRIN_PLAIN_WINDOW(Name)     \
     class Name : public forms::Form { \
-    public: \
-        Name(); \
+    public:                           \
+        Name();                       \
     }
 
 TAVRIN_PLAIN_WINDOW(Form57);      // month-number position tool

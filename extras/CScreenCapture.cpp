@@ -24,8 +24,7 @@ void guarded(const QString& routine, F&& body) {
     try {
         body();
     } catch (const std::exception& e) {
-        forms::MsgBox(u"Error: "_s + QString::number(1004) + u". "_s + QString::fromStdString(e.what()), forms::vbOKOnly,
-                      routine);
+        forms::MsgBox(u"Error: "_s + QString::number(1004) + u". "_s + QString::fromStdString(e.what()), forms::vbOKOnly, routine);
     }
 }
 
@@ -126,9 +125,7 @@ void CScreenCapture::CaptureActiveWindow() {
 
 bool CScreenCapture::GetBestFit() {
     bool landscape = false;
-    guarded(u"GetBestFit"_s, [this, &landscape] {
-        landscape = !picture_.isNull() && picture_.heightPixels() < picture_.widthPixels();
-    });
+    guarded(u"GetBestFit"_s, [this, &landscape] { landscape = !picture_.isNull() && picture_.heightPixels() < picture_.widthPixels(); });
     return landscape;
 }
 
@@ -136,9 +133,12 @@ void CScreenCapture::PrintPicture() {
     guarded(u"PrintPicture"_s, [this] {
         if (picture_.isNull()) throw std::runtime_error("no picture to print");
         forms::PageOrientation o = forms::PageOrientation::Unchanged;
-        if (orientation_ == Portrait) o = forms::PageOrientation::Portrait;
-        else if (orientation_ == Landscape) o = forms::PageOrientation::Landscape;
-        else if (orientation_ == BestFit) o = GetBestFit() ? forms::PageOrientation::Landscape : forms::PageOrientation::Portrait;
+        if (orientation_ == Portrait)
+            o = forms::PageOrientation::Portrait;
+        else if (orientation_ == Landscape)
+            o = forms::PageOrientation::Landscape;
+        else if (orientation_ == BestFit)
+            o = GetBestFit() ? forms::PageOrientation::Landscape : forms::PageOrientation::Portrait;
         forms::services().printer->printPage(picture_.image(), u"ScreenCapture"_s, o, true);
     });
 }

@@ -65,6 +65,8 @@ FormDesign Dialog_cap::design() {
     return f;
 }
 
-Dialog_cap::Dialog_cap() : Form(design()) { OKButton.onClick = [this] { OKButton_Click(); }; }
+Dialog_cap::Dialog_cap() : Form(design()) {
+    OKButton.onClick = [this] { OKButton_Click(); };
+}
 
 }  // namespace extras

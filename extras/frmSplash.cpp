@@ -17,7 +17,12 @@ FormDesign frmSplash::design() {
     f.controls = {
         label(u"Frame"_s, 0, 0, 6750, 3600).back(0xE4EFEF).border(),
         label(u"Band"_s, 120, 120, 6510, 1140).back(0xC0FFC0),
-        label(u"lblProductName"_s, 240, 330, 6270, 735).caption_(u"ruvirov Veranth"_s).fore(0x4000).font(27.75, true).center().transparent(),
+        label(u"lblProductName"_s, 240, 330, 6270, 735)
+            .caption_(u"ruvirov Veranth"_s)
+            .fore(0x4000)
+            .font(27.75, true)
+            .center()
+            .transparent(),
         label(u"lblCharts"_s, 240, 1560, 6270, 450).caption_(u"気候グラフ"_s).fore(0x800000).font(18).center().transparent(),
         label(u"lblLoading"_s, 240, 2520, 6270, 360).caption_(u"起動しています…"_s).fore(0x404040).font(12).center().transparent(),
         label(u"lblSource"_s, 240, 3060, 6270, 300).caption_(u"出典：気象庁ホームページ"_s).fore(0x404040).font(9).center().transparent(),

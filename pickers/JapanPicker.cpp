@@ -8,8 +8,7 @@ using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 
 namespace pickers {
-JapanPicker::JapanPicker(const JapanRegion& region, OwnerAccess owner)
-    : Form(region.design), region_(region), owner_(std::move(owner)) {
+JapanPicker::JapanPicker(const JapanRegion& region, OwnerAccess owner) : Form(region.design), region_(region), owner_(std::move(owner)) {
     Command1.onClick = [this] { Command1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };
     for (const PickerStation& s : region_.stations) {
@@ -100,12 +99,8 @@ void JapanPicker::toggle(int& hidden, CommandButton& button, const QStringList& 
     }
 }
 
-void JapanPicker::Command1_Click() {
-    toggle(Label_Hidden, Command1, region_.labelToggle, u"測候所名表示"_s, u"非表示"_s);
-}
+void JapanPicker::Command1_Click() { toggle(Label_Hidden, Command1, region_.labelToggle, u"測候所名表示"_s, u"非表示"_s); }
 
-void JapanPicker::Command2_Click() {
-    toggle(City_Hidden, Command2, region_.markerToggle, u"都市表示"_s, u"都市非表示"_s);
-}
+void JapanPicker::Command2_Click() { toggle(City_Hidden, Command2, region_.markerToggle, u"都市表示"_s, u"都市非表示"_s); }
 
 }  // namespace pickers

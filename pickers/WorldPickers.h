@@ -6,10 +6,10 @@
 
 namespace pickers {
 
-#define TAVRIN_WORLD_PICKER(Name) \
+#define TAVRIN_WORLD_PICKER(Name)     \
     class Name : public forms::Form { \
-    public: \
-        Name(); \
+    public:                           \
+        Name();                       \
     }
 
 TAVRIN_WORLD_PICKER(Form3);   // Europe

@@ -8,7 +8,7 @@ using namespace forms;
 namespace chart {
 namespace {
 
-constexpr Color kMonthColours[13] = {0,        0x11111111, 0xFF0000, 0xFF80FF, 0x90FF90, 0xC000, 0xFFFF00,
+constexpr Color kMonthColours[13] = {0,        0x11111111, 0xFF0000, 0xFF80FF, 0x90FF90, 0xC000,  0xFFFF00,
                                      0xFF00FF, 0xFF,       0xFF0099, 0xFFFF,   0x80FF,   0xFF8080};
 
 int nextMonth(int month) { return month == 12 ? 1 : month + 1; }
@@ -35,8 +35,7 @@ bool monthHasData(const HytherControls& c, int month) {
     return !isMissing(c.tempCells(month).Caption()) && !isMissing(c.rainCells(month).Caption());
 }
 
-void fillValueTable(const HytherControls& c, const ControlArray<Label>& tempSource,
-                    const ControlArray<Label>& rainSource) {
+void fillValueTable(const HytherControls& c, const ControlArray<Label>& tempSource, const ControlArray<Label>& rainSource) {
     for (int i = 1; i <= 13; ++i) {
         const QString t = tempSource(i).Caption();
         const QString p = rainSource(i).Caption();

@@ -55,19 +55,15 @@ JapanRegion chugokuShikoku() {
         {u"Label29"_s, u"津山"_s, u"Tsuyama_Hyser_Data"_s, 5280, 2460, 615, 255, u"Image29"_s, 5460, 2700, Marker::Ring16},
     };
 
-    const auto labelOf = [](const StationRow& row) {
-        return stationLabel(row, 0xC0FFFF, forms::kPGothic);
-    };
+    const auto labelOf = [](const StationRow& row) { return stationLabel(row, 0xC0FFFF, forms::kPGothic); };
 
     // The window's own stacking. Where a station's label and marker overlap, this order
     // decides which takes the click: Image29 over Label29; Label2, Label4, Label6,
     // Label7, Label9 and Label10 over their markers.
     QStringList stack = {u"Command2"_s, u"Command1"_s};
-    stack << run(u"Image"_s, 29, 22) << run(u"Label"_s, 29, 22) << run(u"Image"_s, 21, 17)
-          << run(u"Label"_s, 21, 17) << run(u"Image"_s, 16, 11) << run(u"Label"_s, 16, 9)
-          << run(u"Image"_s, 10, 8) << run(u"Label"_s, 8, 2)
-          << QStringList{u"Image2"_s, u"Image4"_s, u"Image5"_s, u"Image6"_s, u"Image7"_s, u"Image3"_s}
-          << u"Label1"_s << u"Image1"_s;
+    stack << run(u"Image"_s, 29, 22) << run(u"Label"_s, 29, 22) << run(u"Image"_s, 21, 17) << run(u"Label"_s, 21, 17)
+          << run(u"Image"_s, 16, 11) << run(u"Label"_s, 16, 9) << run(u"Image"_s, 10, 8) << run(u"Label"_s, 8, 2)
+          << QStringList{u"Image2"_s, u"Image4"_s, u"Image5"_s, u"Image6"_s, u"Image7"_s, u"Image3"_s} << u"Label1"_s << u"Image1"_s;
     assemble(r, std::move(fixed), rows, labelOf, stack);
 
     r.labelToggle = run(u"Label"_s, 2, 29);

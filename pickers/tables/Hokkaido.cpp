@@ -56,14 +56,11 @@ JapanRegion hokkaido() {
         {u"Label23"_s, u"雄武"_s, u"Oumu_Hyser_Data"_s, 5640, 2220, 615, 255, u"Image18"_s, 5400, 2490, Marker::Ring16},
     };
 
-    const auto labelOf = [](const StationRow& row) {
-        return stationLabel(row, 0xC0FFC0, forms::kGothic);
-    };
+    const auto labelOf = [](const StationRow& row) { return stationLabel(row, 0xC0FFC0, forms::kGothic); };
 
     // The markers lie above the labels: 寿都's marker covers a corner of its own label.
     QStringList stack = {u"Command2"_s, u"Command1"_s};
-    stack << run(u"Image"_s, 23, 2) << run(u"Label"_s, 23, 14) << run(u"Label"_s, 12, 1)
-          << u"Label13"_s << u"Image1"_s;
+    stack << run(u"Image"_s, 23, 2) << run(u"Label"_s, 23, 14) << run(u"Label"_s, 12, 1) << u"Label13"_s << u"Image1"_s;
     assemble(r, std::move(fixed), rows, labelOf, stack);
 
     // Two labels are set in the proportional face.

@@ -24,16 +24,16 @@ struct PickerStation {
 };
 
 struct JapanRegion {
-    int region;               // 1..7
-    QString window;           // "Form2", "Form18", ...
-    QString dbFile;           // "Hyther_DB/Hokkaido_Hyser_Data.mdb" (forward slashes)
-    bool letsEventsRun;       // Tohoku, Kanto, Kinki and Chubu
-    QString mapFile;          // "W_GIF/hokkaido_master.gif"; empty for Okinawa (map built in)
-    bool mapLoadedByOwner;    // Hokkaido only
-    forms::FormDesign design; // every control, in stacking order: first row lowest (Image1 first)
+    int region;                           // 1..7
+    QString window;                       // "Form2", "Form18", ...
+    QString dbFile;                       // "Hyther_DB/Hokkaido_Hyser_Data.mdb" (forward slashes)
+    bool letsEventsRun;                   // Tohoku, Kanto, Kinki and Chubu
+    QString mapFile;                      // "W_GIF/hokkaido_master.gif"; empty for Okinawa (map built in)
+    bool mapLoadedByOwner;                // Hokkaido only
+    forms::FormDesign design;             // every control, in stacking order: first row lowest (Image1 first)
     std::vector<PickerStation> stations;  // in the order of the region's table
-    QStringList labelToggle;  // what Command1 hides/shows, in its order (labels; Tohoku also Line1..3)
-    QStringList markerToggle; // what Command2 hides/shows, in its order
+    QStringList labelToggle;              // what Command1 hides/shows, in its order (labels; Tohoku also Line1..3)
+    QStringList markerToggle;             // what Command2 hides/shows, in its order
 };
 
 // The seven regions, in region order 1..7.

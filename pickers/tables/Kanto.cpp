@@ -11,14 +11,8 @@ namespace pickers::detail {
 namespace {
 
 // A coordinate label: navy bold text on the map itself; it takes no click.
-forms::ControlDesign coordinate(const QString& name, const QString& caption, double l, double t,
-                                double w, double h) {
-    return forms::label(name, l, t, w, h)
-        .caption_(caption)
-        .fore(0x800000)
-        .transparent()
-        .center()
-        .font(forms::kPGothic, 12, true);
+forms::ControlDesign coordinate(const QString& name, const QString& caption, double l, double t, double w, double h) {
+    return forms::label(name, l, t, w, h).caption_(caption).fore(0x800000).transparent().center().font(forms::kPGothic, 12, true);
 }
 
 }  // namespace
@@ -76,20 +70,16 @@ JapanRegion kanto() {
         {u"Label27"_s, u"網代"_s, u"Ajiro_Hyser_data"_s, 3060, 4920, 615, 255, u"Image23"_s, 2820, 4860, Marker::Ring16},
     };
 
-    const auto labelOf = [](const StationRow& row) {
-        return stationLabel(row, 0xC0FFFF, forms::kPGothic);
-    };
+    const auto labelOf = [](const StationRow& row) { return stationLabel(row, 0xC0FFFF, forms::kPGothic); };
 
     // The window's own stacking. Where a station's label and marker overlap, this order
     // decides which takes the click: Label2, Label4 and Label7 over their markers,
     // Image21 over Label21.
     QStringList stack = {u"Command2"_s, u"Command1"_s};
-    stack << run(u"Label"_s, 33, 28) << run(u"Image"_s, 25, 22) << run(u"Label"_s, 27, 24)
-          << run(u"Image"_s, 21, 17) << run(u"Label"_s, 23, 19) << run(u"Image"_s, 16, 14)
-          << run(u"Label"_s, 18, 16) << u"Image13"_s << run(u"Label"_s, 15, 9)
+    stack << run(u"Label"_s, 33, 28) << run(u"Image"_s, 25, 22) << run(u"Label"_s, 27, 24) << run(u"Image"_s, 21, 17)
+          << run(u"Label"_s, 23, 19) << run(u"Image"_s, 16, 14) << run(u"Label"_s, 18, 16) << u"Image13"_s << run(u"Label"_s, 15, 9)
           << run(u"Image"_s, 12, 8) << run(u"Label"_s, 8, 2)
-          << QStringList{u"Image2"_s, u"Image4"_s, u"Image5"_s, u"Image6"_s, u"Image7"_s, u"Image3"_s}
-          << u"Label1"_s << u"Image1"_s;
+          << QStringList{u"Image2"_s, u"Image4"_s, u"Image5"_s, u"Image6"_s, u"Image7"_s, u"Image3"_s} << u"Label1"_s << u"Image1"_s;
     assemble(r, std::move(fixed), rows, labelOf, stack);
 
     control(r, u"Label6"_s).fore(0xC0);  // 東京 in red

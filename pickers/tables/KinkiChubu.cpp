@@ -56,17 +56,14 @@ JapanRegion kinkiChubu() {
         {u"Label30"_s, u"尾鷲"_s, u"Owase_Hyser_Data"_s, 3480, 5280, 615, 255, u"Image30"_s, 3120, 5220, Marker::Ring16},
     };
 
-    const auto labelOf = [](const StationRow& row) {
-        return stationLabel(row, 0xC0FFFF, forms::kPGothic);
-    };
+    const auto labelOf = [](const StationRow& row) { return stationLabel(row, 0xC0FFFF, forms::kPGothic); };
 
     // Three labels cover another station's marker and take the click there: 大阪 over
     // 神戸's, 松本 over 長野's and 上野 over 津's. Of the stations whose own label and
     // marker overlap, 長野, 津 and 和歌山 have the marker on top, the others the label.
     QStringList stack = {u"Command2"_s, u"Command1"_s};
-    stack << run(u"Image"_s, 30, 16) << run(u"Label"_s, 30, 16)
-          << QStringList{u"Image15"_s, u"Image14"_s, u"Image8"_s} << run(u"Label"_s, 15, 2)
-          << run(u"Image"_s, 13, 9) << run(u"Image"_s, 7, 2) << u"Label1"_s << u"Image1"_s;
+    stack << run(u"Image"_s, 30, 16) << run(u"Label"_s, 30, 16) << QStringList{u"Image15"_s, u"Image14"_s, u"Image8"_s}
+          << run(u"Label"_s, 15, 2) << run(u"Image"_s, 13, 9) << run(u"Image"_s, 7, 2) << u"Label1"_s << u"Image1"_s;
     assemble(r, std::move(fixed), rows, labelOf, stack);
 
     r.labelToggle = run(u"Label"_s, 2, 30);

@@ -48,18 +48,14 @@ JapanRegion kyushu() {
         {u"Label22"_s, u"福江"_s, u"Fukue_Hyser_Data"_s, 1560, 3900, 675, 255, u"Image22"_s, 1800, 3540, Marker::Ring16},
     };
 
-    const auto labelOf = [](const StationRow& row) {
-        return stationLabel(row, 0xC0FFFF, forms::kPGothic);
-    };
+    const auto labelOf = [](const StationRow& row) { return stationLabel(row, 0xC0FFFF, forms::kPGothic); };
 
     // The window's own stacking. It decides the click where controls overlap: Image18,
     // Image14 and Image8 over their labels; Label7, Label6, Label5 and Label2 over their
     // markers; and 佐賀's marker over a strip of 福岡's.
     QStringList stack = {u"Command2"_s, u"Command1"_s};
-    stack << run(u"Image"_s, 22, 9) << run(u"Label"_s, 22, 9) << u"Image8"_s
-          << run(u"Label"_s, 8, 2)
-          << QStringList{u"Image2"_s, u"Image4"_s, u"Image5"_s, u"Image6"_s, u"Image7"_s, u"Image3"_s}
-          << u"Label1"_s << u"Image1"_s;
+    stack << run(u"Image"_s, 22, 9) << run(u"Label"_s, 22, 9) << u"Image8"_s << run(u"Label"_s, 8, 2)
+          << QStringList{u"Image2"_s, u"Image4"_s, u"Image5"_s, u"Image6"_s, u"Image7"_s, u"Image3"_s} << u"Label1"_s << u"Image1"_s;
     assemble(r, std::move(fixed), rows, labelOf, stack);
 
     r.labelToggle = run(u"Label"_s, 2, 22);

@@ -37,9 +37,7 @@ JapanRegion okinawa() {
         {u"Label12"_s, u"南大東島"_s, u"Minamidaitojima_Hyser_Data"_s, 7590, 5280, 1125, 285, u"Image12"_s, 8070, 5010, Marker::Ring16},
     };
 
-    const auto labelOf = [](const StationRow& row) {
-        return stationLabel(row, 0xC0FFFF, forms::kPGothic);
-    };
+    const auto labelOf = [](const StationRow& row) { return stationLabel(row, 0xC0FFFF, forms::kPGothic); };
 
     // The labels lie above the markers: 那覇's label covers part of its own marker.
     QStringList stack = {u"Command2"_s, u"Command1"_s};

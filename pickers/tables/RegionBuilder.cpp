@@ -19,11 +19,9 @@ double markerTwips(Marker m) {
     switch (m) {
     case Marker::Ring16:
     case Marker::Dot16:
-    case Marker::SmallDot16:
-        return 240;  // 16 pixels
+    case Marker::SmallDot16: return 240;  // 16 pixels
     case Marker::Dot31:
-    case Marker::WideDot31:
-        return 465;  // 31 pixels
+    case Marker::WideDot31: return 465;  // 31 pixels
     }
     return 0;
 }
@@ -32,8 +30,7 @@ double markerTwips(Marker m) {
 
 }  // namespace
 
-forms::FormDesign pickerWindow(const QString& name, const QString& caption, double width,
-                               double height) {
+forms::FormDesign pickerWindow(const QString& name, const QString& caption, double width, double height) {
     forms::FormDesign form;
     form.name = name;
     form.caption = caption;
@@ -52,10 +49,7 @@ forms::ControlDesign labelButton(double l, double t, double w, double h, const Q
 }
 
 forms::ControlDesign markerButton(double l, double t, double w, double h) {
-    return forms::button(u"Command2"_s, l, t, w, h)
-        .caption_(u"都市非表示"_s)
-        .font(forms::kPGothic, 12)
-        .tab(1);
+    return forms::button(u"Command2"_s, l, t, w, h).caption_(u"都市非表示"_s).font(forms::kPGothic, 12).tab(1);
 }
 
 forms::ControlDesign instruction(double l, double t, double w, double h) {
@@ -67,9 +61,7 @@ forms::ControlDesign instruction(double l, double t, double w, double h) {
         .font(forms::kPGothic, 12);
 }
 
-forms::ControlDesign mapImage(double l, double t, double w, double h) {
-    return forms::image(u"Image1"_s, l, t, w, h).stretched().border();
-}
+forms::ControlDesign mapImage(double l, double t, double w, double h) { return forms::image(u"Image1"_s, l, t, w, h).stretched().border(); }
 
 forms::ControlDesign stationLabel(const StationRow& row, forms::Color back, const QString& face) {
     return forms::label(row.label, row.left, row.top, row.width, row.height)
@@ -82,8 +74,7 @@ forms::ControlDesign stationLabel(const StationRow& row, forms::Color back, cons
 
 forms::ControlDesign stationMarker(const StationRow& row) {
     const double side = markerTwips(row.picture);
-    return forms::image(row.marker, row.markerLeft, row.markerTop, side, side)
-        .pic(markerResource(row.picture));
+    return forms::image(row.marker, row.markerLeft, row.markerTop, side, side).pic(markerResource(row.picture));
 }
 
 QStringList run(const QString& prefix, int from, int to) {
@@ -96,10 +87,8 @@ QStringList run(const QString& prefix, int from, int to) {
     return names;
 }
 
-void assemble(JapanRegion& region, std::vector<forms::ControlDesign> fixed,
-              const std::vector<StationRow>& rows,
-              const std::function<forms::ControlDesign(const StationRow&)>& labelOf,
-              const QStringList& stackTopDown) {
+void assemble(JapanRegion& region, std::vector<forms::ControlDesign> fixed, const std::vector<StationRow>& rows,
+              const std::function<forms::ControlDesign(const StationRow&)>& labelOf, const QStringList& stackTopDown) {
     QHash<QString, forms::ControlDesign> byName;
     const auto add = [&byName](forms::ControlDesign c) {
         if (byName.contains(c.name)) fail(u"control named twice: "_s + c.name);
@@ -124,8 +113,7 @@ void assemble(JapanRegion& region, std::vector<forms::ControlDesign> fixed,
 
 forms::ControlDesign& control(JapanRegion& region, const QString& name) {
     auto& controls = region.design.controls;
-    const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [&name](const forms::ControlDesign& c) { return c.name == name; });
+    const auto it = std::find_if(controls.begin(), controls.end(), [&name](const forms::ControlDesign& c) { return c.name == name; });
     if (it == controls.end()) fail(u"no control "_s + name);
     return *it;
 }

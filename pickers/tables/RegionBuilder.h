@@ -15,14 +15,13 @@ struct StationRow {
     QString table;
     int left, top, width, height;  // the label's rectangle
     QString marker;
-    int markerLeft, markerTop;     // the marker's size follows from its picture
+    int markerLeft, markerTop;  // the marker's size follows from its picture
     Marker picture;
 };
 
 // The window every picker shares: pale background, sizable border, no maximise button
 // and the picker icon; `width` and `height` are the client area.
-forms::FormDesign pickerWindow(const QString& name, const QString& caption, double width,
-                               double height);
+forms::FormDesign pickerWindow(const QString& name, const QString& caption, double width, double height);
 
 // `Command1` and `Command2`, first and second in the tab order.
 forms::ControlDesign labelButton(double l, double t, double w, double h, const QString& caption);
@@ -47,10 +46,8 @@ QStringList run(const QString& prefix, int from, int to);
 // `labelOf` makes a station's label, and `stackTopDown` names every control from the top
 // of the stack down, as a window's design lists it. A name that is missing,
 // unknown or repeated throws std::logic_error.
-void assemble(JapanRegion& region, std::vector<forms::ControlDesign> fixed,
-              const std::vector<StationRow>& rows,
-              const std::function<forms::ControlDesign(const StationRow&)>& labelOf,
-              const QStringList& stackTopDown);
+void assemble(JapanRegion& region, std::vector<forms::ControlDesign> fixed, const std::vector<StationRow>& rows,
+              const std::function<forms::ControlDesign(const StationRow&)>& labelOf, const QStringList& stackTopDown);
 
 // The control of `region` named `name`, for the few rows that differ from their kind.
 forms::ControlDesign& control(JapanRegion& region, const QString& name);

@@ -53,9 +53,7 @@ JapanRegion tohoku() {
         {u"Label21"_s, u"輪島"_s, u"Wajima_Hyser_Data"_s, 360, 5520, 615, 255, u"Image21"_s, 600, 5880, Marker::Ring16},
     };
 
-    const auto labelOf = [](const StationRow& row) {
-        return stationLabel(row, 0xC0FFFF, forms::kPGothic);
-    };
+    const auto labelOf = [](const StationRow& row) { return stationLabel(row, 0xC0FFFF, forms::kPGothic); };
 
     // The leader lines lie on top but take no clicks, so a click on a line's end goes to
     // the label or marker it reaches into. The markers lie above the labels: 相川's

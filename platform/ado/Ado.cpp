@@ -55,13 +55,12 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     const int rc = sqlite3_open_v2(utf8.constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
     std::shared_ptr<sqlite3> db(raw, [](sqlite3* d) { sqlite3_close(d); });
     if (rc != SQLITE_OK) {
-        throw Error(QStringLiteral("データベースを開けません: ") + path + QStringLiteral(" (") +
-                    (raw ? sqliteMessage(raw) : QString()) + u')');
+        throw Error(QStringLiteral("データベースを開けません: ") + path + QStringLiteral(" (") + (raw ? sqliteMessage(raw) : QString()) +
+                    u')');
     }
     // A file that is not a database only shows itself on the first read.
     if (sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        throw Error(QStringLiteral("データベースを読めません: ") + path + QStringLiteral(" (") + sqliteMessage(raw) +
-                    u')');
+        throw Error(QStringLiteral("データベースを読めません: ") + path + QStringLiteral(" (") + sqliteMessage(raw) + u')');
     }
     db_ = std::move(db);
     dataSource_ = path;
@@ -86,8 +85,7 @@ void Recordset::Open(const QString& source, const std::shared_ptr<Connection>& a
     QString table;
     {
         sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='table' AND lower(name)=lower(?1)", -1,
-                           &st, nullptr);
+        sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='table' AND lower(name)=lower(?1)", -1, &st, nullptr);
         const QByteArray name = source.toUtf8();
         sqlite3_bind_text(st, 1, name.constData(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
         if (sqlite3_step(st) == SQLITE_ROW) {
@@ -246,9 +244,8 @@ void DatabaseWriter::insert(const QString& table, const QStringList& values) {
     }
     QStringList marks;
     for (std::size_t i = 0; i < columns->size(); ++i) marks << QStringLiteral("?");
-    const QByteArray sql = (QStringLiteral("INSERT INTO ") + quoteIdentifier(table) + QStringLiteral(" VALUES (") +
-                            marks.join(u',') + u')')
-                               .toUtf8();
+    const QByteArray sql =
+        (QStringLiteral("INSERT INTO ") + quoteIdentifier(table) + QStringLiteral(" VALUES (") + marks.join(u',') + u')').toUtf8();
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db_, sql.constData(), -1, &st, nullptr) != SQLITE_OK) {
         throw Error(QStringLiteral("データベースに書けません: ") + path_ + QStringLiteral(" (") + sqliteMessage(db_) + u')');

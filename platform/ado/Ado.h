@@ -44,8 +44,8 @@ public:
 
     // An empty string opens with ConnectionString. User, password and options are
     // accepted for the classic call shape and ignored.
-    void Open(const QString& connectionString = QString(), const QString& user = QString(),
-              const QString& password = QString(), int options = -1);
+    void Open(const QString& connectionString = QString(), const QString& user = QString(), const QString& password = QString(),
+              int options = -1);
     bool isOpen() const { return db_ != nullptr; }
     // The data source path as opened ("/" separators).
     QString dataSource() const { return dataSource_; }
@@ -69,8 +69,8 @@ public:
 
     // Opens a snapshot of the table named source. The cursor type, lock type and options
     // are accepted for the classic call shape; every recordset is static and read-only.
-    void Open(const QString& source, const std::shared_ptr<Connection>& activeConnection,
-              int cursorType = adOpenStatic, int lockType = -1, int options = -1);
+    void Open(const QString& source, const std::shared_ptr<Connection>& activeConnection, int cursorType = adOpenStatic, int lockType = -1,
+              int options = -1);
     bool isOpen() const { return open_; }
 
     bool isEOF() const { return open_ && pos_ >= static_cast<int>(rows_.size()); }

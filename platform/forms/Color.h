@@ -11,10 +11,10 @@ namespace forms {
 
 using Color = std::uint32_t;
 
-inline constexpr Color kSysButtonText = 0x80000012;   // button text
-inline constexpr Color kSysWindow = 0x80000005;       // window background
-inline constexpr Color kSysButtonFace = 0x8000000F;   // button face
-inline constexpr Color kSysWindowText = 0x80000008;   // window text
+inline constexpr Color kSysButtonText = 0x80000012;  // button text
+inline constexpr Color kSysWindow = 0x80000005;      // window background
+inline constexpr Color kSysButtonFace = 0x8000000F;  // button face
+inline constexpr Color kSysWindowText = 0x80000008;  // window text
 
 // The colour a value stands for, as red, green and blue.
 QColor toQColor(Color c);

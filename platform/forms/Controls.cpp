@@ -59,9 +59,8 @@ class SpinWidget final : public QWidget {
 public:
     SpinWidget(SpinButton& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
         setFocusPolicy(Qt::StrongFocus);
-        auto* layout = owner.orientation() == Orientation::Vertical
-                           ? static_cast<QBoxLayout*>(new QVBoxLayout(this))
-                           : static_cast<QBoxLayout*>(new QHBoxLayout(this));
+        auto* layout = owner.orientation() == Orientation::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(this))
+                                                                    : static_cast<QBoxLayout*>(new QHBoxLayout(this));
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
         const bool vertical = owner.orientation() == Orientation::Vertical;
@@ -101,7 +100,10 @@ protected:
 private:
     void press(bool up) {
         if (!hasFocus()) owner_.Parent().focusTo(&owner_);
-        if (up) owner_.spinUp(); else owner_.spinDown();
+        if (up)
+            owner_.spinUp();
+        else
+            owner_.spinDown();
     }
     SpinButton& owner_;
 };
@@ -157,10 +159,30 @@ Control::Control(Form& form, const ControlDesign& d)
 
 Control::~Control() { delete widget_; }
 
-void Control::setLeft(double v) { if (left_ != v) { left_ = v; changed(); } }
-void Control::setTop(double v) { if (top_ != v) { top_ = v; changed(); } }
-void Control::setWidth(double v) { if (width_ != v) { width_ = v; changed(); } }
-void Control::setHeight(double v) { if (height_ != v) { height_ = v; changed(); } }
+void Control::setLeft(double v) {
+    if (left_ != v) {
+        left_ = v;
+        changed();
+    }
+}
+void Control::setTop(double v) {
+    if (top_ != v) {
+        top_ = v;
+        changed();
+    }
+}
+void Control::setWidth(double v) {
+    if (width_ != v) {
+        width_ = v;
+        changed();
+    }
+}
+void Control::setHeight(double v) {
+    if (height_ != v) {
+        height_ = v;
+        changed();
+    }
+}
 void Control::Move(double left, double top) {
     left_ = left;
     top_ = top;
@@ -173,13 +195,42 @@ void Control::Move(double left, double top, double width, double height) {
     height_ = height;
     changed();
 }
-void Control::setVisible(bool v) { if (visible_ != v) { visible_ = v; changed(); } }
-void Control::setEnabled(bool v) { if (enabled_ != v) { enabled_ = v; changed(); } }
-void Control::setBackColor(Color c) { if (back_ != c) { back_ = c; changed(); } }
-void Control::setForeColor(Color c) { if (fore_ != c) { fore_ = c; changed(); } }
-void Control::setFontSize(double points) { font_.size = points; changed(); }
-void Control::setFontBold(bool bold) { font_.bold = bold; changed(); }
-void Control::setFontName(const QString& name) { font_.name = name; changed(); }
+void Control::setVisible(bool v) {
+    if (visible_ != v) {
+        visible_ = v;
+        changed();
+    }
+}
+void Control::setEnabled(bool v) {
+    if (enabled_ != v) {
+        enabled_ = v;
+        changed();
+    }
+}
+void Control::setBackColor(Color c) {
+    if (back_ != c) {
+        back_ = c;
+        changed();
+    }
+}
+void Control::setForeColor(Color c) {
+    if (fore_ != c) {
+        fore_ = c;
+        changed();
+    }
+}
+void Control::setFontSize(double points) {
+    font_.size = points;
+    changed();
+}
+void Control::setFontBold(bool bold) {
+    font_.bold = bold;
+    changed();
+}
+void Control::setFontName(const QString& name) {
+    font_.name = name;
+    changed();
+}
 
 void Control::SetFocus() { form_.focusTo(this); }
 
@@ -234,8 +285,14 @@ void Label::setCaption(const QString& text) {
     changed();
 }
 
-void Label::setAlignment(Align a) { align_ = a; changed(); }
-void Label::setTransparent(bool t) { transparent_ = t; changed(); }
+void Label::setAlignment(Align a) {
+    align_ = a;
+    changed();
+}
+void Label::setTransparent(bool t) {
+    transparent_ = t;
+    changed();
+}
 
 void Label::setDataSource(std::shared_ptr<ado::Recordset> rs) {
     source_ = std::move(rs);
@@ -276,7 +333,10 @@ Line::Line(Form& form, const ControlDesign& d) : Control(form, d), borderWidth_(
     if (!d.foreColor) fore_ = kSysWindowText;
 }
 
-void Line::setBorderWidth(int w) { borderWidth_ = w; changed(); }
+void Line::setBorderWidth(int w) {
+    borderWidth_ = w;
+    changed();
+}
 
 void Line::paint(QPainter& p) const {
     QPen pen(toQColor(fore_));
@@ -288,8 +348,7 @@ void Line::paint(QPainter& p) const {
 
 // --- Shape ------------------------------------------------------------------------------
 
-Shape::Shape(Form& form, const ControlDesign& d)
-    : Control(form, d), shape_(d.shape), filled_(d.filled), borderWidth_(d.borderWidth) {
+Shape::Shape(Form& form, const ControlDesign& d) : Control(form, d), shape_(d.shape), filled_(d.filled), borderWidth_(d.borderWidth) {
     if (!d.foreColor) fore_ = kSysWindowText;
     if (!d.backColor) back_ = kSysWindow;
 }
@@ -384,7 +443,10 @@ void PictureBox::syncWidget() {
 
 CommandButton::CommandButton(Form& form, const ControlDesign& d) : Control(form, d), caption_(d.caption) {}
 
-void CommandButton::setCaption(const QString& c) { caption_ = c; changed(); }
+void CommandButton::setCaption(const QString& c) {
+    caption_ = c;
+    changed();
+}
 
 void CommandButton::createWidget(QWidget* parent) {
     auto* b = new QPushButton(parent);
@@ -410,7 +472,10 @@ void CheckBox::setValue(int v) {
     fire(onClick);
 }
 
-void CheckBox::setCaption(const QString& c) { caption_ = c; changed(); }
+void CheckBox::setCaption(const QString& c) {
+    caption_ = c;
+    changed();
+}
 
 void CheckBox::click() {
     if (!visible_ || !enabled_) return;
@@ -442,8 +507,7 @@ void CheckBox::syncWidget() {
 
 // --- FormsCheckBox ----------------------------------------------------------------------
 
-FormsCheckBox::FormsCheckBox(Form& form, const ControlDesign& d)
-    : Control(form, d), caption_(d.caption), value_(d.value != 0) {}
+FormsCheckBox::FormsCheckBox(Form& form, const ControlDesign& d) : Control(form, d), caption_(d.caption), value_(d.value != 0) {}
 
 void FormsCheckBox::setValue(bool v) {
     if (v == value_) return;
@@ -453,7 +517,10 @@ void FormsCheckBox::setValue(bool v) {
     fire(onChange);
 }
 
-void FormsCheckBox::setCaption(const QString& c) { caption_ = c; changed(); }
+void FormsCheckBox::setCaption(const QString& c) {
+    caption_ = c;
+    changed();
+}
 
 void FormsCheckBox::click() {
     if (!visible_ || !enabled_) return;
@@ -505,8 +572,7 @@ void SpinButton::spinDown() {
 
 // --- TextBox ----------------------------------------------------------------------------
 
-TextBox::TextBox(Form& form, const ControlDesign& d)
-    : Control(form, d), text_(d.caption), multiLine_(d.multiLine), imeOff_(d.imeOff) {
+TextBox::TextBox(Form& form, const ControlDesign& d) : Control(form, d), text_(d.caption), multiLine_(d.multiLine), imeOff_(d.imeOff) {
     if (!d.backColor) back_ = kSysWindow;
     if (!d.foreColor) fore_ = kSysWindowText;
 }
@@ -520,7 +586,10 @@ void TextBox::setText(const QString& t) {
     fire(onChange);
 }
 
-void TextBox::setLocked(bool l) { locked_ = l; changed(); }
+void TextBox::setLocked(bool l) {
+    locked_ = l;
+    changed();
+}
 
 void TextBox::type(const QString& t) {
     if (!visible_ || !enabled_ || locked_) return;
@@ -664,9 +733,7 @@ void ComboBox::createWidget(QWidget* parent) {
     auto* c = new QComboBox(parent);
     widget_ = c;
     adoptWidget(*this, c);
-    QObject::connect(c, &QComboBox::activated, c, [this](int i) {
-        form_.dispatchUser([this, i] { setListIndex(i); });
-    });
+    QObject::connect(c, &QComboBox::activated, c, [this](int i) { form_.dispatchUser([this, i] { setListIndex(i); }); });
     syncWidget();
 }
 

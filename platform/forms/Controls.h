@@ -102,9 +102,9 @@ public:
     bool tabStop() const { return tabStop_; }
 
 protected:
-    virtual void changed();           // a property that shows changed
-    virtual void syncWidget() {}      // push the state into the widget
-    void fire(const Handler& h);      // an event raised by code (value changes)
+    virtual void changed();       // a property that shows changed
+    virtual void syncWidget() {}  // push the state into the widget
+    void fire(const Handler& h);  // an event raised by code (value changes)
 
     Form& form_;
     Kind kind_;
@@ -427,9 +427,8 @@ public:
     T& operator()(int index) const {
         const auto it = items_.find(index);
         if (it == items_.end()) {
-            throw std::out_of_range((QStringLiteral("コントロール配列の要素がありません: ") + name_ + u'(' +
-                                     QString::number(index) + u')')
-                                        .toStdString());
+            throw std::out_of_range(
+                (QStringLiteral("コントロール配列の要素がありません: ") + name_ + u'(' + QString::number(index) + u')').toStdString());
         }
         return *it->second;
     }

@@ -54,9 +54,9 @@ struct FontDesign {
 struct ControlDesign {
     Kind kind = Kind::Label;
     QString name;
-    int index = -1;  // -1: a single control; otherwise its index in a control array
+    int index = -1;                                   // -1: a single control; otherwise its index in a control array
     double left = 0, top = 0, width = 0, height = 0;  // Line: x1, y1, x2, y2
-    QString caption;  // label / button / check box caption, text box text
+    QString caption;                                  // label / button / check box caption, text box text
     std::optional<Color> backColor;
     std::optional<Color> foreColor;  // text colour; Line and Shape: border colour
     FontDesign fontDesign;
@@ -71,51 +71,140 @@ struct ControlDesign {
     bool filled = false;  // Shape: opaque, filled with its back colour
     QString picture;      // Image / PictureBox: a file path or ":/name" built into the program
     bool stretch = false;
-    int value = 0;                 // check box / option button value
+    int value = 0;                                    // check box / option button value
     Orientation orientation = Orientation::Vertical;  // spin button
-    bool multiLine = false;        // text box
-    bool imeOff = false;           // text box
-    int interval = 0;              // timer, milliseconds
-    int tabIndex = -1;             // -1: the design order decides
+    bool multiLine = false;                           // text box
+    bool imeOff = false;                              // text box
+    int interval = 0;                                 // timer, milliseconds
+    int tabIndex = -1;                                // -1: the design order decides
     bool tabStop = true;
-    QStringList items;             // combo box
-    QString container;             // the frame that holds this control, if any
+    QStringList items;  // combo box
+    QString container;  // the frame that holds this control, if any
 
     // Fluent setters, so a row reads as its description.
-    ControlDesign& at(int i) { index = i; return *this; }
-    ControlDesign& caption_(const QString& c) { caption = c; return *this; }
-    ControlDesign& text(const QString& c) { caption = c; return *this; }
-    ControlDesign& back(Color c) { backColor = c; return *this; }
-    ControlDesign& fore(Color c) { foreColor = c; return *this; }
-    ControlDesign& border(Color c) { foreColor = c; return *this; }
-    ControlDesign& fill(Color c) { backColor = c; filled = true; return *this; }  // an opaque shape
-    ControlDesign& font(double size, bool isBold = false) {
-        fontDesign.size = size; fontDesign.bold = isBold; fontSet = true; return *this;
-    }
-    ControlDesign& font(const QString& face, double size, bool isBold = false) {
-        fontDesign.name = face; fontDesign.size = size; fontDesign.bold = isBold; fontSet = true;
+    ControlDesign& at(int i) {
+        index = i;
         return *this;
     }
-    ControlDesign& bold() { fontDesign.bold = true; fontSet = true; return *this; }
-    ControlDesign& center() { alignment = Align::Center; return *this; }
-    ControlDesign& right() { alignment = Align::Right; return *this; }
-    ControlDesign& transparent() { transparentBack = true; return *this; }
-    ControlDesign& border() { singleBorder = true; return *this; }
-    ControlDesign& hidden() { visible = false; return *this; }
-    ControlDesign& disabled() { enabled = false; return *this; }
-    ControlDesign& width_(int px) { borderWidth = px; return *this; }
-    ControlDesign& kindOf(ShapeKind k) { shape = k; return *this; }
-    ControlDesign& pic(const QString& source) { picture = source; return *this; }
-    ControlDesign& stretched() { stretch = true; return *this; }
-    ControlDesign& checked(int v = 1) { value = v; return *this; }
-    ControlDesign& horizontal() { orientation = Orientation::Horizontal; return *this; }
-    ControlDesign& multi() { multiLine = true; return *this; }
-    ControlDesign& noIme() { imeOff = true; return *this; }
-    ControlDesign& every(int ms) { interval = ms; return *this; }
-    ControlDesign& tab(int i) { tabIndex = i; return *this; }
-    ControlDesign& noTabStop() { tabStop = false; return *this; }
-    ControlDesign& list(const QStringList& l) { items = l; return *this; }
-    ControlDesign& inside(const QString& frameName) { container = frameName; return *this; }
+    ControlDesign& caption_(const QString& c) {
+        caption = c;
+        return *this;
+    }
+    ControlDesign& text(const QString& c) {
+        caption = c;
+        return *this;
+    }
+    ControlDesign& back(Color c) {
+        backColor = c;
+        return *this;
+    }
+    ControlDesign& fore(Color c) {
+        foreColor = c;
+        return *this;
+    }
+    ControlDesign& border(Color c) {
+        foreColor = c;
+        return *this;
+    }
+    ControlDesign& fill(Color c) {
+        backColor = c;
+        filled = true;
+        return *this;
+    }  // an opaque shape
+    ControlDesign& font(double size, bool isBold = false) {
+        fontDesign.size = size;
+        fontDesign.bold = isBold;
+        fontSet = true;
+        return *this;
+    }
+    ControlDesign& font(const QString& face, double size, bool isBold = false) {
+        fontDesign.name = face;
+        fontDesign.size = size;
+        fontDesign.bold = isBold;
+        fontSet = true;
+        return *this;
+    }
+    ControlDesign& bold() {
+        fontDesign.bold = true;
+        fontSet = true;
+        return *this;
+    }
+    ControlDesign& center() {
+        alignment = Align::Center;
+        return *this;
+    }
+    ControlDesign& right() {
+        alignment = Align::Right;
+        return *this;
+    }
+    ControlDesign& transparent() {
+        transparentBack = true;
+        return *this;
+    }
+    ControlDesign& border() {
+        singleBorder = true;
+        return *this;
+    }
+    ControlDesign& hidden() {
+        visible = false;
+        return *this;
+    }
+    ControlDesign& disabled() {
+        enabled = false;
+        return *this;
+    }
+    ControlDesign& width_(int px) {
+        borderWidth = px;
+        return *this;
+    }
+    ControlDesign& kindOf(ShapeKind k) {
+        shape = k;
+        return *this;
+    }
+    ControlDesign& pic(const QString& source) {
+        picture = source;
+        return *this;
+    }
+    ControlDesign& stretched() {
+        stretch = true;
+        return *this;
+    }
+    ControlDesign& checked(int v = 1) {
+        value = v;
+        return *this;
+    }
+    ControlDesign& horizontal() {
+        orientation = Orientation::Horizontal;
+        return *this;
+    }
+    ControlDesign& multi() {
+        multiLine = true;
+        return *this;
+    }
+    ControlDesign& noIme() {
+        imeOff = true;
+        return *this;
+    }
+    ControlDesign& every(int ms) {
+        interval = ms;
+        return *this;
+    }
+    ControlDesign& tab(int i) {
+        tabIndex = i;
+        return *this;
+    }
+    ControlDesign& noTabStop() {
+        tabStop = false;
+        return *this;
+    }
+    ControlDesign& list(const QStringList& l) {
+        items = l;
+        return *this;
+    }
+    ControlDesign& inside(const QString& frameName) {
+        container = frameName;
+        return *this;
+    }
 };
 
 inline ControlDesign make(Kind k, const QString& name, double l, double t, double w, double h) {
@@ -129,46 +218,24 @@ inline ControlDesign make(Kind k, const QString& name, double l, double t, doubl
     return d;
 }
 
-inline ControlDesign label(const QString& n, double l, double t, double w, double h) {
-    return make(Kind::Label, n, l, t, w, h);
-}
+inline ControlDesign label(const QString& n, double l, double t, double w, double h) { return make(Kind::Label, n, l, t, w, h); }
 // A line from (x1, y1) to (x2, y2).
-inline ControlDesign line(const QString& n, double x1, double y1, double x2, double y2) {
-    return make(Kind::Line, n, x1, y1, x2, y2);
-}
-inline ControlDesign shape(const QString& n, double l, double t, double w, double h) {
-    return make(Kind::Shape, n, l, t, w, h);
-}
-inline ControlDesign image(const QString& n, double l, double t, double w, double h) {
-    return make(Kind::Image, n, l, t, w, h);
-}
-inline ControlDesign pictureBox(const QString& n, double l, double t, double w, double h) {
-    return make(Kind::PictureBox, n, l, t, w, h);
-}
-inline ControlDesign button(const QString& n, double l, double t, double w, double h) {
-    return make(Kind::CommandButton, n, l, t, w, h);
-}
-inline ControlDesign checkBox(const QString& n, double l, double t, double w, double h) {
-    return make(Kind::CheckBox, n, l, t, w, h);
-}
+inline ControlDesign line(const QString& n, double x1, double y1, double x2, double y2) { return make(Kind::Line, n, x1, y1, x2, y2); }
+inline ControlDesign shape(const QString& n, double l, double t, double w, double h) { return make(Kind::Shape, n, l, t, w, h); }
+inline ControlDesign image(const QString& n, double l, double t, double w, double h) { return make(Kind::Image, n, l, t, w, h); }
+inline ControlDesign pictureBox(const QString& n, double l, double t, double w, double h) { return make(Kind::PictureBox, n, l, t, w, h); }
+inline ControlDesign button(const QString& n, double l, double t, double w, double h) { return make(Kind::CommandButton, n, l, t, w, h); }
+inline ControlDesign checkBox(const QString& n, double l, double t, double w, double h) { return make(Kind::CheckBox, n, l, t, w, h); }
 inline ControlDesign formsCheckBox(const QString& n, double l, double t, double w, double h) {
     return make(Kind::FormsCheckBox, n, l, t, w, h);
 }
-inline ControlDesign spinButton(const QString& n, double l, double t, double w, double h) {
-    return make(Kind::SpinButton, n, l, t, w, h);
-}
-inline ControlDesign textBox(const QString& n, double l, double t, double w, double h) {
-    return make(Kind::TextBox, n, l, t, w, h);
-}
+inline ControlDesign spinButton(const QString& n, double l, double t, double w, double h) { return make(Kind::SpinButton, n, l, t, w, h); }
+inline ControlDesign textBox(const QString& n, double l, double t, double w, double h) { return make(Kind::TextBox, n, l, t, w, h); }
 inline ControlDesign optionButton(const QString& n, double l, double t, double w, double h) {
     return make(Kind::OptionButton, n, l, t, w, h);
 }
-inline ControlDesign frame(const QString& n, double l, double t, double w, double h) {
-    return make(Kind::Frame, n, l, t, w, h);
-}
-inline ControlDesign comboBox(const QString& n, double l, double t, double w, double h) {
-    return make(Kind::ComboBox, n, l, t, w, h);
-}
+inline ControlDesign frame(const QString& n, double l, double t, double w, double h) { return make(Kind::Frame, n, l, t, w, h); }
+inline ControlDesign comboBox(const QString& n, double l, double t, double w, double h) { return make(Kind::ComboBox, n, l, t, w, h); }
 inline ControlDesign timer(const QString& n) { return make(Kind::Timer, n, 0, 0, 0, 0); }
 
 // One item of a menu tree, listed in order with its level (1 = the menu bar).
@@ -180,9 +247,18 @@ struct MenuDesign {
     bool enabled = true;
     bool checked = false;
 
-    MenuDesign& hidden() { visible = false; return *this; }
-    MenuDesign& disabled() { enabled = false; return *this; }
-    MenuDesign& checked_() { checked = true; return *this; }
+    MenuDesign& hidden() {
+        visible = false;
+        return *this;
+    }
+    MenuDesign& disabled() {
+        enabled = false;
+        return *this;
+    }
+    MenuDesign& checked_() {
+        checked = true;
+        return *this;
+    }
 };
 
 inline MenuDesign menuItem(int level, const QString& name, const QString& caption) {
@@ -202,7 +278,7 @@ struct FormDesign {
     BorderStyle borderStyle = BorderStyle::Sizable;
     bool minButton = true;
     bool maxButton = true;
-    QString icon;  // ":/name" or empty for the program's icon
+    QString icon;                  // ":/name" or empty for the program's icon
     bool centredOnScreen = false;  // placed at the centre of the screen when created
     std::vector<ControlDesign> controls;
     std::vector<MenuDesign> menus;
@@ -214,8 +290,7 @@ namespace forms {
 
 // A window that is only its caption and its size: what a menu item opens until the
 // window's own design is built.
-inline FormDesign plainDesign(const QString& name, const QString& caption, double clientWidth = 9000,
-                              double clientHeight = 6000) {
+inline FormDesign plainDesign(const QString& name, const QString& caption, double clientWidth = 9000, double clientHeight = 6000) {
     FormDesign f;
     f.name = name;
     f.caption = caption;

@@ -140,9 +140,7 @@ Form* findInstance(std::type_index type) {
     return it == loaded.end() ? nullptr : it->second.get();
 }
 
-void storeInstance(std::type_index type, std::unique_ptr<Form> form) {
-    registry().loaded[type] = std::move(form);
-}
+void storeInstance(std::type_index type, std::unique_ptr<Form> form) { registry().loaded[type] = std::move(form); }
 }  // namespace detail
 
 void destroyAllForms() {
@@ -173,10 +171,22 @@ void collectUnloadedForms() {
 MenuItem::MenuItem(Form& form, const MenuDesign& d)
     : form_(form), name_(d.name), level_(d.level), caption_(d.caption), visible_(d.visible), enabled_(d.enabled), checked_(d.checked) {}
 
-void MenuItem::setCaption(const QString& c) { caption_ = c; sync(); }
-void MenuItem::setVisible(bool v) { visible_ = v; sync(); }
-void MenuItem::setEnabled(bool v) { enabled_ = v; sync(); }
-void MenuItem::setChecked(bool c) { checked_ = c; sync(); }
+void MenuItem::setCaption(const QString& c) {
+    caption_ = c;
+    sync();
+}
+void MenuItem::setVisible(bool v) {
+    visible_ = v;
+    sync();
+}
+void MenuItem::setEnabled(bool v) {
+    enabled_ = v;
+    sync();
+}
+void MenuItem::setChecked(bool c) {
+    checked_ = c;
+    sync();
+}
 
 void MenuItem::sync() {
     if (!action_) return;
@@ -428,10 +438,22 @@ double Form::toClientY(double y) const {
     return (y - scaleTop_) * clientHeightTwips() / scaleH_;
 }
 
-void Form::setLeft(double v) { left_ = v; applyGeometry(); }
-void Form::setTop(double v) { top_ = v; applyGeometry(); }
-void Form::setWidth(double v) { width_ = v; applyGeometry(); }
-void Form::setHeight(double v) { height_ = v; applyGeometry(); }
+void Form::setLeft(double v) {
+    left_ = v;
+    applyGeometry();
+}
+void Form::setTop(double v) {
+    top_ = v;
+    applyGeometry();
+}
+void Form::setWidth(double v) {
+    width_ = v;
+    applyGeometry();
+}
+void Form::setHeight(double v) {
+    height_ = v;
+    applyGeometry();
+}
 void Form::Move(double left, double top) {
     left_ = left;
     top_ = top;
@@ -483,9 +505,12 @@ void Form::Show() {
     if (!loaded_) return;
     visible_ = true;
     applyGeometry();
-    if (state_ == vbMinimized) window_->showMinimized();
-    else if (state_ == vbMaximized) window_->showMaximized();
-    else window_->show();
+    if (state_ == vbMinimized)
+        window_->showMinimized();
+    else if (state_ == vbMaximized)
+        window_->showMaximized();
+    else
+        window_->show();
     window_->raise();
     window_->activateWindow();
     if (!active_) {

@@ -174,7 +174,8 @@ public:
                 items[c->Index()] = t;
             }
         }
-        if (items.empty()) throw std::logic_error((QStringLiteral("no control array ") + name + QStringLiteral(" in ") + Name()).toStdString());
+        if (items.empty())
+            throw std::logic_error((QStringLiteral("no control array ") + name + QStringLiteral(" in ") + Name()).toStdString());
         return ControlArray<T>(name, std::move(items));
     }
     Control* find(const QString& name, int index) const;
@@ -203,7 +204,7 @@ public:
     void dispatchUser(const Handler& h);
     // Runs a handler raised by code (a value changed).
     void dispatchCode(const Handler& h);
-    void focusTo(Control* c);          // SetFocus from code or the user
+    void focusTo(Control* c);  // SetFocus from code or the user
     // The user moved the focus onto a control (clicking it, tabbing to it). Focus that
     // the toolkit moves by itself while a control is hidden or disabled is not the
     // user's and raises no event.

@@ -35,16 +35,17 @@ public:
         case vbInformation: box.setIcon(QMessageBox::Information); break;
         default: break;
         }
-        struct Choice { QMessageBox::StandardButton button; int answer; };
+        struct Choice {
+            QMessageBox::StandardButton button;
+            int answer;
+        };
         std::vector<Choice> choices;
         switch (style & 0x0F) {
         case vbOKCancel: choices = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
         case vbAbortRetryIgnore:
             choices = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
             break;
-        case vbYesNoCancel:
-            choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
-            break;
+        case vbYesNoCancel: choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}}; break;
         case vbYesNo: choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
         case vbRetryCancel: choices = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
         default: choices = {{QMessageBox::Ok, vbOK}}; break;
@@ -87,14 +88,12 @@ public:
         }
         printer->setDocName(jobName);
         if (orientation != PageOrientation::Unchanged) {
-            printer->setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                                  : QPageLayout::Portrait);
+            printer->setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         }
         QPainter painter;
         if (!painter.begin(printer.get())) {
-            throw std::runtime_error((QStringLiteral("印刷を始められませんでした: ") +
-                                      (pdfFile_.isEmpty() ? printer->printerName() : pdfFile_))
-                                         .toStdString());
+            throw std::runtime_error(
+                (QStringLiteral("印刷を始められませんでした: ") + (pdfFile_.isEmpty() ? printer->printerName() : pdfFile_)).toStdString());
         }
         // The window is printed at its size on screen (96 pixels to the inch), shrunk
         // only when it does not fit the page.
@@ -161,8 +160,7 @@ public:
     bool previousInstance() override {
         if (!lock_) {
             const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-            lock_ = std::make_unique<QLockFile>(QDir(dir.isEmpty() ? QDir::tempPath() : dir)
-                                                    .filePath(QStringLiteral("tavrin.lock")));
+            lock_ = std::make_unique<QLockFile>(QDir(dir.isEmpty() ? QDir::tempPath() : dir).filePath(QStringLiteral("tavrin.lock")));
             lock_->setStaleLockTime(0);
             held_ = lock_->tryLock(0);
         }
@@ -233,9 +231,7 @@ double ScreenInfo::Width() const { return services().screen->width(); }
 double ScreenInfo::Height() const { return services().screen->height(); }
 ScreenInfo Screen() { return {}; }
 
-QString AppInfo::Path() {
-    return g_pathOverride.isEmpty() ? QCoreApplication::applicationDirPath() : g_pathOverride;
-}
+QString AppInfo::Path() { return g_pathOverride.isEmpty() ? QCoreApplication::applicationDirPath() : g_pathOverride; }
 void AppInfo::setPath(const QString& path) { g_pathOverride = path; }
 QString AppInfo::Title() { return QStringLiteral("tavrin"); }
 bool AppInfo::PrevInstance() { return services().instance->previousInstance(); }

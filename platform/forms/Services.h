@@ -48,8 +48,8 @@ enum class PageOrientation { Unchanged, Portrait, Landscape };
 class PrinterService {
 public:
     virtual ~PrinterService() = default;
-    virtual void printPage(const QImage& page, const QString& jobName,
-                           PageOrientation orientation = PageOrientation::Unchanged, bool fitPage = false) = 0;
+    virtual void printPage(const QImage& page, const QString& jobName, PageOrientation orientation = PageOrientation::Unchanged,
+                           bool fitPage = false) = 0;
 };
 
 class UrlService {

@@ -12,10 +12,16 @@ double Val(const QString& text) {
     QString number;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) number += text[i++];
     bool digits = false;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) { number += text[i++]; digits = true; }
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        number += text[i++];
+        digits = true;
+    }
     if (i < n && text[i] == u'.') {
         number += text[i++];
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) { number += text[i++]; digits = true; }
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+            number += text[i++];
+            digits = true;
+        }
     }
     if (!digits) return 0.0;
     if (i < n && (text[i] == u'e' || text[i] == u'E')) {
@@ -23,7 +29,10 @@ double Val(const QString& text) {
         QString exponent = QStringLiteral("e");
         if (j < n && (text[j] == u'+' || text[j] == u'-')) exponent += text[j++];
         bool expDigits = false;
-        while (j < n && text[j].isDigit() && text[j].unicode() < 128) { exponent += text[j++]; expDigits = true; }
+        while (j < n && text[j].isDigit() && text[j].unicode() < 128) {
+            exponent += text[j++];
+            expDigits = true;
+        }
         if (expDigits) number += exponent;
     }
     return number.toDouble();

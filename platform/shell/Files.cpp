@@ -45,8 +45,8 @@ QString safeFileName(const QString& name, const QString& fallback) {
     out.reserve(name.size());
     for (const QChar c : name) {
         const char16_t u = c.unicode();
-        const bool reserved = u < 0x20 || u == 0x7F || u == u'/' || u == u'\\' || u == u':' || u == u'*' ||
-                              u == u'?' || u == u'"' || u == u'<' || u == u'>' || u == u'|';
+        const bool reserved = u < 0x20 || u == 0x7F || u == u'/' || u == u'\\' || u == u':' || u == u'*' || u == u'?' || u == u'"' ||
+                              u == u'<' || u == u'>' || u == u'|';
         out += reserved ? QChar(u'_') : c;
     }
     // A name made only of dots would climb out of its folder or vanish.

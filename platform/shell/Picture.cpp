@@ -17,9 +17,8 @@ Picture LoadPicture(const QString& path) {
     QImageReader reader(p);
     QImage image = reader.read();
     if (image.isNull()) {
-        throw std::runtime_error((QStringLiteral("画像ファイルを読めません: ") + p + QStringLiteral(" (") +
-                                  reader.errorString() + u')')
-                                     .toStdString());
+        throw std::runtime_error(
+            (QStringLiteral("画像ファイルを読めません: ") + p + QStringLiteral(" (") + reader.errorString() + u')').toStdString());
     }
     return Picture(std::move(image));
 }

@@ -56,8 +56,7 @@ TEST_F(CaptureTest, WritesTheStationsBitmapWithoutTheControlsAndPutsThemBack) {
     EXPECT_EQ(QColor(bmp.pixel(9400 / 15, 600 / 15)), QColor(255, 255, 255)) << "クリア";
     // The chart is in the picture as the window shows it: July's point in its colour.
     EXPECT_EQ(w.drawing().size(), 24u);
-    EXPECT_EQ(QColor(bmp.pixel(static_cast<int>(w.state.Plot_X[7] / 15), static_cast<int>(w.state.Plot_Y[7] / 15))),
-              QColor(255, 0, 255));
+    EXPECT_EQ(QColor(bmp.pixel(static_cast<int>(w.state.Plot_X[7] / 15), static_cast<int>(w.state.Plot_Y[7] / 15))), QColor(255, 0, 255));
     expectControlsBack(w);
     EXPECT_EQ(w.BackColor(), 0xFFFFFFu) << "the window stays on the white background";
 

@@ -12,8 +12,7 @@ namespace testing_support {
 
 class MainWindowFixture : public ::testing::Test {
 protected:
-    explicit MainWindowFixture(bool everyStation = false)
-        : fixture(everyStation ? ClimateFixture::allStations() : ClimateFixture()) {}
+    explicit MainWindowFixture(bool everyStation = false) : fixture(everyStation ? ClimateFixture::allStations() : ClimateFixture()) {}
 
     void TearDown() override {
         forms::destroyAllForms();

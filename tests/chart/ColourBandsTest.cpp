@@ -80,9 +80,8 @@ TEST(ColourBandsTest, ElevationLatitudeAndLongitude) {
         std::optional<forms::Color> lat, lon;
     };
     const HemisphereCase cases[] = {
-        {u"35.69N"_s, 0xFFFF80, std::nullopt}, {u"33.87S"_s, 0x8080FF, std::nullopt},
-        {u"139.75E"_s, std::nullopt, 0xC0FFC0}, {u"0.46W"_s, std::nullopt, 0x80FFFF},
-        {u"35.69n"_s, std::nullopt, std::nullopt}, {u"35.69N "_s, std::nullopt, std::nullopt},
+        {u"35.69N"_s, 0xFFFF80, std::nullopt},   {u"33.87S"_s, 0x8080FF, std::nullopt},     {u"139.75E"_s, std::nullopt, 0xC0FFC0},
+        {u"0.46W"_s, std::nullopt, 0x80FFFF},    {u"35.69n"_s, std::nullopt, std::nullopt}, {u"35.69N "_s, std::nullopt, std::nullopt},
         {QString(), std::nullopt, std::nullopt},
     };
     for (const HemisphereCase& c : cases) {

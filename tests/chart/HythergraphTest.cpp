@@ -64,7 +64,8 @@ TEST_F(HythergraphTest, TokyosTwelveMonthsArePlottedJoinedAndMarked) {
 }
 
 TEST_F(HythergraphTest, MonthColoursAreTheFixedPlottingColours) {
-    const Color expected[13] = {0, 0x11111111, 0xFF0000, 0xFF80FF, 0x90FF90, 0xC000, 0xFFFF00, 0xFF00FF, 0xFF, 0xFF0099, 0xFFFF, 0x80FF, 0xFF8080};
+    const Color expected[13] = {0,        0x11111111, 0xFF0000, 0xFF80FF, 0x90FF90, 0xC000,  0xFFFF00,
+                                0xFF00FF, 0xFF,       0xFF0099, 0xFFFF,   0x80FF,   0xFF8080};
     for (int i = 1; i <= 12; ++i) EXPECT_EQ(monthColour(i), expected[i]) << i;
     EXPECT_EQ(Month_Color(1), u"286331153"_s);
     EXPECT_EQ(Month_Color(12), u"16744576"_s);

@@ -113,8 +113,7 @@ TEST_F(MainWindowTest, MissingDatabaseGivesAMessageNamingItAndAFailingStatus) {
     services.expectMessage();
     EXPECT_EQ(startProgram(), 1);
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].prompt.contains(u"Hyther_DB/Hokkaido_Hyser_Data.mdb"_s))
-        << services.messages[0].prompt.toStdString();
+    EXPECT_TRUE(services.messages[0].prompt.contains(u"Hyther_DB/Hokkaido_Hyser_Data.mdb"_s)) << services.messages[0].prompt.toStdString();
     EXPECT_FALSE(forms::isLoaded<Hyser_Main>());
     EXPECT_FALSE(services.endedWith) << "the half-loaded window does not end the program before the message shows";
 }

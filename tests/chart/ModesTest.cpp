@@ -13,9 +13,7 @@ namespace {
 class ModesTest : public testing_support::MainWindowFixture {
 protected:
     // The cell text a row's value shows as.
-    static QString cell(const data::ClimateRow& row, const QString& field) {
-        return FormatOneDecimal(Val(row.value(field)));
-    }
+    static QString cell(const data::ClimateRow& row, const QString& field) { return FormatOneDecimal(Val(row.value(field))); }
     void expectYear(const Hyser_Main& w, int year) {
         const data::ClimateRow& row = fixture.yearRow(47662, year);
         EXPECT_EQ(w.Label4.Caption(), QString::number(year));

@@ -9,9 +9,9 @@
 #include "platform/forms/Text.h"
 #include "tests/chart/ChartTestSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
 #include <QTimer>
 
 using namespace chart;
@@ -45,8 +45,8 @@ bool pickerLoaded(int region) {
     }
 }
 
-const QString kMenuItems[8] = {QString(), u"select_hokkaido"_s, u"select_touhok"_s, u"select_kanto"_s, u"select_kinki"_s,
-                               u"select_tyugok"_s, u"select_kyusyu"_s, u"select_okinawa"_s};
+const QString kMenuItems[8] = {QString(),         u"select_hokkaido"_s, u"select_touhok"_s, u"select_kanto"_s,
+                               u"select_kinki"_s, u"select_tyugok"_s,   u"select_kyusyu"_s, u"select_okinawa"_s};
 
 // Stations without data: a normal-values choice brings the message.
 bool hasNormals(const QString& name) { return name != u"伊吹山"_s && name != u"剣山"_s && name != u"阿蘇山"_s; }

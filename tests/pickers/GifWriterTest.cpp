@@ -43,8 +43,7 @@ void expectReadBackEqual(const QImage& image) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb want = image.color(image.pixelIndex(x, y));
             const QRgb got = back.pixel(x, y);
-            const bool same = qAlpha(want) == 0 ? qAlpha(got) == 0
-                                                : got == (want | 0xFF000000u);
+            const bool same = qAlpha(want) == 0 ? qAlpha(got) == 0 : got == (want | 0xFF000000u);
             if (!same && ++wrong <= 3) ADD_FAILURE() << "pixel " << x << ',' << y;
         }
     }

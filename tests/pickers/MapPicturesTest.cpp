@@ -33,9 +33,7 @@ const forms::ControlDesign& control(const JapanRegion& r, const QString& name) {
 }
 
 // The map picture of a region: its file under W_GIF, or Okinawa's built-in picture.
-QString mapOf(const JapanRegion& r) {
-    return kPickers + u'/' + (r.mapFile.isEmpty() ? control(r, u"Image1"_s).picture.mid(2) : r.mapFile);
-}
+QString mapOf(const JapanRegion& r) { return kPickers + u'/' + (r.mapFile.isEmpty() ? control(r, u"Image1"_s).picture.mid(2) : r.mapFile); }
 
 // The centre of a marker picture's ellipse, from its opaque pixels.
 QPointF ellipseCentre(const QString& resource) {
@@ -59,9 +57,8 @@ TEST(RegionMaps, EachMapIsAsLargeAsItsMapImage) {
         const QImage map(mapOf(r));
         ASSERT_FALSE(map.isNull());
         const auto& image1 = control(r, u"Image1"_s);
-        const QSize expected = r.region == 7 ? QSize(650, 459)
-                                             : QSize(qRound(image1.width / kTwipsPerPixel),
-                                                     qRound(image1.height / kTwipsPerPixel));
+        const QSize expected =
+            r.region == 7 ? QSize(650, 459) : QSize(qRound(image1.width / kTwipsPerPixel), qRound(image1.height / kTwipsPerPixel));
         EXPECT_EQ(map.size(), expected);
     }
 }
@@ -93,8 +90,7 @@ TEST(RegionMaps, EveryStationLiesOnLandUnderItsMarker) {
         for (const auto& s : r.stations) {
             SCOPED_TRACE(s.name.toStdString());
             const auto& marker = control(r, s.marker);
-            const QPointF centre = QPointF(marker.left, marker.top) +
-                                   ellipseCentre(marker.picture) * kTwipsPerPixel;
+            const QPointF centre = QPointF(marker.left, marker.top) + ellipseCentre(marker.picture) * kTwipsPerPixel;
             const int x = static_cast<int>(std::floor((centre.x() - image1.left) * sx));
             const int y = static_cast<int>(std::floor((centre.y() - image1.top) * sy));
             ASSERT_TRUE(map.rect().contains(x, y));

@@ -27,11 +27,8 @@ struct Expected {
     bool ring;
 };
 const Expected kMarkers[] = {
-    {Marker::Ring16, 16, 3, 4, 12, 10, true},
-    {Marker::Dot16, 16, 2, 3, 13, 11, false},
-    {Marker::SmallDot16, 16, 3, 4, 12, 10, false},
-    {Marker::Dot31, 31, 9, 10, 20, 18, false},
-    {Marker::WideDot31, 31, 9, 10, 21, 18, false},
+    {Marker::Ring16, 16, 3, 4, 12, 10, true},  {Marker::Dot16, 16, 2, 3, 13, 11, false},      {Marker::SmallDot16, 16, 3, 4, 12, 10, false},
+    {Marker::Dot31, 31, 9, 10, 20, 18, false}, {Marker::WideDot31, 31, 9, 10, 21, 18, false},
 };
 
 // ":/markers/Marker_Ring16.gif" -> the file in the source tree.
@@ -48,9 +45,7 @@ TEST(MarkerPictures, EachEllipseFillsExactlyItsColumnsAndRows) {
         ASSERT_FALSE(picture.isNull());
         ASSERT_EQ(picture.size(), QSize(e.size, e.size));
 
-        const auto opaque = [&picture](int x, int y) {
-            return picture.rect().contains(x, y) && qAlpha(picture.pixel(x, y)) != 0;
-        };
+        const auto opaque = [&picture](int x, int y) { return picture.rect().contains(x, y) && qAlpha(picture.pixel(x, y)) != 0; };
         QRect box;
         int widest = 0;
         for (int y = 0; y < e.size; ++y) {
@@ -61,8 +56,7 @@ TEST(MarkerPictures, EachEllipseFillsExactlyItsColumnsAndRows) {
                 first = first < 0 ? x : first;
                 last = x;
                 ++count;
-                const bool rim = !opaque(x - 1, y) || !opaque(x + 1, y) || !opaque(x, y - 1) ||
-                                 !opaque(x, y + 1);
+                const bool rim = !opaque(x - 1, y) || !opaque(x + 1, y) || !opaque(x, y - 1) || !opaque(x, y + 1);
                 EXPECT_EQ(picture.pixel(x, y), e.ring && !rim ? kMagenta : kRed) << x << ',' << y;
             }
             if (count == 0) continue;

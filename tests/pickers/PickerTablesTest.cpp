@@ -44,8 +44,7 @@ int numberOf(const QString& name) {
 }
 
 QStringList byNumber(QStringList names) {
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return numberOf(a) < numberOf(b); });
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return numberOf(a) < numberOf(b); });
     return names;
 }
 
@@ -188,8 +187,7 @@ TEST(PickerTables, FixedControlsAreWhereTheWindowsPutThem) {
     }
     // Nothing else besides the stations' labels and markers.
     for (const auto& r : pickers::japanRegions())
-        EXPECT_EQ(r.design.controls.size(), 2 * r.stations.size() + static_cast<size_t>(fixedCount[r.region]))
-            << "region " << r.region;
+        EXPECT_EQ(r.design.controls.size(), 2 * r.stations.size() + static_cast<size_t>(fixedCount[r.region])) << "region " << r.region;
 }
 
 TEST(PickerTables, ButtonsInstructionAndMapLookAsDesigned) {
@@ -352,22 +350,15 @@ TEST(PickerTables, OverlapsGoToTheControlOnTop) {
         const char16_t* lower;
     };
     const Overlap expected[] = {
-        {1, u"Image20", u"Label11"},
-        {2, u"Image9", u"Label9"},
-        {3, u"Label2", u"Image2"}, {3, u"Label4", u"Image4"}, {3, u"Label7", u"Image7"},
-        {3, u"Image21", u"Label21"},
-        {4, u"Label11", u"Image5"}, {4, u"Label21", u"Image8"}, {4, u"Label27", u"Image14"},
-        {4, u"Image8", u"Label8"}, {4, u"Image14", u"Label14"}, {4, u"Image15", u"Label15"},
-        {4, u"Label2", u"Image2"}, {4, u"Label4", u"Image4"}, {4, u"Label5", u"Image5"},
-        {4, u"Label7", u"Image7"}, {4, u"Label9", u"Image9"}, {4, u"Label11", u"Image11"},
-        {4, u"Label12", u"Image12"},
-        {5, u"Image29", u"Label29"}, {5, u"Label2", u"Image2"}, {5, u"Label4", u"Image4"},
-        {5, u"Label6", u"Image6"}, {5, u"Label7", u"Image7"}, {5, u"Label9", u"Image9"},
-        {5, u"Label10", u"Image10"},
-        {6, u"Image18", u"Label18"}, {6, u"Image14", u"Label14"}, {6, u"Image8", u"Label8"},
-        {6, u"Label7", u"Image7"}, {6, u"Label6", u"Image6"}, {6, u"Label5", u"Image5"},
-        {6, u"Label2", u"Image2"}, {6, u"Image8", u"Image2"},
-        {7, u"Label7", u"Image7"},
+        {1, u"Image20", u"Label11"}, {2, u"Image9", u"Label9"},   {3, u"Label2", u"Image2"},   {3, u"Label4", u"Image4"},
+        {3, u"Label7", u"Image7"},   {3, u"Image21", u"Label21"}, {4, u"Label11", u"Image5"},  {4, u"Label21", u"Image8"},
+        {4, u"Label27", u"Image14"}, {4, u"Image8", u"Label8"},   {4, u"Image14", u"Label14"}, {4, u"Image15", u"Label15"},
+        {4, u"Label2", u"Image2"},   {4, u"Label4", u"Image4"},   {4, u"Label5", u"Image5"},   {4, u"Label7", u"Image7"},
+        {4, u"Label9", u"Image9"},   {4, u"Label11", u"Image11"}, {4, u"Label12", u"Image12"}, {5, u"Image29", u"Label29"},
+        {5, u"Label2", u"Image2"},   {5, u"Label4", u"Image4"},   {5, u"Label6", u"Image6"},   {5, u"Label7", u"Image7"},
+        {5, u"Label9", u"Image9"},   {5, u"Label10", u"Image10"}, {6, u"Image18", u"Label18"}, {6, u"Image14", u"Label14"},
+        {6, u"Image8", u"Label8"},   {6, u"Label7", u"Image7"},   {6, u"Label6", u"Image6"},   {6, u"Label5", u"Image5"},
+        {6, u"Label2", u"Image2"},   {6, u"Image8", u"Image2"},   {7, u"Label7", u"Image7"},
     };
     for (const auto& r : pickers::japanRegions()) {
         SCOPED_TRACE(r.region);
@@ -381,14 +372,12 @@ TEST(PickerTables, OverlapsGoToTheControlOnTop) {
                 const QRectF b = rectOf(*find(r, clickable[j]));
                 if (!a.intersects(b)) continue;
                 const bool iOnTop = stackIndex(r, clickable[i]) > stackIndex(r, clickable[j]);
-                found << (iOnTop ? clickable[i] + u" over "_s + clickable[j]
-                                 : clickable[j] + u" over "_s + clickable[i]);
+                found << (iOnTop ? clickable[i] + u" over "_s + clickable[j] : clickable[j] + u" over "_s + clickable[i]);
             }
         }
         QSet<QString> wanted;
         for (const auto& o : expected)
-            if (o.region == r.region)
-                wanted << QString::fromUtf16(o.upper) + u" over "_s + QString::fromUtf16(o.lower);
+            if (o.region == r.region) wanted << QString::fromUtf16(o.upper) + u" over "_s + QString::fromUtf16(o.lower);
         EXPECT_EQ(found, wanted);
     }
 }

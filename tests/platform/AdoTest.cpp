@@ -49,8 +49,7 @@ protected:
 
 TEST_F(AdoTest, ConnectionStringGivesTheDataSourceWithBackslashesRead) {
     EXPECT_EQ(cn->dataSource(), path);
-    EXPECT_EQ(Connection::keyValue(u"Provider=X;Data Source=a\\b.mdb;Jet OLEDB:Database Password=p"_s, u"data source"_s),
-              u"a\\b.mdb"_s);
+    EXPECT_EQ(Connection::keyValue(u"Provider=X;Data Source=a\\b.mdb;Jet OLEDB:Database Password=p"_s, u"data source"_s), u"a\\b.mdb"_s);
 }
 
 TEST_F(AdoTest, RecordsetStartsOnTheFirstRowAndMovesThroughTheTableInOrder) {

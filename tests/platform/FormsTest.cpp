@@ -4,8 +4,8 @@
 #include "platform/forms/Form.h"
 #include "tests/support/FakeServices.h"
 
-#include <QColor>
 #include <QApplication>
+#include <QColor>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -141,8 +141,7 @@ TEST_F(FormsTest, SettingAValueFromCodeRaisesClickOnlyWhenItChanges) {
     f.Box.setValue(true);
     f.Box.setValue(true);
     f.Box.setValue(false);
-    EXPECT_EQ(f.log, (QStringList{u"Form_Load"_s, u"Check_Click"_s, u"Box_Click"_s, u"Box_Change"_s, u"Box_Click"_s,
-                                  u"Box_Change"_s}));
+    EXPECT_EQ(f.log, (QStringList{u"Form_Load"_s, u"Check_Click"_s, u"Box_Click"_s, u"Box_Change"_s, u"Box_Click"_s, u"Box_Change"_s}));
 }
 
 TEST_F(FormsTest, UserClickOnACheckBoxTogglesItAndAGreyBoxBecomesUnchecked) {

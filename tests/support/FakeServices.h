@@ -49,7 +49,7 @@ public:
     bool urlFails = false;
     std::vector<ProcessCall> processes;
     int sleptMs = 0;
-    double screenWidth = 15360;   // 1024 x 768 pixels
+    double screenWidth = 15360;  // 1024 x 768 pixels
     double screenHeight = 11520;
     bool previousInstance = false;
     std::optional<int> endedWith;

@@ -28,8 +28,7 @@ void saveCsv(const QString& path, const QStringList& header, const QList<QString
         ++line;
         for (const QString& cell : row) {
             if (cell.contains(u',') || cell.contains(u'"') || cell.contains(u'\n') || cell.contains(u'\r'))
-                throw ConversionError(
-                    u"%1:%2: the value \"%3\" cannot be written unquoted"_s.arg(path).arg(line).arg(cell));
+                throw ConversionError(u"%1:%2: the value \"%3\" cannot be written unquoted"_s.arg(path).arg(line).arg(cell));
         }
         text += row.join(u',') + u'\n';
     }
@@ -45,14 +44,14 @@ QStringList monthHeader() {
 }
 
 const NormalsRow* findNormals(const ClimateData& data, int number) {
-    const auto it = std::find_if(data.normals.begin(), data.normals.end(),
-                                 [number](const NormalsRow& row) { return row.number == number; });
+    const auto it =
+        std::find_if(data.normals.begin(), data.normals.end(), [number](const NormalsRow& row) { return row.number == number; });
     return it == data.normals.end() ? nullptr : &*it;
 }
 
 const StationYears* findYears(const ClimateData& data, int number) {
-    const auto it = std::find_if(data.years.begin(), data.years.end(),
-                                 [number](const StationYears& station) { return station.number == number; });
+    const auto it =
+        std::find_if(data.years.begin(), data.years.end(), [number](const StationYears& station) { return station.number == number; });
     return it == data.years.end() ? nullptr : &*it;
 }
 
@@ -112,11 +111,7 @@ QString coverageSection(const ClimateData& data) {
         }
         const QString numbers = japanese ? u"47xxx"_s : u"%1–%2"_s.arg(low).arg(high);
         const QString years = withYears > 0 ? u"%1–%2"_s.arg(firstYear).arg(lastYear) : u"—"_s;
-        table += u"| %1 | %2 | %3 | %4 | %5 | %6 |\n"_s.arg(group, numbers)
-                     .arg(stations)
-                     .arg(normals)
-                     .arg(withYears)
-                     .arg(years);
+        table += u"| %1 | %2 | %3 | %4 | %5 | %6 |\n"_s.arg(group, numbers).arg(stations).arg(normals).arg(withYears).arg(years);
         totals[0] += stations;
         totals[1] += normals;
         totals[2] += withYears;
@@ -153,29 +148,28 @@ QString fillTemplate(QString text, const QHash<QString, QString>& values) {
 
 void writeNormals(const QString& path, const ClimateData& data) {
     const QStringList header =
-        QStringList{u"Point_No"_s, u"spot"_s, u"nen"_s, u"latitude"_s, u"longitude"_s, u"P_High"_s, u"area"_s} +
-        monthHeader();
+        QStringList{u"Point_No"_s, u"spot"_s, u"nen"_s, u"latitude"_s, u"longitude"_s, u"P_High"_s, u"area"_s} + monthHeader();
     QList<QStringList> rows;
     for (const NormalsRow& row : data.normals) {
-        rows.append(QStringList{QString::number(row.number), row.spot, QString::number(row.endYear), row.latitude,
-                                row.longitude, row.elevation, row.area} +
+        rows.append(QStringList{QString::number(row.number), row.spot, QString::number(row.endYear), row.latitude, row.longitude,
+                                row.elevation, row.area} +
                     row.ondo + row.rain);
     }
     saveCsv(path, header, rows);
 }
 
 void writeYears(const QString& path, const ClimateData& data) {
-    const QStringList header = QStringList{u"Point_No"_s,  u"ID"_s,     u"nen"_s,  u"spot"_s, u"latitude"_s,
-                                           u"longitude"_s, u"P_High"_s, u"area"_s, u"TS"_s,   u"KS"_s} +
-                               monthHeader();
+    const QStringList header =
+        QStringList{u"Point_No"_s, u"ID"_s, u"nen"_s, u"spot"_s, u"latitude"_s, u"longitude"_s, u"P_High"_s, u"area"_s, u"TS"_s, u"KS"_s} +
+        monthHeader();
     QList<QStringList> rows;
     for (const StationYears& station : data.years) {
         const NormalsRow* normals = findNormals(data, station.number);
         int id = 0;
         for (const YearRow& year : station.years) {
-            rows.append(QStringList{QString::number(station.number), QString::number(++id), QString::number(year.year),
-                                    normals->spot, normals->latitude, normals->longitude, normals->elevation, u"日本"_s,
-                                    QString(), year.incomplete ? u"1"_s : QString()} +
+            rows.append(QStringList{QString::number(station.number), QString::number(++id), QString::number(year.year), normals->spot,
+                                    normals->latitude, normals->longitude, normals->elevation, u"日本"_s, QString(),
+                                    year.incomplete ? u"1"_s : QString()} +
                         year.ondo + year.rain);
         }
     }
@@ -192,15 +186,14 @@ void writeReadme(const QString& path, const ClimateData& data) {
 
     QFile templateFile(u":/climate-readme.md.in"_s);
     if (!templateFile.open(QIODevice::ReadOnly)) throw ConversionError(u"the README template is not built in"_s);
-    const QString text =
-        fillTemplate(QString::fromUtf8(templateFile.readAll()),
-                     {
-                         {u"@NORMALS_ROWS@"_s, u"%1 rows: %2 Japanese and %3 world stations"_s.arg(data.normals.size())
-                                                   .arg(japanese)
-                                                   .arg(data.normals.size() - japanese)},
-                         {u"@YEAR_ROWS@"_s, u"%1 rows for %2 Japanese stations"_s.arg(yearRows).arg(data.years.size())},
-                         {u"@COVERAGE@"_s, coverageSection(data)},
-                         {u"@WORLD_STATIONS@"_s, worldSection(data)},
-                     });
+    const QString text = fillTemplate(
+        QString::fromUtf8(templateFile.readAll()),
+        {
+            {u"@NORMALS_ROWS@"_s,
+             u"%1 rows: %2 Japanese and %3 world stations"_s.arg(data.normals.size()).arg(japanese).arg(data.normals.size() - japanese)},
+            {u"@YEAR_ROWS@"_s, u"%1 rows for %2 Japanese stations"_s.arg(yearRows).arg(data.years.size())},
+            {u"@COVERAGE@"_s, coverageSection(data)},
+            {u"@WORLD_STATIONS@"_s, worldSection(data)},
+        });
     saveFile(path, text.toUtf8());
 }

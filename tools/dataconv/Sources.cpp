@@ -41,8 +41,7 @@ std::optional<qint64> readTenths(const CsvFile& file, const CsvFile::Row& row, i
 }
 
 // "35.6917" -> "35.69N"; the hemisphere letter follows the sign.
-QString formatCoordinate(const CsvFile& file, const CsvFile::Row& row, const QString& text, int limit, QChar positive,
-                         QChar negative) {
+QString formatCoordinate(const CsvFile& file, const CsvFile::Row& row, const QString& text, int limit, QChar positive, QChar negative) {
     const std::optional<qint64> hundredths = decimal::parseRounded(text, 2);
     if (!hundredths || *hundredths > limit * 100 || *hundredths < -limit * 100)
         file.fail(row, u"\"%1\" is not a coordinate in degrees"_s.arg(text));
@@ -113,8 +112,7 @@ Coverage readCoverage(const QString& dataDir) {
     const int nameColumn = file.column(u"display_name"_s);
     const int kindColumn = file.column(u"kind"_s);
     const int regionColumn = file.column(u"region_or_block"_s);
-    QStringList kept = {u"normals_status"_s, u"amedastable_code"_s, u"amedastable_alt_m"_s,
-                        u"daily_derived_monthly_years"_s};
+    QStringList kept = {u"normals_status"_s, u"amedastable_code"_s, u"amedastable_alt_m"_s, u"daily_derived_monthly_years"_s};
     for (const QString& column : coverageWorldColumns) kept.append(column);
     QList<int> keptColumns;
     for (const QString& column : std::as_const(kept)) keptColumns.append(file.column(column));
@@ -127,22 +125,19 @@ Coverage readCoverage(const QString& dataDir) {
         if (!station) file.fail(row, u"station %1 is not in the catalogue"_s.arg(number));
         if (coverage.rows.contains(number)) file.fail(row, u"station %1 is listed twice"_s.arg(number));
         if (row.cells.at(nameColumn) != station->name)
-            file.fail(row, u"display name \"%1\" differs from the catalogue's \"%2\""_s.arg(row.cells.at(nameColumn),
-                                                                                            station->name));
+            file.fail(row, u"display name \"%1\" differs from the catalogue's \"%2\""_s.arg(row.cells.at(nameColumn), station->name));
         const bool japanese = data::isJapanese(*station);
         const QString& region = row.cells.at(regionColumn);
-        if (row.cells.at(kindColumn) != (japanese ? u"japan"_s : u"world"_s) ||
-            (japanese && region != QString::number(station->region)) || (!japanese && region.isEmpty()))
+        if (row.cells.at(kindColumn) != (japanese ? u"japan"_s : u"world"_s) || (japanese && region != QString::number(station->region)) ||
+            (!japanese && region.isEmpty()))
             file.fail(row, u"kind or region of %1 differs from the catalogue's"_s.arg(station->name));
-        groups.insert(number,
-                      japanese ? u"%1 (region %2)"_s.arg(regionArea(station->region)).arg(station->region) : region);
+        groups.insert(number, japanese ? u"%1 (region %2)"_s.arg(regionArea(station->region)).arg(station->region) : region);
         CoverageRow& entry = coverage.rows[number];
         for (int i = 0; i < kept.size(); ++i) entry.insert(kept[i], row.cells.at(keptColumns[i]));
     }
     for (const data::Station_Ref& station : data::stationCatalogue()) {
         if (!coverage.rows.contains(station.number))
-            throw ConversionError(
-                u"%1: %2 %3 of the catalogue is missing"_s.arg(file.path(), station.name).arg(station.number));
+            throw ConversionError(u"%1: %2 %3 of the catalogue is missing"_s.arg(file.path(), station.name).arg(station.number));
         const bool japanese = data::isJapanese(station);
         coverage.stations.append({station.number, station.name, japanese ? station.region : 0, groups[station.number]});
     }
@@ -203,8 +198,7 @@ QHash<int, JapanNormals> readJapanNormals(const QString& dataDir, const Coverage
         if (station == japan.constEnd()) continue;  // a JMA station the program does not show
         if (normals.contains(number)) file.fail(row, u"station %1 is listed twice"_s.arg(number));
         if (row.cells.at(nameColumn) != station->name)
-            file.fail(
-                row, u"name \"%1\" differs from the catalogue's \"%2\""_s.arg(row.cells.at(nameColumn), station->name));
+            file.fail(row, u"name \"%1\" differs from the catalogue's \"%2\""_s.arg(row.cells.at(nameColumn), station->name));
 
         JapanNormals entry;
         NormalsRow& out = entry.row;
@@ -229,8 +223,8 @@ QHash<int, JapanNormals> readJapanNormals(const QString& dataDir, const Coverage
         bool altitudeOk = false;
         const qint64 metres = altitude.toLongLong(&altitudeOk);
         if (!altitudeOk || !altitudes.contains(code) || altitudes[code] != metres)
-            throw ConversionError(u"coverage.csv: elevation \"%1\" of %2 does not match AMeDAS station \"%3\""_s.arg(
-                altitude, station->name, code));
+            throw ConversionError(
+                u"coverage.csv: elevation \"%1\" of %2 does not match AMeDAS station \"%3\""_s.arg(altitude, station->name, code));
         out.elevation = QString::number(metres);
         normals.insert(number, entry);
     }
@@ -287,18 +281,18 @@ struct WorldSource {
 // station pages (official, then climograph), JMA's ClimatView, the CWA and ECCC
 // station lists. The last two files give no station coordinates.
 const WorldSource worldSources[] = {
-    {u"world-normals-official/world_normals_official.csv"_s, u"official"_s, Numbering::Agency, u"source_station_no"_s,
-     QString(), true, true},
+    {u"world-normals-official/world_normals_official.csv"_s, u"official"_s, Numbering::Agency, u"source_station_no"_s, QString(), true,
+     true},
     {u"jma-world-normals-1991-2020/world_check_climograph.csv"_s, u"climograph"_s, Numbering::Wmo, u"wmoNo"_s,
      u"jma_world_normals(climograph)_wmo"_s, true, false},
-    {u"jma-world-normals-1991-2020/world_normals_insight-journal.csv"_s, u"insight-journal"_s, Numbering::Wmo,
-     u"source_station_no"_s, u"jma_world_normals(insight-journal)_stn"_s, true, true},
-    {u"jma-world-normals-1991-2020/world_normals_taiwan-cwa.csv"_s, u"taiwan-cwa"_s, Numbering::Cwa,
-     u"source_station_no"_s, QString(), true, true},
-    {u"jma-world-normals-1991-2020/world_normals_1981-2010_eccc.csv"_s, u"eccc"_s, Numbering::Eccc,
-     u"source_station_no"_s, QString(), true, true},
-    {u"jma-world-normals-1991-2020/world_normals_country-map-maker.csv"_s, u"country-map-maker"_s, Numbering::Wmo,
-     u"source_station_no"_s, u"jma_world_normals(country-map-maker)_stn"_s, false, false},
+    {u"jma-world-normals-1991-2020/world_normals_insight-journal.csv"_s, u"insight-journal"_s, Numbering::Wmo, u"source_station_no"_s,
+     u"jma_world_normals(insight-journal)_stn"_s, true, true},
+    {u"jma-world-normals-1991-2020/world_normals_taiwan-cwa.csv"_s, u"taiwan-cwa"_s, Numbering::Cwa, u"source_station_no"_s, QString(),
+     true, true},
+    {u"jma-world-normals-1991-2020/world_normals_1981-2010_eccc.csv"_s, u"eccc"_s, Numbering::Eccc, u"source_station_no"_s, QString(), true,
+     true},
+    {u"jma-world-normals-1991-2020/world_normals_country-map-maker.csv"_s, u"country-map-maker"_s, Numbering::Wmo, u"source_station_no"_s,
+     u"jma_world_normals(country-map-maker)_stn"_s, false, false},
     {u"jma-world-normals-1991-2020/world_normals_study-app.csv"_s, u"study-app"_s, Numbering::Wmo, u"jma_station_no"_s,
      u"jma_world_normals(study-app)_station"_s, false, false},
 };
@@ -327,18 +321,10 @@ void identifyStation(const WorldSource& source, const CsvFile& file, const CsvFi
     const QString number = row.cells.at(file.column(source.stationColumn));
     QString agency;
     switch (source.numbering) {
-        case Numbering::Wmo:
-            agency = u"JMA"_s;
-            break;
-        case Numbering::Agency:
-            agency = row.cells.at(file.column(u"source_agency"_s)).section(u' ', 0, 0);
-            break;
-        case Numbering::Cwa:
-            agency = u"CWA"_s;
-            break;
-        case Numbering::Eccc:
-            agency = u"ECCC"_s;
-            break;
+    case Numbering::Wmo: agency = u"JMA"_s; break;
+    case Numbering::Agency: agency = row.cells.at(file.column(u"source_agency"_s)).section(u' ', 0, 0); break;
+    case Numbering::Cwa: agency = u"CWA"_s; break;
+    case Numbering::Eccc: agency = u"ECCC"_s; break;
     }
     if (agency == u"JMA"_s) {
         record.wmo = wmoNumber(file, row, number);
@@ -350,8 +336,7 @@ void identifyStation(const WorldSource& source, const CsvFile& file, const CsvFi
 }
 
 // Reads the rows of one world file that belong to program stations.
-QList<std::pair<int, WorldRecord>> readWorldSource(const QString& dataDir, const WorldSource& source,
-                                                   const Coverage& coverage) {
+QList<std::pair<int, WorldRecord>> readWorldSource(const QString& dataDir, const WorldSource& source, const Coverage& coverage) {
     const CsvFile file = CsvFile::read(dataDir + u'/' + source.file);
     const bool pointColumn = file.hasColumn(u"program_point_no"_s);
 
@@ -363,8 +348,7 @@ QList<std::pair<int, WorldRecord>> readWorldSource(const QString& dataDir, const
             if (station.isEmpty()) continue;
             const QString key = station.rightJustified(5, u'0');
             if (pointByStation.contains(key))
-                throw ConversionError(
-                    u"coverage.csv: %1 %2 stands for two program stations"_s.arg(source.coverageColumn, station));
+                throw ConversionError(u"coverage.csv: %1 %2 stands for two program stations"_s.arg(source.coverageColumn, station));
             pointByStation.insert(key, it.key());
         }
     }
@@ -414,8 +398,7 @@ QList<std::pair<int, WorldRecord>> readWorldSource(const QString& dataDir, const
         records.append({point, record});
     }
     if (!unmatched.isEmpty())
-        throw ConversionError(
-            u"%1: no row for station %2, which coverage.csv names"_s.arg(file.path(), unmatched.constBegin().key()));
+        throw ConversionError(u"%1: no row for station %2, which coverage.csv names"_s.arg(file.path(), unmatched.constBegin().key()));
     return records;
 }
 
@@ -423,8 +406,7 @@ QList<std::pair<int, WorldRecord>> readWorldSource(const QString& dataDir, const
 // own position or elevation.
 class IsdHistory {
 public:
-    explicit IsdHistory(const QString& dataDir)
-        : m_file(CsvFile::read(dataDir + u"/noaa-isd-station-history/isd-history.csv"_s)) {
+    explicit IsdHistory(const QString& dataDir) : m_file(CsvFile::read(dataDir + u"/noaa-isd-station-history/isd-history.csv"_s)) {
         const int idColumn = m_file.column(u"USAF"_s);
         for (qsizetype i = 0; i < m_file.rows().size(); ++i) m_rows.insert(m_file.rows().at(i).cells.at(idColumn), i);
     }
@@ -475,15 +457,13 @@ QString mergeWorldStation(const ProgramStation& station, const QList<WorldRecord
     std::array<QString, 24> monthOrigins;
     for (const WorldRecord& record : records) {
         if (record.station != first.station || record.endYear != first.endYear)
-            throw ConversionError(u"%1 and %2 hold different stations or periods for %3 %4"_s
-                                      .arg(first.origin, record.origin, station.name)
+            throw ConversionError(u"%1 and %2 hold different stations or periods for %3 %4"_s.arg(first.origin, record.origin, station.name)
                                       .arg(station.number));
         for (int i = 0; i < 24; ++i) {
             if (!record.months[i]) continue;
             if (months[i] && months[i] != record.months[i])
                 throw ConversionError(u"%1 and %2 disagree on %3 of %4 %5: %6 against %7"_s
-                                          .arg(monthOrigins[i], record.origin,
-                                               (i < 12 ? u"T%1"_s : u"P%1"_s).arg(i % 12 + 1), station.name)
+                                          .arg(monthOrigins[i], record.origin, (i < 12 ? u"T%1"_s : u"P%1"_s).arg(i % 12 + 1), station.name)
                                           .arg(station.number)
                                           .arg(decimal::format(*months[i], 1), decimal::format(*record.months[i], 1)));
             months[i] = record.months[i];
@@ -527,8 +507,7 @@ QString mergeWorldStation(const ProgramStation& station, const QList<WorldRecord
         }
     }
     if (row.latitude.isEmpty() || row.elevation.isEmpty()) {
-        if (first.wmo.isEmpty())
-            throw ConversionError(u"no position or elevation for %1 %2"_s.arg(station.name).arg(station.number));
+        if (first.wmo.isEmpty()) throw ConversionError(u"no position or elevation for %1 %2"_s.arg(station.name).arg(station.number));
         if (row.latitude.isEmpty()) {
             row.latitude = isd.latitude(first.wmo);
             row.longitude = isd.longitude(first.wmo);
@@ -540,9 +519,7 @@ QString mergeWorldStation(const ProgramStation& station, const QList<WorldRecord
         }
     }
     const std::optional<QString> country = countryOf(station.number);
-    if (!country)
-        throw ConversionError(
-            u"no country for %1 %2; add it to the country table"_s.arg(station.name).arg(station.number));
+    if (!country) throw ConversionError(u"no country for %1 %2; add it to the country table"_s.arg(station.name).arg(station.number));
     row.area = *country;
     rows.append(row);
     return status;
@@ -561,9 +538,8 @@ QList<NormalsRow> readWorldNormals(const QString& dataDir, const Coverage& cover
         const QString status = mergeWorldStation(station, records.value(station.number), isd, rows);
         const QString expected = coverage.rows[station.number].value(u"normals_status"_s);
         if (status != expected)
-            throw ConversionError(u"%1 %2: the sources give \"%3\", coverage.csv says \"%4\""_s.arg(station.name)
-                                      .arg(station.number)
-                                      .arg(status, expected));
+            throw ConversionError(
+                u"%1 %2: the sources give \"%3\", coverage.csv says \"%4\""_s.arg(station.name).arg(station.number).arg(status, expected));
         statuses.insert(station.number, status);
     }
     for (int number : countryTableNumbers()) {
@@ -603,8 +579,7 @@ QMap<int, StationMonths> readMonthlyValues(const QString& dataDir, const Coverag
         const int month = readInt(file, row, monthColumn);
         const int days = readInt(file, row, daysColumn);
         if (!japan.contains(number)) file.fail(row, u"%1 is not a Japanese program station"_s.arg(number));
-        if (month < 1 || month > 12 || days < 28 || days > 31)
-            file.fail(row, u"month %1 with %2 days"_s.arg(month).arg(days));
+        if (month < 1 || month > 12 || days < 28 || days > 31) file.fail(row, u"month %1 with %2 days"_s.arg(month).arg(days));
 
         // A value is present exactly when at least one day had one.
         MonthValues values;
@@ -612,8 +587,7 @@ QMap<int, StationMonths> readMonthlyValues(const QString& dataDir, const Coverag
         auto readElement = [&](int valueColumn, int presentColumn) {
             const std::optional<qint64> value = readTenths(file, row, valueColumn);
             const int present = readInt(file, row, presentColumn);
-            if (present < 0 || present > days || (present == 0) != !value)
-                file.fail(row, u"a value with %1 days of data"_s.arg(present));
+            if (present < 0 || present > days || (present == 0) != !value) file.fail(row, u"a value with %1 days of data"_s.arg(present));
             values.complete = values.complete && present == days;
             return value;
         };
@@ -633,8 +607,7 @@ QStringList formatYear(const std::array<std::optional<qint64>, 12>& months, bool
     for (int i = 0; i < 12; ++i) {
         if (!months[i]) {
             QStringList text;
-            for (const std::optional<qint64>& month : months)
-                text.append(month ? decimal::format(*month, 1) : missingMark);
+            for (const std::optional<qint64>& month : months) text.append(month ? decimal::format(*month, 1) : missingMark);
             text.append(missingMark);
             return text;
         }
@@ -647,12 +620,10 @@ QList<StationYears> readYears(const QString& dataDir, const Coverage& coverage) 
     const QMap<int, StationMonths> stations = readMonthlyValues(dataDir, coverage);
     for (auto it = coverage.rows.begin(); it != coverage.rows.end(); ++it) {
         const auto station = stations.constFind(it.key());
-        const QString span =
-            station == stations.constEnd() ? QString() : u"%1-%2"_s.arg(station->firstKey()).arg(station->lastKey());
+        const QString span = station == stations.constEnd() ? QString() : u"%1-%2"_s.arg(station->firstKey()).arg(station->lastKey());
         if (span != it.value().value(u"daily_derived_monthly_years"_s))
-            throw ConversionError(
-                u"coverage.csv: daily years of %1 are \"%2\", the data give \"%3\""_s.arg(it.key()).arg(
-                    it.value().value(u"daily_derived_monthly_years"_s), span));
+            throw ConversionError(u"coverage.csv: daily years of %1 are \"%2\", the data give \"%3\""_s.arg(it.key()).arg(
+                it.value().value(u"daily_derived_monthly_years"_s), span));
     }
 
     QList<StationYears> result;
@@ -692,8 +663,7 @@ ClimateData readClimateData(const QString& dataDir) {
     data.stations = coverage.stations;
     for (const JapanNormals& entry : japan) data.normals.append(entry.row);
     data.normals += readWorldNormals(dataDir, coverage, data.worldStatus);
-    std::sort(data.normals.begin(), data.normals.end(),
-              [](const NormalsRow& a, const NormalsRow& b) { return a.number < b.number; });
+    std::sort(data.normals.begin(), data.normals.end(), [](const NormalsRow& a, const NormalsRow& b) { return a.number < b.number; });
 
     data.years = readYears(dataDir, coverage);
     for (const StationYears& station : std::as_const(data.years)) {

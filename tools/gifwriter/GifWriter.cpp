@@ -124,8 +124,8 @@ QByteArray encode(const QImage& image) {
     putWord(out, image.width());
     putWord(out, image.height());
     putByte(out, 0x80 | 0x70 | (tableBits - 1));  // global table, 8-bit colour resolution
-    putByte(out, 0);                               // background colour index
-    putByte(out, 0);                               // square pixels
+    putByte(out, 0);                              // background colour index
+    putByte(out, 0);                              // square pixels
     for (int i = 0; i < (1 << tableBits); ++i) {
         const QRgb c = i < colours.size() ? colours[i] : qRgb(0, 0, 0);
         putByte(out, qRed(c));

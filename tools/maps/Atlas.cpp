@@ -33,11 +33,9 @@ QPolygonF projected(const Path& path, const Projection& project) {
 }  // namespace
 
 std::optional<Atlas> Atlas::read(const QString& dataFolder, QString* error) {
-    auto japan = Topology::read(dataFolder + u"/japan-prefectures-globalmap/japan.topojson"_s,
-                                u"japan"_s, error);
+    auto japan = Topology::read(dataFolder + u"/japan-prefectures-globalmap/japan.topojson"_s, u"japan"_s, error);
     if (!japan) return std::nullopt;
-    auto world = Topology::read(dataFolder + u"/natural-earth-world-atlas/countries-50m.json"_s,
-                                u"countries"_s, error);
+    auto world = Topology::read(dataFolder + u"/natural-earth-world-atlas/countries-50m.json"_s, u"countries"_s, error);
     if (!world) return std::nullopt;
 
     Atlas atlas;
@@ -67,10 +65,8 @@ std::optional<Atlas> Atlas::read(const QString& dataFolder, QString* error) {
             // off Hokkaido) are left to them, so the two sources never overlap.
             const QPointF centre = centroid(p.rings.front());
             const Box dot{centre.x(), centre.y(), centre.x(), centre.y()};
-            const bool japanese =
-                std::any_of(atlas.japan_.begin(), atlas.japan_.end(), [&](const Polygon& j) {
-                    return j.box.meets(dot) && inside(j.rings, centre);
-                });
+            const bool japanese = std::any_of(atlas.japan_.begin(), atlas.japan_.end(),
+                                              [&](const Polygon& j) { return j.box.meets(dot) && inside(j.rings, centre); });
             if (japanese) continue;
             for (const auto& refs : polygon)
                 for (const int ref : refs)
@@ -79,22 +75,19 @@ std::optional<Atlas> Atlas::read(const QString& dataFolder, QString* error) {
         }
     }
 
-    for (const int arc : otherCoasts)
-        atlas.lines_.push_back({&wd, arc, boxOf(wd.arcs[static_cast<size_t>(arc)]), style::kOtherCoast});
+    for (const int arc : otherCoasts) atlas.lines_.push_back({&wd, arc, boxOf(wd.arcs[static_cast<size_t>(arc)]), style::kOtherCoast});
     for (int pass = 0; pass < 2; ++pass) {
         // Borders between prefectures first, so that the coasts stay whole where they meet.
         for (size_t arc = 0; arc < jp.arcs.size(); ++arc) {
             const bool coast = jp.arcUse[arc] == 1;
             if (coast != (pass == 1)) continue;
-            atlas.lines_.push_back({&jp, static_cast<int>(arc), boxOf(jp.arcs[arc]),
-                                    coast ? style::kCoast : style::kBorder});
+            atlas.lines_.push_back({&jp, static_cast<int>(arc), boxOf(jp.arcs[arc]), coast ? style::kCoast : style::kBorder});
         }
     }
     return atlas;
 }
 
-void Atlas::fill(QPainter& painter, const Projection& project, const Box& window,
-                 const std::vector<Polygon>& polygons, QRgb colour) {
+void Atlas::fill(QPainter& painter, const Projection& project, const Box& window, const std::vector<Polygon>& polygons, QRgb colour) {
     for (const auto& polygon : polygons) {
         if (!polygon.box.meets(window)) continue;
         QPainterPath path;

@@ -43,8 +43,7 @@ private:
     std::shared_ptr<const Topology> japanTopology_;
     std::shared_ptr<const Topology> worldTopology_;
 
-    static void fill(QPainter& painter, const Projection& project, const Box& window,
-                     const std::vector<Polygon>& polygons, QRgb colour);
+    static void fill(QPainter& painter, const Projection& project, const Box& window, const std::vector<Polygon>& polygons, QRgb colour);
 };
 
 }  // namespace maps

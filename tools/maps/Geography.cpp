@@ -22,8 +22,7 @@ std::vector<int> refsOf(const QJsonArray& ring) {
 
 }  // namespace
 
-std::optional<Topology> Topology::read(const QString& path, const QString& object,
-                                       QString* error) {
+std::optional<Topology> Topology::read(const QString& path, const QString& object, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = u"cannot read "_s + path;
@@ -129,9 +128,7 @@ bool contains(const Path& ring, QPointF p) {
     for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
         const QPointF& a = ring[i];
         const QPointF& b = ring[j];
-        if ((a.y() > p.y()) != (b.y() > p.y()) &&
-            p.x() < a.x() + (p.y() - a.y()) * (b.x() - a.x()) / (b.y() - a.y()))
-            in = !in;
+        if ((a.y() > p.y()) != (b.y() > p.y()) && p.x() < a.x() + (p.y() - a.y()) * (b.x() - a.x()) / (b.y() - a.y())) in = !in;
     }
     return in;
 }

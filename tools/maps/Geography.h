@@ -35,10 +35,7 @@ struct Topology {
 // The bounding box of a path; x longitude, y latitude.
 struct Box {
     double west = 0, south = 0, east = 0, north = 0;
-    bool meets(const Box& other) const {
-        return west <= other.east && other.west <= east && south <= other.north &&
-               other.south <= north;
-    }
+    bool meets(const Box& other) const { return west <= other.east && other.west <= east && south <= other.north && other.south <= north; }
 };
 Box boxOf(const Path& path);
 

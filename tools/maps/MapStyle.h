@@ -8,15 +8,14 @@
 namespace maps::style {
 
 inline constexpr QRgb kSea = qRgb(206, 228, 243);
-inline constexpr QRgb kLand = qRgb(244, 239, 218);        // Japan
-inline constexpr QRgb kOtherLand = qRgb(226, 226, 221);   // other countries
+inline constexpr QRgb kLand = qRgb(244, 239, 218);       // Japan
+inline constexpr QRgb kOtherLand = qRgb(226, 226, 221);  // other countries
 inline constexpr QRgb kCoast = qRgb(86, 118, 146);
 inline constexpr QRgb kOtherCoast = qRgb(158, 162, 166);
-inline constexpr QRgb kBorder = qRgb(172, 172, 172);      // between prefectures
+inline constexpr QRgb kBorder = qRgb(172, 172, 172);  // between prefectures
 inline constexpr QRgb kGraticule = qRgb(150, 184, 210);
-inline constexpr QRgb kFrame = qRgb(90, 90, 90);          // round an inset
+inline constexpr QRgb kFrame = qRgb(90, 90, 90);  // round an inset
 
-inline const QList<QRgb> kPalette = {kSea,   kLand,   kOtherLand, kCoast,
-                                     kOtherCoast, kBorder, kGraticule, kFrame};
+inline const QList<QRgb> kPalette = {kSea, kLand, kOtherLand, kCoast, kOtherCoast, kBorder, kGraticule, kFrame};
 
 }  // namespace maps::style

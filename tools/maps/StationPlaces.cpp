@@ -40,8 +40,7 @@ QStringList splitCsv(const QString& line) {
 }
 
 // The file's records after its header; `skip` lines come before the header.
-std::optional<QList<QHash<QString, QString>>> readCsv(const QString& path, int skip,
-                                                      QString* error) {
+std::optional<QList<QHash<QString, QString>>> readCsv(const QString& path, int skip, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         *error = u"cannot read "_s + path;
@@ -56,8 +55,7 @@ std::optional<QList<QHash<QString, QString>>> readCsv(const QString& path, int s
         if (line.trimmed().isEmpty()) continue;
         const QStringList fields = splitCsv(line);
         QHash<QString, QString> record;
-        for (qsizetype i = 0; i < header.size() && i < fields.size(); ++i)
-            record.insert(header[i], fields[i]);
+        for (qsizetype i = 0; i < header.size() && i < fields.size(); ++i) record.insert(header[i], fields[i]);
         records << record;
     }
     return records;
@@ -65,11 +63,9 @@ std::optional<QList<QHash<QString, QString>>> readCsv(const QString& path, int s
 
 }  // namespace
 
-std::optional<QHash<QString, QPointF>> readStationPlaces(const QString& dataFolder,
-                                                         QString* error) {
+std::optional<QHash<QString, QPointF>> readStationPlaces(const QString& dataFolder, QString* error) {
     // The normals file opens with one comment line before its header.
-    const auto normals = readCsv(
-        dataFolder + u"/jma-normals-1991-2020/normals_1991_2020_shakai.csv"_s, 1, error);
+    const auto normals = readCsv(dataFolder + u"/jma-normals-1991-2020/normals_1991_2020_shakai.csv"_s, 1, error);
     if (!normals) return std::nullopt;
     const auto coverage = readCsv(dataFolder + u"/coverage.csv"_s, 0, error);
     if (!coverage) return std::nullopt;

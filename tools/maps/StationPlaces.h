@@ -12,7 +12,6 @@
 namespace maps {
 
 // Display name -> (longitude, latitude), read from the shared data folder.
-std::optional<QHash<QString, QPointF>> readStationPlaces(const QString& dataFolder,
-                                                         QString* error);
+std::optional<QHash<QString, QPointF>> readStationPlaces(const QString& dataFolder, QString* error);
 
 }  // namespace maps

@@ -14,13 +14,9 @@ double radial(double r2) { return r2 > 0 ? r2 * std::log(r2) / 2 : 0; }  // r² 
 
 }  // namespace
 
-QPointF mercator(QPointF lonLat) {
-    return {lonLat.x(), -std::log(std::tan(std::numbers::pi / 4 + lonLat.y() * kDeg / 2)) / kDeg};
-}
+QPointF mercator(QPointF lonLat) { return {lonLat.x(), -std::log(std::tan(std::numbers::pi / 4 + lonLat.y() * kDeg / 2)) / kDeg}; }
 
-QPointF unmercator(QPointF xy) {
-    return {xy.x(), (2 * std::atan(std::exp(-xy.y() * kDeg)) - std::numbers::pi / 2) / kDeg};
-}
+QPointF unmercator(QPointF xy) { return {xy.x(), (2 * std::atan(std::exp(-xy.y() * kDeg)) - std::numbers::pi / 2) / kDeg}; }
 
 QPointF Affine::unmap(QPointF p) const {
     const double det = a * e - b * d;
@@ -47,8 +43,7 @@ std::optional<Affine> Affine::fit(const std::vector<QPointF>& from, const std::v
     return Affine{(*px)[0], (*px)[1], (*px)[2], (*py)[0], (*py)[1], (*py)[2]};
 }
 
-std::optional<ThinPlate> ThinPlate::fit(const std::vector<QPointF>& at,
-                                        const std::vector<QPointF>& shift) {
+std::optional<ThinPlate> ThinPlate::fit(const std::vector<QPointF>& at, const std::vector<QPointF>& shift) {
     const size_t n = at.size();
     if (n < 3 || shift.size() != n) return std::nullopt;
     const size_t size = n + 3;

@@ -30,8 +30,7 @@ struct Affine {
 // exactly by its given shift.
 class ThinPlate {
 public:
-    static std::optional<ThinPlate> fit(const std::vector<QPointF>& at,
-                                        const std::vector<QPointF>& shift);
+    static std::optional<ThinPlate> fit(const std::vector<QPointF>& at, const std::vector<QPointF>& shift);
     QPointF operator()(QPointF p) const;
 
 private:

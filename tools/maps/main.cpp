@@ -77,8 +77,7 @@ const forms::ControlDesign* findControl(const forms::FormDesign& design, const Q
 }
 
 // The box of longitudes and latitudes that `corners` (twips) come from, widened.
-maps::Box windowOf(const std::vector<QPointF>& corners, const std::function<QPointF(QPointF)>& back,
-                   double margin) {
+maps::Box windowOf(const std::vector<QPointF>& corners, const std::function<QPointF(QPointF)>& back, double margin) {
     maps::Box box{1e9, 1e9, -1e9, -1e9};
     for (const auto& c : corners) {
         const QPointF ll = maps::unmercator(back(c));
@@ -90,25 +89,20 @@ maps::Box windowOf(const std::vector<QPointF>& corners, const std::function<QPoi
     return box;
 }
 
-std::vector<QPointF> cornersOf(const QRectF& r) {
-    return {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()};
-}
+std::vector<QPointF> cornersOf(const QRectF& r) { return {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}; }
 
 // Lines of constant longitude and latitude across `window`.
-void drawGraticule(QPainter& painter, const maps::Projection& project, const maps::Box& window,
-                   const Inset& inset) {
+void drawGraticule(QPainter& painter, const maps::Projection& project, const maps::Box& window, const Inset& inset) {
     painter.setPen(QPen(QColor(maps::style::kGraticule), 0));
     constexpr int kSteps = 200;
     for (const double lon : inset.meridians) {
         QPolygonF line;
-        for (int i = 0; i <= kSteps; ++i)
-            line << project({lon, window.south + (window.north - window.south) * i / kSteps});
+        for (int i = 0; i <= kSteps; ++i) line << project({lon, window.south + (window.north - window.south) * i / kSteps});
         painter.drawPolyline(line);
     }
     for (const double lat : inset.parallels) {
         QPolygonF line;
-        for (int i = 0; i <= kSteps; ++i)
-            line << project({window.west + (window.east - window.west) * i / kSteps, lat});
+        for (int i = 0; i <= kSteps; ++i) line << project({window.west + (window.east - window.west) * i / kSteps, lat});
         painter.drawPolyline(line);
     }
 }
@@ -154,13 +148,12 @@ std::optional<MapFit> fitToMarkers(const std::vector<Placed>& stations, const QS
     std::sort(misses.rbegin(), misses.rend());
     const double east = length({affine->a, affine->d}) / kTwipsPerPixel;
     const double south = length({affine->b, affine->e}) / kTwipsPerPixel;
-    std::printf("  fit: %.1f screen px per degree of longitude, %.2f as much per Mercator degree "
-                "of latitude, turned %.1f degrees\n",
-                east, south / east, std::atan2(affine->d, affine->a) * 180 / std::numbers::pi);
-    std::printf("  misses before bending (screen px): rms %.1f, largest",
-                std::sqrt(sum / static_cast<double>(stations.size())));
-    for (size_t i = 0; i < 3 && i < misses.size(); ++i)
-        std::printf(" %s %.1f", qPrintable(misses[i].second), misses[i].first);
+    std::printf(
+        "  fit: %.1f screen px per degree of longitude, %.2f as much per Mercator degree "
+        "of latitude, turned %.1f degrees\n",
+        east, south / east, std::atan2(affine->d, affine->a) * 180 / std::numbers::pi);
+    std::printf("  misses before bending (screen px): rms %.1f, largest", std::sqrt(sum / static_cast<double>(stations.size())));
+    for (size_t i = 0; i < 3 && i < misses.size(); ++i) std::printf(" %s %.1f", qPrintable(misses[i].second), misses[i].first);
     std::printf("\n");
 
     // The bend folds the map where its area factor is not positive.
@@ -188,22 +181,18 @@ public:
 private:
     // Draws `inset` round its island: the map's scale, moved to put the island under
     // its marker. `toPicture` takes twips from the map image's corner to pixels.
-    void drawInset(QPainter& painter, const Inset& inset, const Placed& island,
-                   const maps::Affine& affine, const std::function<QPointF(QPointF)>& toPicture,
-                   QPointF origin) const;
+    void drawInset(QPainter& painter, const Inset& inset, const Placed& island, const maps::Affine& affine,
+                   const std::function<QPointF(QPointF)>& toPicture, QPointF origin) const;
 
     const maps::Atlas& atlas_;
     const QHash<QString, QPointF>& places_;
     const QDir& out_;
 };
 
-void MapMaker::drawInset(QPainter& painter, const Inset& inset, const Placed& island,
-                         const maps::Affine& affine,
+void MapMaker::drawInset(QPainter& painter, const Inset& inset, const Placed& island, const maps::Affine& affine,
                          const std::function<QPointF(QPointF)>& toPicture, QPointF origin) const {
     const QPointF move = island.target - affine.map(maps::mercator(island.lonLat));
-    const maps::Projection project = [&](QPointF ll) {
-        return toPicture(affine.map(maps::mercator(ll)) + move);
-    };
+    const maps::Projection project = [&](QPointF ll) { return toPicture(affine.map(maps::mercator(ll)) + move); };
     const QRectF frame = inset.frame.translated(-origin);
     const QRectF pixels(toPicture(frame.topLeft()), toPicture(frame.bottomRight()));
     const auto back = [&](QPointF t) { return affine.unmap(t - move); };
@@ -235,13 +224,10 @@ bool MapMaker::make(const pickers::JapanRegion& region) {
     const QPointF origin(image1->left, image1->top);
     const QSizeF twips(image1->width, image1->height);
     const QString file = region.mapFile.isEmpty() ? image1->picture.mid(2) : region.mapFile;
-    const QSize size = region.mapFile.isEmpty() ? kOkinawaPicture
-                                                : (twips / kTwipsPerPixel).toSize();
+    const QSize size = region.mapFile.isEmpty() ? kOkinawaPicture : (twips / kTwipsPerPixel).toSize();
     const double sx = size.width() / twips.width();
     const double sy = size.height() / twips.height();
-    const std::function<QPointF(QPointF)> toPicture = [sx, sy](QPointF t) {
-        return QPointF(t.x() * sx, t.y() * sy);
-    };
+    const std::function<QPointF(QPointF)> toPicture = [sx, sy](QPointF t) { return QPointF(t.x() * sx, t.y() * sy); };
 
     const std::vector<Inset> insets = insetsOf(region.region);
     std::vector<Placed> onMap, inInsets;
@@ -251,21 +237,17 @@ bool MapMaker::make(const pickers::JapanRegion& region) {
             std::fprintf(stderr, "maps: no place or marker for %s\n", qPrintable(station.name));
             return false;
         }
-        const QPointF centre =
-            markers::ellipseCentre(markers::shapeOf(station.picture)) * kTwipsPerPixel;
-        const Placed placed{station.name, places_.value(station.name),
-                            QPointF(marker->left, marker->top) + centre - origin};
-        const bool inset = std::any_of(insets.begin(), insets.end(),
-                                       [&](const Inset& i) { return i.station == station.name; });
+        const QPointF centre = markers::ellipseCentre(markers::shapeOf(station.picture)) * kTwipsPerPixel;
+        const Placed placed{station.name, places_.value(station.name), QPointF(marker->left, marker->top) + centre - origin};
+        const bool inset = std::any_of(insets.begin(), insets.end(), [&](const Inset& i) { return i.station == station.name; });
         (inset ? inInsets : onMap).push_back(placed);
     }
 
-    std::printf("%s  %dx%d pixels, %zu stations on the map, %zu in insets\n", qPrintable(file),
-                size.width(), size.height(), onMap.size(), inInsets.size());
+    std::printf("%s  %dx%d pixels, %zu stations on the map, %zu in insets\n", qPrintable(file), size.width(), size.height(), onMap.size(),
+                inInsets.size());
     const auto fit = fitToMarkers(onMap, twips);
     if (!fit) {
-        std::fprintf(stderr, "maps: cannot fit %s to its markers without folding it\n",
-                     qPrintable(file));
+        std::fprintf(stderr, "maps: cannot fit %s to its markers without folding it\n", qPrintable(file));
         return false;
     }
 
@@ -276,8 +258,7 @@ bool MapMaker::make(const pickers::JapanRegion& region) {
     const auto back = [&](QPointF t) { return fit->affine.unmap(t); };
     atlas_.draw(painter, project, windowOf(cornersOf(QRectF(QPointF(0, 0), twips)), back, 1.0));
     for (const auto& inset : insets) {
-        const auto island = std::find_if(inInsets.begin(), inInsets.end(),
-                                         [&](const Placed& p) { return p.name == inset.station; });
+        const auto island = std::find_if(inInsets.begin(), inInsets.end(), [&](const Placed& p) { return p.name == inset.station; });
         drawInset(painter, inset, *island, fit->affine, toPicture, origin);
     }
     painter.end();

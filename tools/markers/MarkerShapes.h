@@ -11,10 +11,10 @@ namespace markers {
 
 struct MarkerShape {
     pickers::Marker marker;
-    const char16_t* name;  // the picture's file name without ".gif"
-    int size;              // pixels, square
+    const char16_t* name;          // the picture's file name without ".gif"
+    int size;                      // pixels, square
     int left, top, right, bottom;  // the ellipse's first and last column and row
-    bool ring;             // a red rim round a magenta fill; otherwise solid red
+    bool ring;                     // a red rim round a magenta fill; otherwise solid red
 };
 
 inline constexpr MarkerShape kShapes[] = {
@@ -32,8 +32,6 @@ inline const MarkerShape& shapeOf(pickers::Marker m) {
 }
 
 // The ellipse's centre in pixel units from the picture's top left corner.
-inline QPointF ellipseCentre(const MarkerShape& s) {
-    return {(s.left + s.right + 1) / 2.0, (s.top + s.bottom + 1) / 2.0};
-}
+inline QPointF ellipseCentre(const MarkerShape& s) { return {(s.left + s.right + 1) / 2.0, (s.top + s.bottom + 1) / 2.0}; }
 
 }  // namespace markers

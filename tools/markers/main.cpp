@@ -19,10 +19,9 @@ namespace {
 
 // The sixteen colours of every picture written here; white is the transparent one.
 const QList<QRgb> kPalette = {
-    qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),     qRgb(128, 0, 128),   qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgba(255, 255, 255, 0),
+    qRgb(0, 0, 0),     qRgb(128, 0, 0),     qRgb(0, 128, 0),     qRgb(128, 128, 0),       qRgb(0, 0, 128), qRgb(128, 0, 128),
+    qRgb(0, 128, 128), qRgb(192, 192, 192), qRgb(128, 128, 128), qRgb(255, 0, 0),         qRgb(0, 255, 0), qRgb(255, 255, 0),
+    qRgb(0, 0, 255),   qRgb(255, 0, 255),   qRgb(0, 255, 255),   qRgba(255, 255, 255, 0),
 };
 constexpr uchar kRed = 9;
 constexpr uchar kMagenta = 13;
@@ -45,8 +44,7 @@ QImage markerPicture(const markers::MarkerShape& s) {
     for (int y = 0; y < s.size; ++y) {
         for (int x = 0; x < s.size; ++x) {
             if (!inside(x, y)) continue;
-            const bool rim = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) ||
-                             !inside(x, y + 1);
+            const bool rim = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
             picture.setPixel(x, y, s.ring && !rim ? kMagenta : kRed);
         }
     }
@@ -74,8 +72,7 @@ QImage pickerIcon() {
             const double dx = x + 0.5 - 16, dy = y + 0.5;
             const double fromHead = std::hypot(dx, dy - 11);
             if (body(x, y)) {
-                const bool edge = !body(x - 1, y) || !body(x + 1, y) || !body(x, y - 1) ||
-                                  !body(x, y + 1);
+                const bool edge = !body(x - 1, y) || !body(x + 1, y) || !body(x, y - 1) || !body(x, y + 1);
                 if (edge || (fromHead > 4 && fromHead <= 5))
                     icon.setPixel(x, y, kMaroon);
                 else
