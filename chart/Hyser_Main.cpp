@@ -357,3 +357,34 @@ void Hyser_Main::Command1_Click() {
 void Hyser_Main::Command1_GotFocus() { clearChart(); }
 
 }  // namespace chart
+
+namespace chart {
+
+// --- What the station pickers do to this window ------------------------------------------
+
+bool Hyser_Main::showsNormalValues() const { return Check2.Value() == 1; }
+
+void Hyser_Main::setStationName(const QString& name, double pointSize) {
+    Label29.setCaption(name);
+    if (pointSize > 0) Label29.setFontSize(pointSize);
+}
+
+void Hyser_Main::takeStationData(std::shared_ptr<ado::Connection> connection, std::shared_ptr<ado::Recordset> recordset) {
+    Hyser_Cn = std::move(connection);
+    if (recordset) Hyser_Rs = std::move(recordset);
+}
+
+void Hyser_Main::resetForNewStation() {
+    tuki_Moved = 0;
+    Label4.setCaption(QString::number(pickers::kChoiceYear));
+    Label15.setCaption(u"0"_s);
+    Label16.setCaption(u"0"_s);
+}
+
+void Hyser_Main::setRegion(int region) { Label46.setCaption(QString::number(region)); }
+
+void Hyser_Main::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+
+void Hyser_Main::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
+
+}  // namespace chart

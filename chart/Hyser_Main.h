@@ -80,15 +80,13 @@ public:
 
     // What the station pickers use of this window.
     forms::Form& ownerForm() override { return *this; }
-    forms::Label& stationNameLabel() override { return Label29; }
-    forms::Label& yearLabel() override { return Label4; }
-    forms::Label& outOfFrameLabel() override { return Label15; }
-    forms::Label& stepCountLabel() override { return Label16; }
-    forms::Label& regionLabel() override { return Label46; }
-    forms::CheckBox& normalValuesBox() override { return Check2; }
-    std::shared_ptr<ado::Connection>& stationConnection() override { return Hyser_Cn; }
-    std::shared_ptr<ado::Recordset>& stationRecordset() override { return Hyser_Rs; }
-    int& monthNumbersMoved() override { return tuki_Moved; }
+    bool showsNormalValues() const override;
+    void setStationName(const QString& name, double pointSize = 0) override;
+    void takeStationData(std::shared_ptr<ado::Connection> connection, std::shared_ptr<ado::Recordset> recordset) override;
+    void resetForNewStation() override;
+    void setRegion(int region) override;
+    void setNormalValues(bool on) override;
+    void setNormalValuesEnabled(bool enabled) override;
 
     // The Japan region items: the picker of the region, centred exactly; Hokkaido's map
     // is loaded by the item each time it places the picker.

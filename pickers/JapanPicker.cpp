@@ -43,7 +43,7 @@ void JapanPicker::chooseStation(const PickerStation& station) {
     std::shared_ptr<ado::Recordset> recordset;
     try {
         Open_Region_DB(connection);
-        if (owner.normalValuesBox().Value() == 0) {
+        if (!owner.showsNormalValues()) {
             recordset = std::make_shared<ado::Recordset>();
             recordset->Open(station.table, connection, ado::adOpenStatic, -1, -1);
         }
@@ -51,9 +51,8 @@ void JapanPicker::chooseStation(const PickerStation& station) {
         MsgBox(u"地点のデータを開けません。\n"_s + QString::fromStdString(e.what()), vbExclamation);
         return;
     }
-    owner.stationNameLabel().setCaption(station.name);
-    owner.stationConnection() = connection;
-    if (recordset) owner.stationRecordset() = recordset;
+    owner.setStationName(station.name);
+    owner.takeStationData(connection, recordset);
     Apply_Station(owner);
 }
 
@@ -65,13 +64,10 @@ void JapanPicker::Open_Region_DB(std::shared_ptr<ado::Connection>& connection) {
 }
 
 void JapanPicker::Apply_Station(StationOwner& owner) {
-    owner.monthNumbersMoved() = 0;
-    owner.yearLabel().setCaption(u"2000"_s);
-    owner.outOfFrameLabel().setCaption(u"0"_s);
-    owner.stepCountLabel().setCaption(u"0"_s);
+    owner.resetForNewStation();
     owner.Command1_Click();
-    owner.regionLabel().setCaption(QString::number(region_.region));
-    owner.normalValuesBox().setEnabled(true);
+    owner.setRegion(region_.region);
+    owner.setNormalValuesEnabled(true);
     Unload();  // the picker goes; the choice goes on
     owner.Heinen_Name();
     owner.DB_conect();
