@@ -1,8 +1,11 @@
 // Timings of the main window's main paths on the real databases: start-up to the first
 // drawn chart, switching the shown station, one year step.
 //   build/bench/main_paths_bench [--benchmark_filter=...]
-#include "chart/Hyser_Main.h"
+#include "app/JapanPickers.h"
+#include "app/Start.h"
 #include "data/ClimateDb.h"
+#include "hythergraph/Hyser_Main.h"
+#include "pickers/tables/JapanRegions.h"
 #include "platform/forms/Services.h"
 
 #include <QApplication>
@@ -47,26 +50,25 @@ void quietServices() {
     forms::AppInfo::setPath(programFolder());
 }
 
-chart::Hyser_Main& started() {
-    if (chart::startProgram() != -1) std::abort();
-    return forms::instance<chart::Hyser_Main>();
+hythergraph::Hyser_Main& started() {
+    if (app::startProgram() != -1) std::abort();
+    return forms::instance<hythergraph::Hyser_Main>();
 }
 
-void choose(chart::Hyser_Main& w, const QString& name) {
-    w.Label29.setCaption(name);
-    w.Label4.setCaption(u"2000"_s);
-    w.Command1_Click();
-    w.Heinen_Name();
-    w.DB_conect();
-    w.Hyouji();
-    w.Hyouji_Hyther();
-    w.Kion_Color();
+// A click on the station's label in the main window's picker of its region.
+void choose(hythergraph::Hyser_Main&, const QString& name) {
+    for (const pickers::JapanRegion& region : pickers::japanRegions()) {
+        for (const pickers::PickerStation& station : region.stations) {
+            if (station.name == name) return app::mainJapanPicker(region.region).chooseStation(station);
+        }
+    }
+    std::abort();
 }
 
 void StartUpToFirstChart(benchmark::State& state) {
     quietServices();
     for (auto _ : state) {
-        chart::Hyser_Main& w = started();
+        hythergraph::Hyser_Main& w = started();
         benchmark::DoNotOptimize(w.drawing().size());
         state.PauseTiming();
         forms::destroyAllForms();
@@ -77,7 +79,7 @@ BENCHMARK(StartUpToFirstChart)->Unit(benchmark::kMillisecond);
 
 void SwitchStation(benchmark::State& state) {
     quietServices();
-    chart::Hyser_Main& w = started();
+    hythergraph::Hyser_Main& w = started();
     w.Check2.setValue(state.range(0) == 1 ? 1 : 0);
     const QString names[2] = {u"那覇"_s, u"稚内"_s};
     int n = 0;
@@ -91,7 +93,7 @@ BENCHMARK(SwitchStation)->Arg(1)->Arg(0)->ArgNames({"normal_values"})->Unit(benc
 
 void YearStep(benchmark::State& state) {
     quietServices();
-    chart::Hyser_Main& w = started();
+    hythergraph::Hyser_Main& w = started();
     choose(w, u"東京"_s);
     w.Check2.setValue(0);
     bool up = true;

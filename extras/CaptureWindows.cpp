@@ -1,6 +1,6 @@
 #include "extras/CaptureWindows.h"
 
-#include "extras/CScreenCapture.h"
+#include "chart/CScreenCapture.h"
 
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -24,19 +24,19 @@ FormDesign Form399::design() {
 }
 
 Form399::Form399() : Form(design()) {
-    menu(u"cmdCaptureClient"_s).onClick = [this] { showCapture(CScreenCapture::ClientArea); };
+    menu(u"cmdCaptureClient"_s).onClick = [this] { showCapture(chart::CScreenCapture::ClientArea); };
     menu(u"cmdClear"_s).onClick = [this] {
         Screen_Cap->Clear();
         picCapture.setPicture(Screen_Cap->PictureData());
     };
-    menu(u"cmdCaptureForm"_s).onClick = [this] { showCapture(CScreenCapture::WindowWithFrame); };
-    menu(u"cmdCaptureActive"_s).onClick = [this] { showCapture(CScreenCapture::ForegroundWindow); };
+    menu(u"cmdCaptureForm"_s).onClick = [this] { showCapture(chart::CScreenCapture::WindowWithFrame); };
+    menu(u"cmdCaptureActive"_s).onClick = [this] { showCapture(chart::CScreenCapture::ForegroundWindow); };
 }
 
 Form399::~Form399() = default;
 
 void Form399::Form_Load() {
-    Screen_Cap = std::make_unique<CScreenCapture>();
+    Screen_Cap = std::make_unique<chart::CScreenCapture>();
     Screen_Cap->setForm(this);
     setCaption(u"ScreenCapture"_s);
     setWidth(12000);

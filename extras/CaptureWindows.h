@@ -6,9 +6,11 @@
 
 #include <memory>
 
-namespace extras {
-
+namespace chart {
 class CScreenCapture;
+}
+
+namespace extras {
 
 class Form399 : public forms::Form {
 public:
@@ -21,7 +23,7 @@ public:
 
 private:
     void showCapture(long type);
-    std::unique_ptr<CScreenCapture> Screen_Cap;
+    std::unique_ptr<chart::CScreenCapture> Screen_Cap;
 };
 
 class Dialog_cap : public forms::Form {

@@ -2,15 +2,17 @@
 
 #include "platform/forms/Services.h"
 
+#include <QPointF>
+
 #include <algorithm>
 
 namespace forms {
 
-void placeAndShow(Form& w, Placement placement) {
-    const double sw = Screen().Width();
-    const double sh = Screen().Height();
-    double left = (sw - w.Width()) / 2;
-    double top = (sh - w.Height()) / 2;
+namespace {
+
+QPointF placed(const Form& w, Placement placement) {
+    double left = (Screen().Width() - w.Width()) / 2;
+    double top = (Screen().Height() - w.Height()) / 2;
     switch (placement) {
     case Placement::AboveCentre: top -= 210; break;
     case Placement::Centre: break;
@@ -19,7 +21,17 @@ void placeAndShow(Form& w, Placement placement) {
         top -= 2500;
         break;
     }
-    w.Move(std::max(0.0, left), std::max(0.0, top));
+    return {std::max(0.0, left), std::max(0.0, top)};
+}
+
+}  // namespace
+
+double placedLeft(const Form& w, Placement placement) { return placed(w, placement).x(); }
+double placedTop(const Form& w, Placement placement) { return placed(w, placement).y(); }
+
+void placeAndShow(Form& w, Placement placement) {
+    const QPointF at = placed(w, placement);
+    w.Move(at.x(), at.y());
     w.Show();
 }
 

@@ -15,6 +15,9 @@ enum class Placement {
 
 // The rule: restore, or place and show.
 void showWindow(Form& w, Placement placement = Placement::AboveCentre);
+// Where a placement puts the window with its present size (twips, never negative).
+double placedLeft(const Form& w, Placement placement);
+double placedTop(const Form& w, Placement placement);
 // Places and shows without looking at the window's state.
 void placeAndShow(Form& w, Placement placement);
 

@@ -1,5 +1,5 @@
 // The screen-capture class, the capture holder and the capture notice.
-#include "extras/CScreenCapture.h"
+#include "chart/CScreenCapture.h"
 #include "extras/CaptureWindows.h"
 #include "extras/frmSplash.h"
 #include "platform/forms/Form.h"
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace extras;
+using chart::CScreenCapture;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 using testing_support::FakeServices;

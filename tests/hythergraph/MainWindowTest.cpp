@@ -1,8 +1,9 @@
 // The hythergraph main window starting up on the databases, refusing a second copy,
 // failing clearly without its data, clearing its chart and ending the program.
-#include "chart/Hyser_Main.h"
-#include "extras/CScreenCapture.h"
+#include "app/Start.h"
+#include "chart/CScreenCapture.h"
 #include "extras/frmSplash.h"
+#include "hythergraph/Hyser_Main.h"
 #include "platform/ado/Ado.h"
 #include "platform/forms/Services.h"
 #include "tests/support/ClimateFixture.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace chart;
+using namespace hythergraph;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 using testing_support::ClimateFixture;
@@ -28,7 +30,7 @@ protected:
     }
     Hyser_Main& start() {
         AppInfo::setPath(fixture.build());
-        EXPECT_EQ(startProgram(), -1);
+        EXPECT_EQ(app::startProgram(), -1);
         return instance<Hyser_Main>();
     }
 
@@ -99,7 +101,7 @@ TEST_F(MainWindowTest, SecondCopyIsRefusedBeforeAnyWindowShows) {
     services.previousInstance = true;
     services.expectMessage();
     AppInfo::setPath(fixture.build());
-    EXPECT_EQ(startProgram(), 1);
+    EXPECT_EQ(app::startProgram(), 1);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].prompt, u" 複数の起動はできません "_s);
     EXPECT_EQ(services.messages[0].title, AppInfo::Title());
@@ -111,7 +113,7 @@ TEST_F(MainWindowTest, SecondCopyIsRefusedBeforeAnyWindowShows) {
 TEST_F(MainWindowTest, MissingDatabaseGivesAMessageNamingItAndAFailingStatus) {
     AppInfo::setPath(fixture.folder());  // nothing built: no Hyther_DB
     services.expectMessage();
-    EXPECT_EQ(startProgram(), 1);
+    EXPECT_EQ(app::startProgram(), 1);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].prompt.contains(u"Hyther_DB/Hokkaido_Hyser_Data.mdb"_s)) << services.messages[0].prompt.toStdString();
     EXPECT_FALSE(forms::isLoaded<Hyser_Main>());
@@ -127,7 +129,7 @@ TEST_F(MainWindowTest, MissingNormalValuesTableGivesAMessageNamingIt) {
     }
     AppInfo::setPath(fixture.folder());
     services.expectMessage();
-    EXPECT_EQ(startProgram(), 1);
+    EXPECT_EQ(app::startProgram(), 1);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].prompt.contains(u"Heinenchi_Hyser_Data"_s));
 }

@@ -1,17 +1,19 @@
 // The main window's menu tree and the items that lead to the other windows.
-#include "chart/JapanPickers.h"
+#include "app/JapanPickers.h"
 #include "climograph/Uonz_Main.h"
 #include "extras/AuxWindows.h"
 #include "input/Hyser_Input.h"
 #include "pickers/WorldPickers.h"
 #include "platform/forms/Placement.h"
 #include "stepmode/Hyser_Step_Mode.h"
-#include "tests/chart/ChartTestSupport.h"
+#include "tests/hythergraph/MainWindowFixture.h"
 #include "twograph/Form55.h"
 
 #include <QDir>
 
 using namespace chart;
+using namespace hythergraph;
+using namespace app;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 

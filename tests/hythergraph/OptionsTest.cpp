@@ -1,9 +1,10 @@
 // The chart options beside the chart and in the オプション menu: cumulative display,
 // month numbers, the precipitation scale, the point sizes and the window sizes.
 #include "platform/forms/Text.h"
-#include "tests/chart/ChartTestSupport.h"
+#include "tests/hythergraph/MainWindowFixture.h"
 
 using namespace chart;
+using namespace hythergraph;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 

@@ -14,7 +14,7 @@ namespace forms {
 class Form;
 }
 
-namespace extras {
+namespace chart {
 
 class CScreenCapture {
 public:
@@ -52,4 +52,4 @@ private:
     shell::Picture picture_;
 };
 
-}  // namespace extras
+}  // namespace chart

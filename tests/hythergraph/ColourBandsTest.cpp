@@ -1,9 +1,10 @@
 // The colour bands of the value tables, at their boundaries, and the colouring of the
 // main window's cells.
-#include "chart/engine/ColourBands.h"
-#include "tests/chart/ChartTestSupport.h"
+#include "chart/ColourBands.h"
+#include "tests/hythergraph/MainWindowFixture.h"
 
 using namespace chart;
+using namespace hythergraph;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {

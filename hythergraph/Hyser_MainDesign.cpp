@@ -2,12 +2,13 @@
 // captions, colours and fonts, in stacking order (later rows lie above earlier ones).
 // The design's client area is wider than the window it opens at; the strip right of
 // about x 11900 parks hidden labels, month numbers and joining lines.
-#include "chart/Hyser_Main.h"
+#include "hythergraph/Hyser_Main.h"
 
+using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 
-namespace chart {
+namespace hythergraph {
 
 namespace {
 
@@ -263,4 +264,4 @@ std::vector<MenuDesign> Hyser_Main::menuTree() {
     };
 }
 
-}  // namespace chart
+}  // namespace hythergraph

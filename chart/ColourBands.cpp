@@ -1,4 +1,4 @@
-#include "chart/engine/ColourBands.h"
+#include "chart/ColourBands.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,18 +1,19 @@
-#include "chart/Hyser_Main.h"
+#include "hythergraph/Hyser_Main.h"
 
-#include "chart/engine/ColourBands.h"
+#include "chart/CScreenCapture.h"
+#include "chart/ColourBands.h"
 #include "data/Catalogue.h"
 #include "data/ClimateDb.h"
-#include "extras/CScreenCapture.h"
-#include "extras/frmSplash.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Text.h"
 #include "platform/shell/Files.h"
+#include "windows/Navigation.h"
 
+using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 
-namespace chart {
+namespace hythergraph {
 
 Hyser_Main::Hyser_Main() : Form(design()) { wire(); }
 
@@ -40,15 +41,12 @@ void Hyser_Main::Form_Load() {
     state.Mark_DX = 45;
     state.Mark_DY = 30;
 
-    instance<extras::frmSplash>().Show();
+    windows::navigation().form(windows::Window::Splash).Show();
     DoEvents();
 
     setWidth(12000);
-    // Centred, 210 twips above the middle; never off the top left of a small screen.
-    setLeft(std::max(0.0, (Screen().Width() - Width()) / 2));
-    setTop(std::max(0.0, (Screen().Height() - Height()) / 2 - 210));
-    Show();
-    if (forms::isLoaded<extras::frmSplash>()) instance<extras::frmSplash>().Unload();
+    placeAndShow(*this, Placement::AboveCentre);
+    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
 
     setDrawWidth(6);
     state.Rain_Scale = 11;
@@ -64,7 +62,7 @@ void Hyser_Main::Form_Load() {
     Hyouji_Hyther();
     Kion_Color();
 
-    Screen_Cap = std::make_unique<extras::CScreenCapture>();
+    Screen_Cap = std::make_unique<chart::CScreenCapture>();
     Screen_Cap->setForm(this);
 
     Check2.SetFocus();
@@ -74,17 +72,6 @@ void Hyser_Main::Form_Load() {
 void Hyser_Main::Form_Unload(int&) { AppInfo::End(0); }
 
 void Hyser_Main::Form_end_Click() { AppInfo::End(0); }
-
-int startProgram() {
-    try {
-        instance<Hyser_Main>();
-    } catch (const std::exception& e) {
-        MsgBox(QString::fromStdString(e.what()) + u"\n\nプログラムを終了します。"_s, vbCritical);
-        return 1;
-    }
-    if (AppInfo::ending()) return AppInfo::exitStatus();
-    return -1;
-}
 
 // --- Opening the data ----------------------------------------------------------------------
 
@@ -356,9 +343,9 @@ void Hyser_Main::Command1_Click() {
 
 void Hyser_Main::Command1_GotFocus() { clearChart(); }
 
-}  // namespace chart
+}  // namespace hythergraph
 
-namespace chart {
+namespace hythergraph {
 
 // --- What the station pickers do to this window ------------------------------------------
 
@@ -376,7 +363,7 @@ void Hyser_Main::takeStationData(std::shared_ptr<ado::Connection> connection, st
 
 void Hyser_Main::resetForNewStation() {
     tuki_Moved = 0;
-    Label4.setCaption(QString::number(pickers::kChoiceYear));
+    Label4.setCaption(QString::number(windows::kChoiceYear));
     Label15.setCaption(u"0"_s);
     Label16.setCaption(u"0"_s);
 }
@@ -387,4 +374,4 @@ void Hyser_Main::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
 
 void Hyser_Main::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 
-}  // namespace chart
+}  // namespace hythergraph

@@ -1,10 +1,11 @@
 // The view schemes and the three print items.
-#include "tests/chart/ChartTestSupport.h"
+#include "tests/hythergraph/MainWindowFixture.h"
 
 #include <QColor>
 #include <QFileInfo>
 
 using namespace chart;
+using namespace hythergraph;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 

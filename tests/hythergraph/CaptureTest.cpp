@@ -1,6 +1,6 @@
 // Capturing the chart to a bitmap under CAP/.
 #include "extras/CaptureWindows.h"
-#include "tests/chart/ChartTestSupport.h"
+#include "tests/hythergraph/MainWindowFixture.h"
 
 #include <QColor>
 #include <QDir>
@@ -8,6 +8,7 @@
 #include <QImage>
 
 using namespace chart;
+using namespace hythergraph;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 

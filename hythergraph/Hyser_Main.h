@@ -3,21 +3,26 @@
 // normal values or one of its years as a value table beside the hythergraph, and leads
 // to every other window through its menus. Its chart and data state are its own.
 
-#include "chart/engine/Hythergraph.h"
-#include "pickers/StationOwner.h"
+#include "chart/Hythergraph.h"
 #include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
+#include "windows/StationOwner.h"
 
 #include <array>
 #include <memory>
 
-namespace extras {
+namespace chart {
 class CScreenCapture;
 }
 
-namespace chart {
+namespace hythergraph {
 
-class Hyser_Main : public forms::Form, public pickers::StationOwner {
+using chart::HytherControls;
+using chart::HytherGeometry;
+using chart::HytherState;
+using chart::ValueTableControls;
+
+class Hyser_Main : public forms::Form, public windows::StationOwner {
 public:
     Hyser_Main();
     ~Hyser_Main() override;
@@ -88,10 +93,6 @@ public:
     void setNormalValues(bool on) override;
     void setNormalValuesEnabled(bool enabled) override;
 
-    // The Japan region items: the picker of the region, centred exactly; Hokkaido's map
-    // is loaded by the item each time it places the picker.
-    void select_hokkaido_Click();
-
     // Data state: the normal-values table and the current station's single-year table.
     std::shared_ptr<ado::Connection> Heinen_Cn;
     std::shared_ptr<ado::Recordset> Heinen_Rs;
@@ -108,7 +109,7 @@ public:
     static constexpr int kLastYear = 2012;  // the single years end here
     int tuki_Moved = 0;                     // 1 after the user moved month numbers by hand
 
-    std::unique_ptr<extras::CScreenCapture> Screen_Cap;
+    std::unique_ptr<chart::CScreenCapture> Screen_Cap;
 
     // Controls the other windows and the tests reach.
     forms::Label& Label1{control<forms::Label>(QStringLiteral("Label1"))};
@@ -194,8 +195,4 @@ private:
     void print();
 };
 
-// Starts the program: loads the main window. Returns the exit status when the program
-// must end at once (a second copy, or data it cannot start without), else -1.
-int startProgram();
-
-}  // namespace chart
+}  // namespace hythergraph

@@ -1,28 +1,21 @@
 // The main window's menus and check boxes: chart options and window sizes, the view
 // schemes and printing, the capture to bitmaps, and the way to every other window.
-#include "chart/Hyser_Main.h"
+#include "hythergraph/Hyser_Main.h"
 
-#include "chart/JapanPickers.h"
-
-#include "climograph/Uonz_Main.h"
-#include "extras/AuxWindows.h"
-#include "extras/CScreenCapture.h"
-#include "extras/CaptureWindows.h"
-#include "input/Hyser_Input.h"
-#include "pickers/WorldPickers.h"
+#include "chart/CScreenCapture.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Text.h"
 #include "platform/shell/Files.h"
-#include "stepmode/Hyser_Step_Mode.h"
-#include "twograph/Form55.h"
+#include "windows/Navigation.h"
 
 #include <optional>
 
+using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 
-namespace chart {
+namespace hythergraph {
 namespace {
 
 constexpr Color kWhite = 0xFFFFFF;
@@ -56,11 +49,23 @@ constexpr MonthRow kMonthRows[13] = {
     {6, 0xFF8080, 0xFF8080},
 };
 
-template <class W>
-void showByRule(Form& owner, Placement placement = Placement::AboveCentre) {
+using windows::Family;
+using windows::navigation;
+using windows::Window;
+
+void showByRule(Form& owner, Window w, Placement placement = Placement::AboveCentre) {
     // Menu picks wait until the window has loaded.
     Form::BusyScope busy(owner);
-    showWindow<W>(placement);
+    navigation().show(w, placement);
+}
+
+void showPicker(Form& owner, bool japan, int region) {
+    Form::BusyScope busy(owner);
+    if (japan) {
+        navigation().showJapanPicker(Family::Hythergraph, region);
+    } else {
+        navigation().showWorldPicker(Family::Hythergraph, region);
+    }
 }
 
 }  // namespace
@@ -91,48 +96,37 @@ void Hyser_Main::wireMenus() {
     for (const auto& [name, handler] : items) {
         menu(QString::fromUtf16(name)).onClick = [this, handler] { (this->*handler)(); };
     }
-    menu(u"select_hokkaido"_s).onClick = [this] { select_hokkaido_Click(); };
-    menu(u"select_touhok"_s).onClick = [this] { showByRule<Form18>(*this, Placement::Centre); };
-    menu(u"select_kanto"_s).onClick = [this] { showByRule<Form47>(*this, Placement::Centre); };
-    menu(u"select_kinki"_s).onClick = [this] { showByRule<Form42>(*this, Placement::Centre); };
-    menu(u"select_tyugok"_s).onClick = [this] { showByRule<Form37>(*this, Placement::Centre); };
-    menu(u"select_kyusyu"_s).onClick = [this] { showByRule<Form23>(*this, Placement::Centre); };
-    menu(u"select_okinawa"_s).onClick = [this] { showByRule<Form32>(*this, Placement::Centre); };
-    menu(u"W_Uro"_s).onClick = [this] { showByRule<pickers::Form3>(*this); };
-    menu(u"W_Rossia"_s).onClick = [this] { showByRule<pickers::Form5>(*this); };
-    menu(u"W_Asia"_s).onClick = [this] { showByRule<pickers::Form6>(*this); };
-    menu(u"W_Afrika"_s).onClick = [this] { showByRule<pickers::Form7>(*this); };
-    menu(u"W_N_America"_s).onClick = [this] { showByRule<pickers::Form10>(*this); };
-    menu(u"W_S_America"_s).onClick = [this] { showByRule<pickers::Form11>(*this); };
-    menu(u"W_Oceania"_s).onClick = [this] { showByRule<pickers::Form12>(*this); };
-    menu(u"Step_Run"_s).onClick = [this] { showByRule<stepmode::Hyser_Step_Mode>(*this); };
-    menu(u"Rain_Ondo_Graph"_s).onClick = [this] { showByRule<climograph::Uonz_Main>(*this); };
-    menu(u"graph_2_mode"_s).onClick = [this] { showByRule<twograph::Form55>(*this); };
-    menu(u"auto_View"_s).onClick = [this] { showByRule<input::Hyser_Input>(*this); };
-    menu(u"F_keppen"_s).onClick = [this] { showByRule<extras::Form111>(*this); };
-    menu(u"F_keppen_2"_s).onClick = [this] { showByRule<extras::Form112>(*this); };
-    menu(u"tuki_set"_s).onClick = [this] { showByRule<extras::Form57>(*this, Placement::ToolOffset); };
-    menu(u"Readme_View"_s).onClick = [this] { showByRule<extras::Form48>(*this); };
-    menu(u"kisyou_data"_s).onClick = [this] { showByRule<extras::Form50>(*this); };
-    menu(u"kisyocho_V"_s).onClick = [this] { showByRule<extras::frmBrowser>(*this); };
-    menu(u"install_Guide"_s).onClick = [this] { showByRule<extras::Form49>(*this); };
-    menu(u"Readme_New_dev"_s).onClick = [this] { showByRule<extras::Form51>(*this); };
+    menu(u"select_hokkaido"_s).onClick = [this] { showPicker(*this, true, 1); };
+    menu(u"select_touhok"_s).onClick = [this] { showPicker(*this, true, 2); };
+    menu(u"select_kanto"_s).onClick = [this] { showPicker(*this, true, 3); };
+    menu(u"select_kinki"_s).onClick = [this] { showPicker(*this, true, 4); };
+    menu(u"select_tyugok"_s).onClick = [this] { showPicker(*this, true, 5); };
+    menu(u"select_kyusyu"_s).onClick = [this] { showPicker(*this, true, 6); };
+    menu(u"select_okinawa"_s).onClick = [this] { showPicker(*this, true, 7); };
+    menu(u"W_Uro"_s).onClick = [this] { showPicker(*this, false, 1); };
+    menu(u"W_Rossia"_s).onClick = [this] { showPicker(*this, false, 2); };
+    menu(u"W_Asia"_s).onClick = [this] { showPicker(*this, false, 3); };
+    menu(u"W_Afrika"_s).onClick = [this] { showPicker(*this, false, 4); };
+    menu(u"W_N_America"_s).onClick = [this] { showPicker(*this, false, 5); };
+    menu(u"W_S_America"_s).onClick = [this] { showPicker(*this, false, 6); };
+    menu(u"W_Oceania"_s).onClick = [this] { showPicker(*this, false, 7); };
+    menu(u"Step_Run"_s).onClick = [this] { showByRule(*this, Window::StepMode); };
+    menu(u"Rain_Ondo_Graph"_s).onClick = [this] { showByRule(*this, Window::Climograph); };
+    menu(u"graph_2_mode"_s).onClick = [this] { showByRule(*this, Window::TwoGraph); };
+    menu(u"auto_View"_s).onClick = [this] { showByRule(*this, Window::HytherInput); };
+    menu(u"F_keppen"_s).onClick = [this] { showByRule(*this, Window::Koppen); };
+    menu(u"F_keppen_2"_s).onClick = [this] { showByRule(*this, Window::KoppenDetail); };
+    menu(u"tuki_set"_s).onClick = [this] { showByRule(*this, Window::MonthNumberTool, Placement::ToolOffset); };
+    menu(u"Readme_View"_s).onClick = [this] { showByRule(*this, Window::Readme); };
+    menu(u"kisyou_data"_s).onClick = [this] { showByRule(*this, Window::WeatherData); };
+    menu(u"kisyocho_V"_s).onClick = [this] { showByRule(*this, Window::Browser); };
+    menu(u"install_Guide"_s).onClick = [this] { showByRule(*this, Window::InstallGuide); };
+    menu(u"Readme_New_dev"_s).onClick = [this] { showByRule(*this, Window::History); };
     // The version window is centred exactly, whatever its state.
     menu(u"ver_access"_s).onClick = [this] {
         BusyScope busy(*this);
-        placeAndShow(instance<extras::frmAbout>(), Placement::Centre);
+        placeAndShow(navigation().form(Window::About), Placement::Centre);
     };
-}
-
-void Hyser_Main::select_hokkaido_Click() {
-    BusyScope busy(*this);
-    Form2& picker = instance<Form2>();
-    if (picker.WindowState() == vbMinimized || picker.WindowState() == vbMaximized) {
-        picker.setWindowState(vbNormal);
-        return;
-    }
-    picker.loadMap();
-    placeAndShow(picker, Placement::Centre);
 }
 
 void Hyser_Main::redraw() {
@@ -203,13 +197,13 @@ void Hyser_Main::Yokohaba_wide_Click() {
     windowSize(u"Yokohaba_wide"_s);
     setLeft(0);
     setWidth(Screen().Width());
-    setTop(std::max(0.0, (Screen().Height() - Height()) / 2 - 210));
+    setTop(placedTop(*this, Placement::AboveCentre));
     Show();
 }
 
 void Hyser_Main::Yo_tatenaga_Max_Click() {
     windowSize(u"Yo_tatenaga_Max"_s);
-    setLeft(std::max(0.0, (Screen().Width() - Width()) / 2));
+    setLeft(placedLeft(*this, Placement::AboveCentre));
     setHeight(std::min(11055.0, Screen().Height()));
     setTop(0);
     Show();
@@ -219,8 +213,8 @@ void Hyser_Main::Yokohaba_defolt_Click() {
     windowSize(u"Yokohaba_defolt"_s);
     setWidth(std::min(12000.0, Screen().Width()));
     setHeight(std::min(8835.0, Screen().Height()));
-    setLeft(std::max(0.0, (Screen().Width() - Width()) / 2));
-    setTop(std::max(0.0, (Screen().Height() - Height()) / 2 - 210));
+    setLeft(placedLeft(*this, Placement::AboveCentre));
+    setTop(placedTop(*this, Placement::AboveCentre));
     Show();
 }
 
@@ -395,22 +389,20 @@ void Hyser_Main::Make_Folda() {
 
 void Hyser_Main::Hyther_Capture() {
     DoEvents();
-    Screen_Cap->setCaptureType(extras::CScreenCapture::ClientArea);
+    Screen_Cap->setCaptureType(chart::CScreenCapture::ClientArea);
     Screen_Cap->Capture();
     Make_Folda();
     const QString name = shell::safeFileName(Label36.Caption(), u"名称未設定"_s);
     Cap_File = Cap_Folder + u'/' + name + Str(Val(Label4.Caption())) + u"_Hyser.bmp"_s;
-    extras::Form399& holder = instance<extras::Form399>();
-    holder.picCapture.setPicture(Screen_Cap->PictureData());
+    PictureBox& holder = navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s);
+    holder.setPicture(Screen_Cap->PictureData());
     try {
-        shell::SavePicture(holder.picCapture.Picture(), Cap_File);
+        shell::SavePicture(holder.Picture(), Cap_File);
     } catch (const std::exception& e) {
         MsgBox(u"キャプチャを保存できませんでした: "_s + Cap_File + u"\n"_s + QString::fromStdString(e.what()), vbExclamation);
         return;
     }
-    extras::Dialog_cap& notice = instance<extras::Dialog_cap>();
-    notice.Move(std::max(0.0, (Screen().Width() - notice.Width()) / 2), std::max(0.0, (Screen().Height() - notice.Height()) / 2 - 210));
-    notice.Show();
+    placeAndShow(navigation().form(Window::CaptureNotice), Placement::AboveCentre);
 }
 
 // --- The maker's site ------------------------------------------------------------------------
@@ -420,4 +412,4 @@ void Hyser_Main::Orvell_web_Click() {
     if (!services().url->open(address)) MsgBox(u"ブラウザーで開けませんでした: "_s + address, vbExclamation);
 }
 
-}  // namespace chart
+}  // namespace hythergraph

@@ -1,5 +1,5 @@
 // tavrin: climate charts of weather stations and of the user's own values.
-#include "chart/Hyser_Main.h"
+#include "app/Start.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Services.h"
 
@@ -8,7 +8,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavrin"));
-    int status = chart::startProgram();
+    int status = app::startProgram();
     if (status < 0) {
         const int loop = QApplication::exec();
         status = forms::AppInfo::ending() ? forms::AppInfo::exitStatus() : loop;

@@ -1,13 +1,13 @@
 // The seven Japan station pickers of the main window: every station chosen by its label
 // and by its marker, in both modes; overlapping controls; the two toggle buttons; the
 // menu items that show the pickers; missing maps and databases.
-#include "chart/JapanPickers.h"
-#include "chart/engine/ColourBands.h"
+#include "app/JapanPickers.h"
+#include "chart/ColourBands.h"
 #include "data/Catalogue.h"
 #include "data/ClimateDb.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Text.h"
-#include "tests/chart/ChartTestSupport.h"
+#include "tests/hythergraph/MainWindowFixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +15,8 @@
 #include <QTimer>
 
 using namespace chart;
+using namespace hythergraph;
+using namespace app;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,6 +1,6 @@
-#include "chart/engine/Hythergraph.h"
+#include "chart/Hythergraph.h"
 
-#include "chart/engine/ColourBands.h"
+#include "chart/ColourBands.h"
 #include "platform/forms/Text.h"
 
 using namespace forms;

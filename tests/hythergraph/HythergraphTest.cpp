@@ -1,12 +1,13 @@
 // The hythergraph drawn in the main window: the points and their axis dots in the month
 // colours, the closed polygon of joining lines, the markers and month numbers beside
 // their points, months without data, the out-of-frame count and the value cells.
-#include "chart/engine/Hythergraph.h"
+#include "chart/Hythergraph.h"
 #include "data/ClimateDb.h"
 #include "platform/forms/Text.h"
-#include "tests/chart/ChartTestSupport.h"
+#include "tests/hythergraph/MainWindowFixture.h"
 
 using namespace chart;
+using namespace hythergraph;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "extras/CScreenCapture.h"
+#include "chart/CScreenCapture.h"
 
 #include "platform/forms/Form.h"
 #include "platform/forms/Services.h"
@@ -14,7 +14,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace extras {
+namespace chart {
 namespace {
 
 // Runs one operation; a failure becomes the class's message box, titled with the
@@ -143,4 +143,4 @@ void CScreenCapture::PrintPicture() {
     });
 }
 
-}  // namespace extras
+}  // namespace chart

@@ -1,9 +1,9 @@
 #pragma once
-// The main window's seven Japan station pickers.
+// The hythergraph main window's seven Japan station pickers.
 
 #include "pickers/JapanPicker.h"
 
-namespace chart {
+namespace app {
 
 #define TAVRIN_JAPAN_PICKER(Name)              \
     class Name : public pickers::JapanPicker { \
@@ -21,4 +21,7 @@ TAVRIN_JAPAN_PICKER(Form32);  // Okinawa
 
 #undef TAVRIN_JAPAN_PICKER
 
-}  // namespace chart
+// The main window's picker of a Japan region (1..7), loaded when it is not.
+pickers::JapanPicker& mainJapanPicker(int region);
+
+}  // namespace app

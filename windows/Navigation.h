@@ -1,0 +1,54 @@
+#pragma once
+// How one window opens or reaches another without knowing its class. The program's
+// start-up (app/) knows every window and installs the one Navigation; window folders only
+// name what they want by these identifiers, so they never include each other.
+
+#include "platform/forms/Form.h"
+#include "platform/forms/Placement.h"
+
+namespace windows {
+
+// The station chart windows whose pickers and tools are their own.
+enum class Family { Hythergraph, Climograph, TwoGraph, StepMode };
+
+// The windows that one window opens or reaches by name.
+enum class Window {
+    Splash,           // frmSplash
+    About,            // frmAbout, the version window
+    CaptureHolder,    // Form399: takes the captured picture for saving
+    CaptureNotice,    // Dialog_cap: 「キャプチャ完了」
+    Hythergraph,      // Hyser_Main
+    Climograph,       // Uonz_Main
+    TwoGraph,         // Form55
+    StepMode,         // Hyser_Step_Mode
+    HytherInput,      // Hyser_Input
+    ClimographInput,  // Uonz_Input
+    Koppen,           // Form111
+    KoppenDetail,     // Form112
+    MonthNumberTool,  // Form57 (the main window's month numbers)
+    Readme,           // Form48
+    InstallGuide,     // Form49
+    WeatherData,      // Form50
+    History,          // Form51
+    Browser,          // frmBrowser
+};
+
+class Navigation {
+public:
+    virtual ~Navigation() = default;
+    // The window's single instance, loaded when it is not.
+    virtual forms::Form& form(Window w) = 0;
+    virtual bool isLoaded(Window w) const = 0;
+    // Shows a window by the window-showing rule with the given placement.
+    virtual void show(Window w, forms::Placement placement = forms::Placement::AboveCentre) = 0;
+    // Shows a family's picker of a Japan region (1..7) or a world region (1..7: Europe,
+    // Russia and the Middle East, Asia, Africa, North America, South America, Oceania).
+    virtual void showJapanPicker(Family family, int region) = 0;
+    virtual void showWorldPicker(Family family, int region) = 0;
+};
+
+// The program's navigation; installed by the start-up before the first window loads.
+Navigation& navigation();
+void setNavigation(Navigation* n);
+
+}  // namespace windows
