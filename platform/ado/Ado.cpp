@@ -6,6 +6,39 @@
 #include <sqlite3.h>
 
 namespace ado {
+
+// One compiled SQL statement, finalized when it goes: the only owner of a sqlite3_stmt in
+// this layer. Every call that can fail is checked; a failure throws Error with SQLite's
+// code and message after the context the statement was made with, so that the user
+// reads which file or table failed.
+class Statement {
+public:
+    // Compiles sql; throws when it does not compile (a file that is not a database, a
+    // damaged schema).
+    Statement(sqlite3* db, const QByteArray& sql, QString context);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bindText(int slot, const QString& value);
+    void bindInteger(int slot, qint64 value);
+    // Runs one step: true when it stands on a row, false when the statement is done.
+    bool step();
+    // Ready to run again, with no value bound.
+    void reset();
+
+    int columnCount() const;
+    QString columnName(int column) const;
+    // The column of the current row as text; NULL reads as the null string.
+    QString columnText(int column) const;
+
+private:
+    void check(int rc);
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+    QString context_;
+};
+
 namespace {
 
 std::function<void()>& moveObserver() {
@@ -13,18 +46,71 @@ std::function<void()>& moveObserver() {
     return observer;
 }
 
-QString sqliteMessage(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
-
 QString quoteIdentifier(const QString& name) {
     QString q = name;
     q.replace(u'"', QStringLiteral("\"\""));
     return u'"' + q + u'"';
 }
 
+// "<context> (<SQLite's message>)" with the connection's last error code.
+[[noreturn]] void throwSqliteError(sqlite3* db, const QString& context) {
+    const int code = db ? sqlite3_extended_errcode(db) : SQLITE_NOMEM;
+    const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
+    throw Error(context + QStringLiteral(" (") + detail + u')', code, detail);
+}
+
 }  // namespace
 
-Error::Error(const QString& message) : std::runtime_error(message.toStdString()) {}
+Error::Error(const QString& message, int code, QString sqliteMessage)
+    : std::runtime_error(message.toStdString()), extendedCode_(code), sqliteMessage_(std::move(sqliteMessage)) {}
 QString Error::message() const { return QString::fromStdString(what()); }
+
+// --- Statement -------------------------------------------------------------------------
+
+Statement::Statement(sqlite3* db, const QByteArray& sql, QString context) : db_(db), context_(std::move(context)) {
+    const int rc = sqlite3_prepare_v2(db_, sql.constData(), static_cast<int>(sql.size()), &stmt_, nullptr);
+    if (rc != SQLITE_OK) {
+        // A failed prepare leaves no statement behind, but say so rather than trust it.
+        sqlite3_finalize(stmt_);
+        stmt_ = nullptr;
+        throwSqliteError(db_, context_);
+    }
+}
+
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+
+void Statement::check(int rc) {
+    if (rc != SQLITE_OK) throwSqliteError(db_, context_);
+}
+
+void Statement::bindText(int slot, const QString& value) {
+    const QByteArray utf8 = value.toUtf8();
+    check(sqlite3_bind_text(stmt_, slot, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT));
+}
+
+void Statement::bindInteger(int slot, qint64 value) { check(sqlite3_bind_int64(stmt_, slot, value)); }
+
+bool Statement::step() {
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    throwSqliteError(db_, context_);
+}
+
+void Statement::reset() {
+    // The result of reset repeats the last step's, which has been reported already.
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+
+QString Statement::columnName(int column) const { return QString::fromUtf8(sqlite3_column_name(stmt_, column)); }
+
+QString Statement::columnText(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column)) : QString();
+}
 
 // --- Connection ------------------------------------------------------------------------
 
@@ -48,19 +134,20 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     }
     path.replace(u'\\', u'/');
     if (!QFileInfo::exists(path)) {
-        throw Error(QStringLiteral("データベースファイルが見つかりません: ") + path);
+        throw Error(QStringLiteral("データベースファイルが見つかりません: ") + path, SQLITE_CANTOPEN);
     }
     sqlite3* raw = nullptr;
     const QByteArray utf8 = path.toUtf8();
     const int rc = sqlite3_open_v2(utf8.constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
-    std::shared_ptr<sqlite3> db(raw, [](sqlite3* d) { sqlite3_close(d); });
-    if (rc != SQLITE_OK) {
-        throw Error(QStringLiteral("データベースを開けません: ") + path + QStringLiteral(" (") + (raw ? sqliteMessage(raw) : QString()) +
-                    u')');
-    }
-    // A file that is not a database only shows itself on the first read.
-    if (sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        throw Error(QStringLiteral("データベースを読めません: ") + path + QStringLiteral(" (") + sqliteMessage(raw) + u')');
+    // The handle is owned from here on, even when opening failed.
+    std::shared_ptr<sqlite3> db(raw, [](sqlite3* d) { sqlite3_close_v2(d); });
+    if (rc != SQLITE_OK) throwSqliteError(raw, QStringLiteral("データベースを開けません: ") + path);
+    sqlite3_extended_result_codes(raw, 1);
+    {
+        // A file that is not a database, or one whose schema is damaged, only shows itself
+        // on the first read.
+        Statement probe(raw, "SELECT count(*) FROM sqlite_master", QStringLiteral("データベースを読めません: ") + path);
+        probe.step();
     }
     db_ = std::move(db);
     dataSource_ = path;
@@ -80,46 +167,31 @@ void Recordset::Open(const QString& source, const std::shared_ptr<Connection>& a
     }
     sqlite3* db = activeConnection->db_.get();
     const QString where = activeConnection->dataSource();
+    const QString unreadable = QStringLiteral("テーブルを読めません: ") + source + QStringLiteral(" (") + where + u')';
 
     // Table names match without regard to case, as the original databases did.
     QString table;
     {
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='table' AND lower(name)=lower(?1)", -1, &st, nullptr);
-        const QByteArray name = source.toUtf8();
-        sqlite3_bind_text(st, 1, name.constData(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
-        if (sqlite3_step(st) == SQLITE_ROW) {
-            table = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        }
-        sqlite3_finalize(st);
+        Statement lookup(db, "SELECT name FROM sqlite_master WHERE type='table' AND lower(name)=lower(?1)", unreadable);
+        lookup.bindText(1, source);
+        if (lookup.step()) table = lookup.columnText(0);
     }
     if (table.isEmpty()) {
-        throw Error(QStringLiteral("テーブルが見つかりません: ") + source + QStringLiteral(" (") + where + u')');
+        // The code SQLite gives a query on a table that is not there.
+        throw Error(QStringLiteral("テーブルが見つかりません: ") + source + QStringLiteral(" (") + where + u')', SQLITE_ERROR);
     }
 
-    sqlite3_stmt* st = nullptr;
-    const QByteArray sql = (QStringLiteral("SELECT * FROM ") + quoteIdentifier(table) + QStringLiteral(" ORDER BY rowid")).toUtf8();
-    if (sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr) != SQLITE_OK) {
-        const QString msg = sqliteMessage(db);
-        throw Error(QStringLiteral("テーブルを読めません: ") + table + QStringLiteral(" (") + msg + u')');
-    }
+    Statement select(db, (QStringLiteral("SELECT * FROM ") + quoteIdentifier(table) + QStringLiteral(" ORDER BY rowid")).toUtf8(),
+                     unreadable);
     QStringList fields;
-    const int n = sqlite3_column_count(st);
-    for (int i = 0; i < n; ++i) fields << QString::fromUtf8(sqlite3_column_name(st, i));
+    const int n = select.columnCount();
+    for (int i = 0; i < n; ++i) fields << select.columnName(i);
     std::vector<QStringList> rows;
-    int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+    while (select.step()) {
         QStringList row;
         row.reserve(n);
-        for (int i = 0; i < n; ++i) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-            row << (text ? QString::fromUtf8(text, sqlite3_column_bytes(st, i)) : QString());
-        }
+        for (int i = 0; i < n; ++i) row << select.columnText(i);
         rows.push_back(std::move(row));
-    }
-    sqlite3_finalize(st);
-    if (rc != SQLITE_DONE) {
-        throw Error(QStringLiteral("テーブルを読めません: ") + table + QStringLiteral(" (") + sqliteMessage(db) + u')');
     }
     source_ = source;
     fields_ = std::move(fields);
@@ -200,83 +272,84 @@ QString Recordset::valueOrEmpty(const QString& name) const {
 
 // --- DatabaseWriter --------------------------------------------------------------------
 
+void DatabaseWriter::Closer::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+
 DatabaseWriter::DatabaseWriter(const QString& path) : path_(path) {
     QFile::remove(path);
     const QByteArray utf8 = path.toUtf8();
-    if (sqlite3_open_v2(utf8.constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-        const QString msg = db_ ? sqliteMessage(db_) : QString();
-        sqlite3_close(db_);
-        db_ = nullptr;
-        throw Error(QStringLiteral("データベースを作れません: ") + path + QStringLiteral(" (") + msg + u')');
-    }
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(utf8.constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    db_.reset(raw);
+    if (rc != SQLITE_OK) throwSqliteError(raw, QStringLiteral("データベースを作れません: ") + path);
+    sqlite3_extended_result_codes(raw, 1);
     exec(QStringLiteral("PRAGMA journal_mode=OFF"));
     exec(QStringLiteral("BEGIN"));
 }
 
 DatabaseWriter::~DatabaseWriter() {
-    if (db_) sqlite3_close(db_);
+    if (!db_) return;
+    // Never committed: the statements and the file go, so no half-built database is left.
+    tables_.clear();
+    db_.reset();
+    QFile::remove(path_);
+}
+
+sqlite3* DatabaseWriter::handle() const {
+    if (!db_) throw Error(QStringLiteral("データベースは閉じられています: ") + path_);
+    return db_.get();
 }
 
 void DatabaseWriter::exec(const QString& sql) {
-    char* err = nullptr;
-    if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
-        const QString msg = QString::fromUtf8(err ? err : "");
-        sqlite3_free(err);
-        throw Error(QStringLiteral("データベースに書けません: ") + path_ + QStringLiteral(" (") + msg + u')');
+    Statement st(handle(), sql.toUtf8(), QStringLiteral("データベースに書けません: ") + path_);
+    while (st.step()) {
     }
 }
 
 void DatabaseWriter::createTable(const QString& table, const std::vector<Column>& columns) {
+    if (tables_.count(table)) throw Error(QStringLiteral("テーブルがすでにあります: ") + table + QStringLiteral(" (") + path_ + u')');
     QStringList defs;
     for (const Column& c : columns) defs << quoteIdentifier(c.name) + (c.integer ? QStringLiteral(" INTEGER") : QStringLiteral(" TEXT"));
     exec(QStringLiteral("CREATE TABLE ") + quoteIdentifier(table) + QStringLiteral(" (") + defs.join(QStringLiteral(", ")) + u')');
-    tables_.emplace_back(table, columns);
+    tables_[table].columns = columns;
 }
 
 void DatabaseWriter::insert(const QString& table, const QStringList& values) {
-    const std::vector<Column>* columns = nullptr;
-    for (const auto& t : tables_) {
-        if (t.first == table) columns = &t.second;
+    sqlite3* db = handle();
+    const auto it = tables_.find(table);
+    if (it == tables_.end()) throw Error(QStringLiteral("テーブルが見つかりません: ") + table + QStringLiteral(" (") + path_ + u')');
+    Table& t = it->second;
+    if (static_cast<std::size_t>(values.size()) != t.columns.size()) {
+        throw Error(QStringLiteral("列の数が合いません: ") + table + QStringLiteral(" (") + path_ + u')');
     }
-    if (!columns) throw Error(QStringLiteral("テーブルが見つかりません: ") + table);
-    if (static_cast<std::size_t>(values.size()) != columns->size()) {
-        throw Error(QStringLiteral("列の数が合いません: ") + table);
+    if (!t.insert) {
+        QStringList marks;
+        for (std::size_t i = 0; i < t.columns.size(); ++i) marks << QStringLiteral("?");
+        const QByteArray sql =
+            (QStringLiteral("INSERT INTO ") + quoteIdentifier(table) + QStringLiteral(" VALUES (") + marks.join(u',') + u')').toUtf8();
+        t.insert = std::make_unique<Statement>(db, sql,
+                                               QStringLiteral("データベースに書けません: ") + path_ + QStringLiteral(" テーブル ") + table);
     }
-    QStringList marks;
-    for (std::size_t i = 0; i < columns->size(); ++i) marks << QStringLiteral("?");
-    const QByteArray sql =
-        (QStringLiteral("INSERT INTO ") + quoteIdentifier(table) + QStringLiteral(" VALUES (") + marks.join(u',') + u')').toUtf8();
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db_, sql.constData(), -1, &st, nullptr) != SQLITE_OK) {
-        throw Error(QStringLiteral("データベースに書けません: ") + path_ + QStringLiteral(" (") + sqliteMessage(db_) + u')');
-    }
-    for (std::size_t i = 0; i < columns->size(); ++i) {
+    Statement& st = *t.insert;
+    st.reset();
+    for (std::size_t i = 0; i < t.columns.size(); ++i) {
         const int slot = static_cast<int>(i) + 1;
         const QString& v = values[static_cast<int>(i)];
-        if ((*columns)[i].integer) {
+        if (t.columns[i].integer) {
             bool ok = false;
             const qlonglong n = v.toLongLong(&ok);
-            if (!ok) {
-                sqlite3_finalize(st);
-                throw Error(QStringLiteral("整数ではありません: ") + v + QStringLiteral(" (") + table + u')');
-            }
-            sqlite3_bind_int64(st, slot, n);
+            if (!ok) throw Error(QStringLiteral("整数ではありません: ") + v + QStringLiteral(" (") + table + u')');
+            st.bindInteger(slot, n);
         } else {
-            const QByteArray text = v.toUtf8();
-            sqlite3_bind_text(st, slot, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+            st.bindText(slot, v);
         }
     }
-    const int rc = sqlite3_step(st);
-    sqlite3_finalize(st);
-    if (rc != SQLITE_DONE) {
-        throw Error(QStringLiteral("データベースに書けません: ") + path_ + QStringLiteral(" (") + sqliteMessage(db_) + u')');
-    }
+    st.step();
 }
 
 void DatabaseWriter::commit() {
     exec(QStringLiteral("COMMIT"));
-    sqlite3_close(db_);
-    db_ = nullptr;
+    tables_.clear();
+    db_.reset();
 }
 
 }  // namespace ado

@@ -14,12 +14,19 @@
 // - Objects are shared: a label bound to a recordset keeps it alive after the program
 //   has put a new one in its place.
 //
+// - Every failure throws ado::Error. Its message is for the user and names the file or the
+//   table; code() is the SQLite result code (SQLITE_NOTADB for a file that is not a
+//   database, SQLITE_CORRUPT for a damaged one, SQLITE_CANTOPEN for a missing one,
+//   SQLITE_ERROR for a missing table), or 0 where a rule of this layer failed (a move past
+//   EOF, a bad criterion, an unknown field, a closed connection).
+//
 // Nothing is ever written through a Connection. DatabaseWriter builds database files.
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -30,9 +37,22 @@ namespace ado {
 
 class Error : public std::runtime_error {
 public:
-    explicit Error(const QString& message);
+    // code: SQLite's extended result code, or 0 for a rule of this layer; sqliteMessage:
+    // what SQLite said, when it said something.
+    explicit Error(const QString& message, int code = 0, QString sqliteMessage = QString());
+    // For the user: what failed, naming the file or the table.
     QString message() const;
+    // The primary SQLite result code (SQLITE_CORRUPT ...), or 0.
+    int code() const { return extendedCode_ & 0xFF; }
+    int extendedCode() const { return extendedCode_; }
+    const QString& sqliteMessage() const { return sqliteMessage_; }
+
+private:
+    int extendedCode_;
+    QString sqliteMessage_;
 };
+
+class Statement;
 
 class Connection {
 public:
@@ -120,6 +140,7 @@ public:
 
     // Creates (or replaces) the file; its folder must exist.
     explicit DatabaseWriter(const QString& path);
+    // A writer that goes without commit removes its file: nothing half-built is left.
     ~DatabaseWriter();
     DatabaseWriter(const DatabaseWriter&) = delete;
     DatabaseWriter& operator=(const DatabaseWriter&) = delete;
@@ -127,14 +148,23 @@ public:
     void createTable(const QString& table, const std::vector<Column>& columns);
     // Values in column order; an integer column takes its text as a whole number.
     void insert(const QString& table, const QStringList& values);
-    // Writes everything to the file and closes it.
+    // Writes everything to the file and closes it; the writer takes nothing more.
     void commit();
 
 private:
+    struct Table {
+        std::vector<Column> columns;
+        std::unique_ptr<Statement> insert;  // prepared on the first row, kept for the others
+    };
+    struct Closer {
+        void operator()(sqlite3* db) const;
+    };
     void exec(const QString& sql);
+    sqlite3* handle() const;
     QString path_;
-    sqlite3* db_ = nullptr;
-    std::vector<std::pair<QString, std::vector<Column>>> tables_;
+    // Declared before the tables: their statements are finalized before the file closes.
+    std::unique_ptr<sqlite3, Closer> db_;
+    std::map<QString, Table> tables_;
 };
 
 }  // namespace ado

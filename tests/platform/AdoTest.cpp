@@ -1,6 +1,7 @@
 // The data-access layer over SQLite: opening by connection string, a static snapshot in
 // table order, moves with EOF and BOF, forward finds, table names without regard to case,
-// failures that name what is missing, and recordsets that outlive their replacement.
+// failures that name what is missing and carry SQLite's code, damaged files, the writer
+// that builds the databases, and recordsets that outlive their replacement.
 #include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
 #include "tests/support/FakeServices.h"
@@ -10,6 +11,10 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <functional>
+#include <optional>
 
 using namespace ado;
 using namespace Qt::Literals::StringLiterals;
@@ -174,6 +179,198 @@ TEST_F(AdoTest, BoundLabelFollowsItsRecordsetAndKeepsItAliveWhenReplaced) {
     EXPECT_FALSE(old.expired());
     EXPECT_EQ(label.Caption(), u"1998"_s) << "the label still shows the recordset it was bound to";
     EXPECT_THROW(label.setDataField(u"nosuch"_s), Error);
+}
+
+}  // namespace
+
+namespace {
+
+// A database of one table that spans several pages, so that damage can hit the table
+// and leave the schema readable.
+void writeLongTable(const QString& path) {
+    DatabaseWriter w(path);
+    w.createTable(u"Naha_Hyser_Data"_s, {{u"ID"_s, true}, {u"spot"_s, false}});
+    for (int i = 1; i <= 400; ++i) w.insert(u"Naha_Hyser_Data"_s, {QString::number(i), u"那覇"_s + QString(60, u'x')});
+    w.commit();
+}
+
+// Overwrites bytes of a file in place.
+void patch(const QString& path, qint64 offset, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.seek(offset));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+int pageSize(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    const QByteArray header = f.read(100);
+    const int size = (static_cast<unsigned char>(header[16]) << 8) | static_cast<unsigned char>(header[17]);
+    return size == 1 ? 65536 : size;
+}
+
+// Opens the connection and then the table, and gives the error of whichever fails.
+std::optional<Error> failureOpening(const QString& path, const QString& table) {
+    try {
+        auto cn = std::make_shared<Connection>();
+        cn->Open(u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source="_s + path + u";"_s);
+        Recordset rs;
+        rs.Open(table, cn);
+    } catch (const Error& e) {
+        return e;
+    }
+    return std::nullopt;
+}
+
+TEST_F(AdoTest, FilesThatCannotBeReadGiveTheSqliteCodeAndNameTheFile) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString& path)> make;
+        QString table;
+        int code;
+    };
+    const Case cases[] = {
+        {"no file at all", [](const QString&) {}, u"Naha_Hyser_Data"_s, SQLITE_CANTOPEN},
+        {"a text file",
+         [](const QString& p) {
+             QFile f(p);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             f.write(QByteArray("this is not a database at all, just some text that is long enough to have a header").repeated(50));
+         },
+         u"Naha_Hyser_Data"_s, SQLITE_NOTADB},
+        {"a database whose header is overwritten",
+         [](const QString& p) {
+             writeLongTable(p);
+             patch(p, 0, "SQLite format 2\0");
+         },
+         u"Naha_Hyser_Data"_s, SQLITE_NOTADB},
+        {"a database whose schema page is damaged",
+         [](const QString& p) {
+             writeLongTable(p);
+             patch(p, 100, QByteArray(64, '\xA5'));  // the b-tree header of page 1
+         },
+         u"Naha_Hyser_Data"_s, SQLITE_CORRUPT},
+        {"a database whose table page is damaged",
+         [](const QString& p) {
+             writeLongTable(p);
+             patch(p, pageSize(p), QByteArray(64, '\xA5'));  // the table's root page
+         },
+         u"Naha_Hyser_Data"_s, SQLITE_CORRUPT},
+        {"a database cut short",
+         [](const QString& p) {
+             writeLongTable(p);
+             QFile f(p);
+             ASSERT_TRUE(f.resize(2 * pageSize(p)));
+         },
+         u"Naha_Hyser_Data"_s, SQLITE_CORRUPT},
+        {"a database without the table", [](const QString& p) { writeLongTable(p); }, u"Nago_Hyser_Data"_s, SQLITE_ERROR},
+        {"an empty file: a database without tables",
+         [](const QString& p) {
+             QFile f(p);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         },
+         u"Naha_Hyser_Data"_s, SQLITE_ERROR},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = folder.file(u"case%1.mdb"_s.arg(++n));
+        c.make(file);
+        const std::optional<Error> e = failureOpening(file, c.table);
+        ASSERT_TRUE(e.has_value()) << "it opened";
+        EXPECT_EQ(e->code(), c.code) << e->message().toStdString();
+        EXPECT_TRUE(e->message().contains(file)) << e->message().toStdString();
+        if (c.code == SQLITE_ERROR) {
+            EXPECT_TRUE(e->message().contains(c.table)) << e->message().toStdString();
+        }
+        if (c.code == SQLITE_NOTADB || c.code == SQLITE_CORRUPT) {
+            EXPECT_FALSE(e->sqliteMessage().isEmpty());
+            EXPECT_TRUE(e->message().contains(e->sqliteMessage())) << "the user reads what SQLite found";
+        }
+    }
+}
+
+TEST_F(AdoTest, RulesOfTheLayerAreErrorsWithoutAnSqliteCode) {
+    auto rs = open(u"Tokyo_Hyser_Data"_s);
+    rs->MoveLast();
+    rs->MoveNext();
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"a move past EOF", [&] { rs->MoveNext(); }},
+        {"a field at EOF", [&] { rs->Fields(u"nen"_s); }},
+        {"a criterion that is not a number", [&] { rs->Find(u"nen=abc"_s); }},
+        {"an unknown field", [&] { rs->Find(u"spot=1"_s); }},
+        {"a recordset that was never opened", [] { Recordset().MoveFirst(); }},
+    };
+    for (const auto& [name, action] : cases) {
+        SCOPED_TRACE(name);
+        try {
+            action();
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.code(), 0);
+            EXPECT_FALSE(e.message().isEmpty());
+        }
+    }
+}
+
+TEST_F(AdoTest, WriterRoundTripKeepsTextNumbersAndOrder) {
+    const QString file = folder.file(u"round.mdb"_s);
+    const QString table = u"Odd \"name\" Hyser_data"_s;  // quotes and blanks survive
+    DatabaseWriter w(file);
+    w.createTable(table, {{u"ID"_s, true}, {u"spot"_s, false}, {u"Ondo_1"_s, false}});
+    const std::vector<QStringList> rows = {
+        {u"1"_s, u"東京"_s, u"5.4"_s},
+        {u"-2"_s, u"ワシントンＤ．Ｃ．"_s, u"×"_s},
+        {u"9007199254740993"_s, u"it's"_s, u""_s},  // beyond a double's exact integers
+    };
+    for (const QStringList& r : rows) w.insert(table, r);
+    w.createTable(u"Second"_s, {{u"nen"_s, true}});
+    for (int year = 1961; year <= 2000; ++year) w.insert(u"Second"_s, {QString::number(year)});
+    w.commit();
+
+    auto written = std::make_shared<Connection>();
+    written->Open(u"Data Source="_s + file);
+    Recordset rs;
+    rs.Open(table, written);
+    EXPECT_EQ(rs.FieldNames(), (QStringList{u"ID"_s, u"spot"_s, u"Ondo_1"_s}));
+    ASSERT_EQ(rs.RecordCount(), 3);
+    for (const QStringList& r : rows) {
+        SCOPED_TRACE(r.join(u',').toStdString());
+        EXPECT_EQ(rs.Fields(u"ID"_s), r[0]);
+        EXPECT_EQ(rs.Fields(u"spot"_s), r[1]);
+        EXPECT_EQ(rs.Fields(u"Ondo_1"_s), r[2]);
+        rs.MoveNext();
+    }
+    Recordset years;
+    years.Open(u"second"_s, written);
+    EXPECT_EQ(years.RecordCount(), 40);
+    years.MoveLast();
+    EXPECT_EQ(years.Fields(u"nen"_s), u"2000"_s);
+}
+
+TEST_F(AdoTest, WriterRefusesWhatItCannotWriteAndLeavesNoHalfBuiltFile) {
+    const QString file = folder.file(u"refused.mdb"_s);
+    {
+        DatabaseWriter w(file);
+        w.createTable(u"T"_s, {{u"nen"_s, true}, {u"spot"_s, false}});
+        w.insert(u"T"_s, {u"2000"_s, u"東京"_s});
+        EXPECT_THROW(w.insert(u"T"_s, {u"20x0"_s, u"東京"_s}), Error) << "an integer column takes whole numbers";
+        EXPECT_THROW(w.insert(u"T"_s, {u"2000"_s}), Error) << "one value per column";
+        EXPECT_THROW(w.insert(u"U"_s, {u"2000"_s}), Error) << "a table that was not created";
+        EXPECT_THROW(w.createTable(u"T"_s, {{u"nen"_s, true}}), Error) << "a table made twice";
+        w.insert(u"T"_s, {u"2001"_s, u"大阪"_s});  // a refused row leaves the writer usable
+        EXPECT_TRUE(QFileInfo::exists(file));
+    }
+    EXPECT_FALSE(QFileInfo::exists(file)) << "a writer that never committed leaves nothing behind";
+
+    try {
+        DatabaseWriter w(folder.file(u"no/such/folder/x.mdb"_s));
+        FAIL() << "a file in a missing folder was created";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.code(), SQLITE_CANTOPEN);
+        EXPECT_TRUE(e.message().contains(u"no/such/folder/x.mdb"_s)) << e.message().toStdString();
+    }
 }
 
 }  // namespace
