@@ -2,6 +2,7 @@
 // opens them, hold the real values of the committed data files.
 #include "data/Catalogue.h"
 #include "data/ClimateDb.h"
+#include "data/climate/DataPeriod.h"
 #include "platform/ado/Ado.h"
 #include "tests/support/ClimateFixture.h"
 
@@ -86,7 +87,40 @@ TEST_F(DatabasesTest, TokyosSingleYearsStartAtIdOne) {
     EXPECT_EQ(rs->Fields(u"spot"_s), u"東京"_s);
     EXPECT_EQ(rs->Fields(u"TS"_s), QString());
     rs->MoveLast();
-    EXPECT_EQ(rs->Fields(u"nen"_s), u"2012"_s);
+    EXPECT_EQ(rs->Fields(u"nen"_s), QString::number(climate::kLastSingleYear));
+}
+
+TEST_F(DatabasesTest, KnownStationsHaveARowForTheLastYear) {
+    struct Case {
+        const char16_t* name;
+        const char16_t* ks;        // 稚内 lacks days in some month of 2023
+        const char16_t* ondoYear;  // empty: not checked
+    };
+    // 2023 is the warmest year of both series: 東京 17.6 °C, 札幌 11.0 °C.
+    const Case cases[] = {
+        {u"東京", u"", u"17.6"},
+        {u"札幌", u"", u"11.0"},
+        {u"稚内", u"1", u""},
+        {u"那覇", u"", u""},
+    };
+    for (const Case& c : cases) {
+        const QString name = QString::fromUtf16(c.name);
+        SCOPED_TRACE(name.toStdString());
+        const Station_Ref& s = lookupStation(name);
+        auto rs = open(s.region, s.table);
+        seek(*rs, u"nen="_s + QString::number(climate::kLastSingleYear));
+        EXPECT_EQ(rs->Fields(u"spot"_s), name);
+        EXPECT_EQ(rs->Fields(u"KS"_s), QString::fromUtf16(c.ks));
+        for (int month = 1; month <= 13; ++month) {
+            EXPECT_NE(rs->Fields(ondoField(month)), u"×"_s) << month;
+            EXPECT_NE(rs->Fields(rainField(month)), u"×"_s) << month;
+        }
+        if (*c.ondoYear) {
+            EXPECT_EQ(rs->Fields(u"Ondo_13"_s), QString::fromUtf16(c.ondoYear));
+        }
+        rs->MoveNext();
+        EXPECT_TRUE(rs->isEOF()) << "the last year is the table's last row";
+    }
 }
 
 TEST_F(DatabasesTest, AnIncompleteYearIsMarkedAndAMissingMonthIsACross) {

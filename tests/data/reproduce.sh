@@ -10,6 +10,6 @@ fi
 rm -rf "$out"
 mkdir -p "$out"
 "$dataconv" "$source" "$out"
-for f in normals.csv years.csv README.md; do
+for f in normals.csv years.csv README.md DataPeriod.h; do
   cmp "$out/$f" "$committed/$f"
 done

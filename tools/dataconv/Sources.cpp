@@ -265,6 +265,7 @@ enum class Numbering {
     Agency,  // the source_agency column names the numbering; JMA means WMO
     Cwa,
     Eccc,
+    Listed,  // "WMO 91408 / GHCN-D PSW00040309": the station's numbers in several schemes
 };
 
 struct WorldSource {
@@ -272,36 +273,44 @@ struct WorldSource {
     QString label;  // for messages and the data README
     Numbering numbering;
     QString stationColumn;
-    QString coverageColumn;  // where coverage.csv names the station; may be empty
-    bool ownPosition;        // lat/lon are the station's (not a city's)
-    bool ownElevation;
+    QString pointColumn;      // the program station of a row; if empty, coverage.csv matches the rows
+    QString coverageColumn;   // where coverage.csv names the station; may be empty
+    bool ownPosition;         // lat/lon are the station's (not a city's)
+    QString elevationColumn;  // the station's elevation; empty if the file gives none
+    // The observations from which the data collectors computed the normals
+    // themselves; empty for normals as a weather service published them.
+    QString computedFrom;
 };
 
 // In order of preference for the position and the elevation: the JMA and KMA
 // station pages (official, then climograph), JMA's ClimatView, the CWA and ECCC
-// station lists. The last two files give no station coordinates.
+// station lists, and the file of normals computed from GHCN-Daily (its position is
+// the NOAA station history's). The last two files give no station coordinates.
 const WorldSource worldSources[] = {
-    {u"world-normals-official/world_normals_official.csv"_s, u"official"_s, Numbering::Agency, u"source_station_no"_s, QString(), true,
-     true},
-    {u"jma-world-normals-1991-2020/world_check_climograph.csv"_s, u"climograph"_s, Numbering::Wmo, u"wmoNo"_s,
-     u"jma_world_normals(climograph)_wmo"_s, true, false},
+    {u"world-normals-official/world_normals_official.csv"_s, u"official"_s, Numbering::Agency, u"source_station_no"_s,
+     u"program_point_no"_s, QString(), true, u"elevation_m"_s, QString()},
+    {u"jma-world-normals-1991-2020/world_check_climograph.csv"_s, u"climograph"_s, Numbering::Wmo, u"wmoNo"_s, QString(),
+     u"jma_world_normals(climograph)_wmo"_s, true, QString(), QString()},
     {u"jma-world-normals-1991-2020/world_normals_insight-journal.csv"_s, u"insight-journal"_s, Numbering::Wmo, u"source_station_no"_s,
-     u"jma_world_normals(insight-journal)_stn"_s, true, true},
-    {u"jma-world-normals-1991-2020/world_normals_taiwan-cwa.csv"_s, u"taiwan-cwa"_s, Numbering::Cwa, u"source_station_no"_s, QString(),
-     true, true},
-    {u"jma-world-normals-1991-2020/world_normals_1981-2010_eccc.csv"_s, u"eccc"_s, Numbering::Eccc, u"source_station_no"_s, QString(), true,
-     true},
+     u"program_point_no"_s, u"jma_world_normals(insight-journal)_stn"_s, true, u"elevation_m"_s, QString()},
+    {u"jma-world-normals-1991-2020/world_normals_taiwan-cwa.csv"_s, u"taiwan-cwa"_s, Numbering::Cwa, u"source_station_no"_s,
+     u"program_point_no"_s, QString(), true, u"elevation_m"_s, QString()},
+    {u"jma-world-normals-1991-2020/world_normals_1981-2010_eccc.csv"_s, u"eccc"_s, Numbering::Eccc, u"source_station_no"_s,
+     u"program_point_no"_s, QString(), true, u"elevation_m"_s, QString()},
+    {u"world-normals-more/world_normals_more.csv"_s, u"ghcn-daily"_s, Numbering::Listed, u"wmo_or_station_id"_s, u"point_no"_s, QString(),
+     true, u"elev_m"_s, u"GHCN-Daily"_s},
     {u"jma-world-normals-1991-2020/world_normals_country-map-maker.csv"_s, u"country-map-maker"_s, Numbering::Wmo, u"source_station_no"_s,
-     u"jma_world_normals(country-map-maker)_stn"_s, false, false},
-    {u"jma-world-normals-1991-2020/world_normals_study-app.csv"_s, u"study-app"_s, Numbering::Wmo, u"jma_station_no"_s,
-     u"jma_world_normals(study-app)_station"_s, false, false},
+     u"program_point_no"_s, u"jma_world_normals(country-map-maker)_stn"_s, false, QString(), QString()},
+    {u"jma-world-normals-1991-2020/world_normals_study-app.csv"_s, u"study-app"_s, Numbering::Wmo, u"jma_station_no"_s, QString(),
+     u"jma_world_normals(study-app)_station"_s, false, QString(), QString()},
 };
 
 struct WorldRecord {
-    QString origin;   // file:line
-    QString source;   // WorldSource::label
-    QString station;  // e.g. "WMO 03772"
-    QString wmo;      // five digits, or empty when the numbering is not WMO's
+    QString origin;    // file:line
+    QString source;    // WorldSource::label
+    QString station;   // e.g. "WMO 03772"
+    QString wmo;       // five digits, or empty when the numbering is not WMO's
+    QString computed;  // "GHCN-Daily 1991-2020 (world-normals-more)" for normals computed by the data collectors
     int endYear = 0;
     std::array<std::optional<qint64>, 24> months;  // temperatures, then precipitation
     QString latitude;
@@ -319,12 +328,24 @@ QString wmoNumber(const CsvFile& file, const CsvFile::Row& row, const QString& t
 // Station identity of a row: its agency's numbering and number.
 void identifyStation(const WorldSource& source, const CsvFile& file, const CsvFile::Row& row, WorldRecord& record) {
     const QString number = row.cells.at(file.column(source.stationColumn));
+    if (source.numbering == Numbering::Listed) {
+        const QStringList parts = number.split(u" / "_s);
+        for (const QString& part : parts) {
+            const QString scheme = part.section(u' ', 0, 0);
+            const QString id = part.section(u' ', 1);
+            if (scheme.isEmpty() || id.isEmpty() || id.contains(u' ')) file.fail(row, u"\"%1\" is not a station number"_s.arg(part));
+            if (scheme == u"WMO"_s) record.wmo = wmoNumber(file, row, id);
+        }
+        record.station = parts.join(u", "_s);
+        return;
+    }
     QString agency;
     switch (source.numbering) {
     case Numbering::Wmo: agency = u"JMA"_s; break;
     case Numbering::Agency: agency = row.cells.at(file.column(u"source_agency"_s)).section(u' ', 0, 0); break;
     case Numbering::Cwa: agency = u"CWA"_s; break;
     case Numbering::Eccc: agency = u"ECCC"_s; break;
+    case Numbering::Listed: break;  // above
     }
     if (agency == u"JMA"_s) {
         record.wmo = wmoNumber(file, row, number);
@@ -338,7 +359,6 @@ void identifyStation(const WorldSource& source, const CsvFile& file, const CsvFi
 // Reads the rows of one world file that belong to program stations.
 QList<std::pair<int, WorldRecord>> readWorldSource(const QString& dataDir, const WorldSource& source, const Coverage& coverage) {
     const CsvFile file = CsvFile::read(dataDir + u'/' + source.file);
-    const bool pointColumn = file.hasColumn(u"program_point_no"_s);
 
     // Files without program numbers are matched through coverage.csv.
     QHash<QString, int> pointByStation;
@@ -362,9 +382,9 @@ QList<std::pair<int, WorldRecord>> readWorldSource(const QString& dataDir, const
         identifyStation(source, file, row, record);
 
         int point = 0;
-        if (pointColumn) {
-            if (row.cells.at(file.column(u"program_point_no"_s)).isEmpty()) continue;
-            point = readInt(file, row, file.column(u"program_point_no"_s));
+        if (!source.pointColumn.isEmpty()) {
+            if (row.cells.at(file.column(source.pointColumn)).isEmpty()) continue;
+            point = readInt(file, row, file.column(source.pointColumn));
             if (file.hasColumn(u"role"_s) && row.cells.at(file.column(u"role"_s)) != u"match"_s)
                 file.fail(row, u"a row for program station %1 that is not its match"_s.arg(point));
             if (!coverage.rows.contains(point)) file.fail(row, u"%1 is not a program station"_s.arg(point));
@@ -391,9 +411,15 @@ QList<std::pair<int, WorldRecord>> readWorldSource(const QString& dataDir, const
                 record.longitude = formatLongitude(file, row, longitude);
             }
         }
-        if (source.ownElevation) {
-            const QString elevation = row.cells.at(file.column(u"elevation_m"_s));
+        if (!source.elevationColumn.isEmpty()) {
+            const QString elevation = row.cells.at(file.column(source.elevationColumn));
             if (!elevation.isEmpty()) record.elevation = formatElevation(file, row, elevation);
+        }
+        // Only normals computed the one way the data README describes are taken.
+        if (!source.computedFrom.isEmpty()) {
+            if (row.cells.at(file.column(u"method"_s)) != u"computed-from-daily"_s)
+                file.fail(row, u"normals made by the method \"%1\""_s.arg(row.cells.at(file.column(u"method"_s))));
+            record.computed = u"%1 %2 (%3)"_s.arg(source.computedFrom, period, source.file.section(u'/', 0, 0));
         }
         records.append({point, record});
     }
@@ -438,9 +464,12 @@ private:
 };
 
 // The status in the words of coverage.csv: "T+P 1991-2020", "T only 1991-2020",
-// "T+P 1981-2010 only" (older normals only), "none".
-QString describeNormals(bool temperature, bool precipitation, int endYear) {
+// "T+P 1981-2010 only" (older normals only), "none", or for normals that the
+// data collectors computed from observations "computed from GHCN-Daily
+// 1991-2020 (world-normals-more)".
+QString describeNormals(bool temperature, bool precipitation, int endYear, const QString& computed = QString()) {
     if (!temperature && !precipitation) return u"none"_s;
+    if (!computed.isEmpty()) return u"computed from "_s + computed;
     QString text = temperature && precipitation ? u"T+P"_s : temperature ? u"T only"_s : u"P only"_s;
     text += u" %1-%2"_s.arg(endYear - 29).arg(endYear);
     if (endYear != 2020) text += u" only"_s;
@@ -478,7 +507,11 @@ QString mergeWorldStation(const ProgramStation& station, const QList<WorldRecord
     };
     const bool temperature = complete(0);
     const bool precipitation = complete(12);
-    const QString status = describeNormals(temperature, precipitation, first.endYear);
+    QString computed;
+    for (const WorldRecord& record : records) {
+        if (!record.computed.isEmpty()) computed = record.computed;
+    }
+    const QString status = describeNormals(temperature, precipitation, first.endYear, computed);
     if (!temperature || !precipitation) return status;
 
     NormalsRow row;
@@ -543,7 +576,7 @@ QList<NormalsRow> readWorldNormals(const QString& dataDir, const Coverage& cover
         statuses.insert(station.number, status);
     }
     for (int number : countryTableNumbers()) {
-        if (!statuses.value(number).startsWith(u"T+P"_s))
+        if (std::none_of(rows.begin(), rows.end(), [number](const NormalsRow& row) { return row.number == number; }))
             throw ConversionError(u"the country table names %1, which has no normals row"_s.arg(number));
     }
     return rows;
@@ -616,7 +649,19 @@ QStringList formatYear(const std::array<std::optional<qint64>, 12>& months, bool
     return formatWithAnnual(values, mean);
 }
 
-QList<StationYears> readYears(const QString& dataDir, const Coverage& coverage) {
+// The last year whose December the daily data reach at any station: a year the
+// collection ends in before its December would be shown as if it were complete.
+int lastCompleteYear(const QMap<int, StationMonths>& stations) {
+    int last = 0;
+    for (const StationMonths& station : stations) {
+        for (auto year = station.begin(); year != station.end(); ++year) {
+            if (year.value()[11]) last = std::max(last, year.key());
+        }
+    }
+    return last;
+}
+
+void readYears(const QString& dataDir, const Coverage& coverage, ClimateData& data) {
     const QMap<int, StationMonths> stations = readMonthlyValues(dataDir, coverage);
     for (auto it = coverage.rows.begin(); it != coverage.rows.end(); ++it) {
         const auto station = stations.constFind(it.key());
@@ -626,11 +671,12 @@ QList<StationYears> readYears(const QString& dataDir, const Coverage& coverage) 
                 it.value().value(u"daily_derived_monthly_years"_s), span));
     }
 
-    QList<StationYears> result;
+    data.lastYear = lastCompleteYear(stations);
+    if (data.lastYear == 0) throw ConversionError(u"the daily data hold no complete year"_s);
     for (auto station = stations.begin(); station != stations.end(); ++station) {
         StationYears years;
         years.number = station.key();
-        for (int year = station->firstKey(); year <= lastYear; ++year) {
+        for (int year = station->firstKey(); year <= data.lastYear; ++year) {
             const auto months = station->value(year);
             std::array<std::optional<qint64>, 12> temperature;
             std::array<std::optional<qint64>, 12> precipitation;
@@ -647,9 +693,10 @@ QList<StationYears> readYears(const QString& dataDir, const Coverage& coverage) 
             row.rain = formatYear(precipitation, false);
             years.years.append(row);
         }
-        if (!years.years.isEmpty()) result.append(years);
+        if (years.years.isEmpty()) continue;
+        if (data.firstYear == 0 || years.years.first().year < data.firstYear) data.firstYear = years.years.first().year;
+        data.years.append(years);
     }
-    return result;
 }
 
 }  // namespace
@@ -665,7 +712,7 @@ ClimateData readClimateData(const QString& dataDir) {
     data.normals += readWorldNormals(dataDir, coverage, data.worldStatus);
     std::sort(data.normals.begin(), data.normals.end(), [](const NormalsRow& a, const NormalsRow& b) { return a.number < b.number; });
 
-    data.years = readYears(dataDir, coverage);
+    readYears(dataDir, coverage, data);
     for (const StationYears& station : std::as_const(data.years)) {
         if (!japan.contains(station.number))
             throw ConversionError(u"station %1 has single years but no normals, so no position"_s.arg(station.number));

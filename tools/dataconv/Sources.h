@@ -34,7 +34,7 @@ struct YearRow {
 
 struct StationYears {
     int number = 0;
-    QList<YearRow> years;  // consecutive, from the station's first year to lastYear
+    QList<YearRow> years;  // consecutive, from the station's first year to ClimateData::lastYear
 };
 
 // A station of the program's catalogue, with the group the data README lists
@@ -51,10 +51,9 @@ struct ClimateData {
     QList<NormalsRow> normals;       // ascending station number
     QList<StationYears> years;       // ascending station number
     QMap<int, QString> worldStatus;  // every world station: "T+P 1991-2020", "none", ...
+    int firstYear = 0;               // of the earliest station's single years
+    int lastYear = 0;                // of every station's single years: the last complete year of the daily data
 };
-
-// Single-year rows end with this year.
-constexpr int lastYear = 2012;
 
 // Reads and cross-checks everything under the shared data folder.
 ClimateData readClimateData(const QString& dataDir);

@@ -1,6 +1,6 @@
 // dataconv: converts the public source data into the program's committed climate files.
 //   dataconv <shared-data-folder> <output-folder>
-// writes normals.csv, years.csv and README.md into the output folder.
+// writes normals.csv, years.csv, README.md and DataPeriod.h into the output folder.
 #include "tools/dataconv/CsvFile.h"
 #include "tools/dataconv/Output.h"
 #include "tools/dataconv/Sources.h"
@@ -27,11 +27,13 @@ int main(int argc, char** argv) {
         writeNormals(output.filePath(u"normals.csv"_s), data);
         writeYears(output.filePath(u"years.csv"_s), data);
         writeReadme(output.filePath(u"README.md"_s), data);
+        writeDataPeriod(output.filePath(u"DataPeriod.h"_s), data);
 
         int yearRows = 0;
         for (const StationYears& station : data.years) yearRows += int(station.years.size());
         out << "normals.csv: " << data.normals.size() << " stations\n"
-            << "years.csv: " << yearRows << " rows for " << data.years.size() << " stations\n";
+            << "years.csv: " << yearRows << " rows for " << data.years.size() << " stations, " << data.firstYear << "-" << data.lastYear
+            << "\n";
     } catch (const ConversionError& e) {
         err << "dataconv: " << QString::fromStdString(e.what()) << '\n';
         return 1;
