@@ -157,7 +157,10 @@ Control::Control(Form& form, const ControlDesign& d)
       tabIndex_(d.tabIndex),
       tabStop_(d.tabStop) {}
 
-Control::~Control() { delete widget_; }
+// The widget may be gone already, with its frame or its window: QPointer knows.
+Control::~Control() { delete widget_.data(); }
+
+QWidget* Control::widget() const { return widget_.data(); }
 
 void Control::setLeft(double v) {
     if (left_ != v) {

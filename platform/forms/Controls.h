@@ -12,6 +12,7 @@
 #include "platform/shell/Picture.h"
 
 #include <QFont>
+#include <QPointer>
 #include <QRectF>
 #include <QString>
 
@@ -94,8 +95,11 @@ public:
     // is busy, hidden or disabled.
     virtual void click();
 
-    // The platform's side: the widget of a windowed control (null for windowless ones).
-    QWidget* widget() const { return widget_; }
+    // The platform's side: the widget of a windowed control (null for windowless ones,
+    // and once the window's widgets are gone). The widget belongs to its Qt parent, the
+    // window's client area or a frame; a control only refers to it, and deletes it only
+    // when the control goes first.
+    QWidget* widget() const;
     virtual void createWidget(QWidget* parent);
     int tabIndex() const { return tabIndex_; }
     void refresh() { changed(); }
@@ -119,7 +123,7 @@ protected:
     FontDesign font_;
     int tabIndex_;
     bool tabStop_;
-    QWidget* widget_ = nullptr;
+    QPointer<QWidget> widget_;
 };
 
 class Label final : public Control {

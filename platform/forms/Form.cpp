@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 
+#include <functional>
 #include <map>
 
 namespace forms {
@@ -130,6 +131,8 @@ FrameMetrics metricsFor(BorderStyle s) {
 }
 
 constexpr double kMenuBarPixels = 19;
+// Containers inside containers deeper than this are a design error (a loop of frames).
+constexpr int kMaxNesting = 16;
 
 }  // namespace
 
@@ -260,10 +263,18 @@ Form::Form(FormDesign design) : design_(std::move(design)), caption_(design_.cap
 }
 
 Form::~Form() {
-    // Controls delete their own widgets; they go first, the window after.
+    // Nothing of the window's may run while it goes: widgets report focus and size
+    // changes as they are deleted, and the handlers would find their controls half gone.
+    loaded_ = false;
+    visible_ = false;
+    // The window owns every widget through Qt's parents, frames and their contents
+    // included; the controls only refer to theirs, so they go after it with nothing to
+    // delete.
+    window_.reset();
+    canvas_ = nullptr;
+    menuBar_ = nullptr;
     controls_.clear();
     menus_.clear();
-    window_.reset();
 }
 
 void Form::buildWindow() {
@@ -324,19 +335,22 @@ void Form::buildWindow() {
     }
     canvas_ = new FormCanvas(*this, window_.get());
     layout->addWidget(canvas_, 1);
-    // Windowed controls above the client area, frames first so their contents can
-    // sit inside them.
-    for (const auto& c : controls_) {
-        if (c->kind() == Kind::Frame) c->createWidget(canvas_);
-    }
-    for (const auto& c : controls_) {
-        if (!c->windowed() || c->kind() == Kind::Frame) continue;
+    // Windowed controls above the client area, in design order; a container (a frame, a
+    // picture box) is made before what it holds, however deep the nesting, and takes its
+    // contents with it when it goes.
+    const std::function<void(Control&, int)> create = [&](Control& c, int depth) {
+        if (!c.windowed() || c.widget()) return;
         QWidget* parent = canvas_;
-        if (!c->Container().isEmpty()) {
-            if (Control* frameCtl = find(c->Container(), -1); frameCtl && frameCtl->widget()) parent = frameCtl->widget();
+        if (!c.Container().isEmpty() && depth < kMaxNesting) {
+            Control* holder = find(c.Container(), -1);
+            if (holder && holder != &c && holder->windowed()) {
+                create(*holder, depth + 1);
+                if (holder->widget()) parent = holder->widget();
+            }
         }
-        c->createWidget(parent);
-    }
+        c.createWidget(parent);
+    };
+    for (const auto& c : controls_) create(*c, 0);
     // Tab order: by tab index where the design gives one, else in design order.
     std::vector<Control*> order;
     for (const auto& c : controls_) {
@@ -606,7 +620,7 @@ void Form::focusTo(Control* c) {
 }
 
 void Form::userFocused(Control* c) {
-    if (syncingWidgets_ > 0) return;
+    if (syncingWidgets_ > 0 || !loaded_) return;
     if (focusHandoff_) {
         // Passed on by the toolkit because the focused control was hidden or disabled.
         focusHandoff_ = false;
