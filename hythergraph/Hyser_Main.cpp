@@ -9,6 +9,8 @@
 #include "platform/shell/Files.h"
 #include "windows/Navigation.h"
 
+#include <QScopedValueRollback>
+
 using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -86,25 +88,36 @@ void Hyser_Main::Start_DB_conect() {
     Label19.setCaption(u"平年値"_s);
     bindNormalValues();
 
-    Hyser_Cn = std::make_shared<ado::Connection>();
-    Hyser_Cn->ConnectionString = data::connectionString(data::kDefaultStationRegion);
-    Hyser_Cn->Open(QString(), QString(), QString(), -1);
-    Hyser_Rs = std::make_shared<ado::Recordset>();
-    Hyser_Rs->Open(data::kDefaultStationTable, Hyser_Cn, ado::adOpenStatic, -1, -1);
+    StationYears years = openStationYears(QString::number(data::kDefaultStationRegion), data::kDefaultStationTable);
+    Hyser_Cn = std::move(years.connection);
+    Hyser_Rs = std::move(years.recordset);
+    firstYear_ = years.firstYear;
+    // The normal-values table lies in the first database, and so does the first row.
     Label46.setCaption(u"1"_s);
     bindYearLabels(false);
 }
 
-void Hyser_Main::Region_DB_conect() {
-    // The region is compared as text: "03" or " 3" select nothing.
+// The region is compared as text, as the label holds it: "03" or " 3" select no database,
+// and the connection the window has is used.
+Hyser_Main::StationYears Hyser_Main::openStationYears(const QString& regionCaption, const QString& table) const {
+    StationYears years;
+    years.connection = Hyser_Cn;
     for (int region = 1; region <= data::kRegionCount; ++region) {
-        if (Label46.Caption() == QString::number(region)) {
-            Hyser_Cn = std::make_shared<ado::Connection>();
-            Hyser_Cn->ConnectionString = data::connectionString(region);
-            Hyser_Cn->Open(QString(), QString(), QString(), -1);
-            return;
+        if (regionCaption == QString::number(region)) {
+            years.connection = std::make_shared<ado::Connection>();
+            years.connection->ConnectionString = data::connectionString(region);
+            years.connection->Open(QString(), QString(), QString(), -1);
+            break;
         }
     }
+    years.recordset = std::make_shared<ado::Recordset>();
+    years.recordset->Open(table, years.connection, ado::adOpenStatic, -1, -1);
+    if (years.recordset->RecordCount() > 0) {
+        years.recordset->MoveFirst();
+        years.firstYear = static_cast<int>(Val(years.recordset->Fields(u"nen"_s)));
+    }
+    years.table = table;
+    return years;
 }
 
 namespace {
@@ -167,9 +180,14 @@ void Hyser_Main::bindYearLabels(bool nameAndYear) {
 }
 
 void Hyser_Main::bindSingleYears() {
-    Region_DB_conect();
-    Hyser_Rs = std::make_shared<ado::Recordset>();
-    Hyser_Rs->Open(Station_Table, Hyser_Cn, ado::adOpenStatic, -1, -1);
+    // What the mode switch opened ahead is used; otherwise the station's table is opened
+    // here, and the window's objects are replaced only once it is open.
+    StationYears years =
+        prepared_ && prepared_->table == Station_Table ? std::move(*prepared_) : openStationYears(Label46.Caption(), Station_Table);
+    prepared_.reset();
+    Hyser_Cn = std::move(years.connection);
+    Hyser_Rs = std::move(years.recordset);
+    firstYear_ = years.firstYear;
     bindYearLabels(true);
     copyToCells(Label40, Label41, Label42, Label43, Label44);
 }
@@ -242,22 +260,49 @@ void Hyser_Main::Kion_Color() { colourValueTable(valueTable, state); }
 
 // --- Normal values and single years -----------------------------------------------------
 
+// The station a mode switch goes on with: the one of the current record, or, when a search
+// found nothing and the bound name reads empty, the station the window last looked up.
+QString Hyser_Main::stationForSwitch() const {
+    if (!Label36.Caption().isEmpty()) return Label36.Caption();
+    if (!Label29.Caption().isEmpty()) return Label29.Caption();
+    const data::Station_Ref* s = data::stationByNumber(Point_No_Cur);
+    return s ? s->name : QString();
+}
+
 void Hyser_Main::Check2_Click() {
+    if (revertingMode_) return;
+    const QString station = stationForSwitch();
     if (Check2.Value() == 0) {
+        // Everything the single years need is opened before anything changes: a database
+        // or table that cannot be opened leaves the window showing what it showed.
+        const data::Station_Ref& s = data::lookupStation(station);
+        try {
+            prepared_ = openStationYears(QString::number(s.region), s.table);
+        } catch (const std::exception& e) {
+            prepared_.reset();
+            MsgBox(u"各年値を開けません。\n"_s + QString::fromStdString(e.what()), vbExclamation);
+            const QScopedValueRollback<bool> guard(revertingMode_, true);
+            Check2.setValue(1);
+            return;
+        }
         Label19.setVisible(false);
         Label19.setCaption(u"各年値"_s);
         Label19.setForeColor(0xFF);
         CheckBox1.setEnabled(true);
-        Label29.setCaption(Label36.Caption());
+        Label29.setCaption(station);
         Label53.setCaption(Label51.Caption());
     } else if (Check2.Value() == 1) {
         Label19.setVisible(true);
         Label19.setCaption(u"平年値"_s);
         Label19.setForeColor(0xFF0000);
-        CheckBox1.setValue(false);
-        Label4.setCaption(u"2000"_s);
+        {
+            // Clearing 累積表示 here must not switch the window back to single years.
+            const QScopedValueRollback<bool> guard(revertingMode_, true);
+            CheckBox1.setValue(false);
+        }
+        Label4.setCaption(QString::number(windows::kChoiceYear));
         CheckBox1.setEnabled(false);
-        Label29.setCaption(Label36.Caption());
+        Label29.setCaption(station);
         Label53.setCaption(Label52.Caption());
     } else {
         return;
@@ -280,6 +325,8 @@ void Hyser_Main::SpinButton1_SpinUp() {
         Label29.setCaption(Label36.Caption());
         Label53.setCaption(Label52.Caption());
     } else if (Label19.Caption() == u"各年値"_s) {
+        // A station without years has nothing to step to.
+        if (Hyser_Rs->RecordCount() == 0) return Beep();
         if (Val(Label4.Caption()) >= kLastYear) return;
         Label4.setCaption(Str(Val(Label4.Caption()) + 1));
         Hyouji();
@@ -302,11 +349,15 @@ void Hyser_Main::SpinButton1_SpinDown() {
         Label53.setCaption(Label52.Caption());
     } else if (Label19.Caption() == u"各年値"_s) {
         // The station's first year is the floor; a row whose ID is no number stops here
-        // too. A year without a row steps on down to the years that have one.
+        // too. A year without a row steps on down to the years that have one, and never
+        // below the first of them.
+        if (Hyser_Rs->RecordCount() == 0) return Beep();
         if (Hyser_Rs->hasCurrentRow()) {
             bool numeric = false;
             const double id = Label39.Caption().trimmed().toDouble(&numeric);
             if (!numeric || id <= 1) return;
+        } else if (Val(Label4.Caption()) <= firstYear_) {
+            return;
         }
         Label4.setCaption(Str(Val(Label4.Caption()) - 1));
         Hyouji();
@@ -320,8 +371,9 @@ void Hyser_Main::stepEnd() {
     static const QStringList japaneseAreas = {u"日本"_s, u"北海道"_s,     u"東北"_s, u"関東"_s,
                                               u"近畿"_s, u"中国・四国"_s, u"九州"_s, u"沖縄"_s};
     if (!CheckBox1.Value() && Check2.Enabled()) Check2.SetFocus();
-    // Single years exist for Japanese stations only.
-    Check2.setEnabled(japaneseAreas.contains(Label53.Caption()));
+    // Single years exist for Japanese stations only; in single years the way back to the
+    // normal values stays open, also on a year without a row.
+    Check2.setEnabled(Check2.Value() == 0 || japaneseAreas.contains(Label53.Caption()));
     const QString area = Label53.Caption();
     Label53.setFontSize(area == u"パプアニューギニア"_s || area == u"トリニダード・トバゴ"_s ? 18 : 20);
     SpinButton1.SetFocus();

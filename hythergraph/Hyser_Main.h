@@ -4,12 +4,14 @@
 // to every other window through its menus. Its chart and data state are its own.
 
 #include "chart/Hythergraph.h"
+#include "data/climate/DataPeriod.h"
 #include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
 #include "windows/StationOwner.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace chart {
 class CScreenCapture;
@@ -106,8 +108,8 @@ public:
     // Chart state: scales, point size, marker offsets, the plotted points.
     HytherState state;
     static constexpr HytherGeometry geometry{};
-    static constexpr int kLastYear = 2012;  // the single years end here
-    int tuki_Moved = 0;                     // 1 after the user moved month numbers by hand
+    static constexpr int kLastYear = climate::kLastSingleYear;  // the single years end here
+    int tuki_Moved = 0;                                         // 1 after the user moved month numbers by hand
 
     std::unique_ptr<chart::CScreenCapture> Screen_Cap;
 
@@ -177,7 +179,18 @@ public:
 
 private:
     void Start_DB_conect();
-    void Region_DB_conect();
+    // A station's single-year data, opened before the window takes it.
+    struct StationYears {
+        QString table;
+        std::shared_ptr<ado::Connection> connection;
+        std::shared_ptr<ado::Recordset> recordset;
+        int firstYear = 0;  // of the table's first row; 0 for an empty table
+    };
+    StationYears openStationYears(const QString& regionCaption, const QString& table) const;
+    QString stationForSwitch() const;
+    std::optional<StationYears> prepared_;  // opened by the mode switch for its binding
+    int firstYear_ = 0;
+    bool revertingMode_ = false;  // the window's own change of 平年値 or 累積表示, not the user's
     void bindNormalValues();
     void bindYearLabels(bool nameAndYear);
     void bindSingleYears();
@@ -191,6 +204,7 @@ private:
     void pointSize(const QString& item, int width, double dx, double dy, double size);
     void windowSize(const QString& item);
     void setBackground(forms::Color c);
+    void setBackColorKeepingChart(forms::Color c);
     void capture(void (Hyser_Main::*view)());
     void print();
 };

@@ -220,8 +220,16 @@ void Hyser_Main::Yokohaba_defolt_Click() {
 
 // --- View schemes -------------------------------------------------------------------------
 
-void Hyser_Main::setBackground(Color c) {
+// A new background colour wipes the drawing surface; the view, print and capture items
+// only recolour, so the years piled up by 累積表示 come back as they were drawn.
+void Hyser_Main::setBackColorKeepingChart(Color c) {
+    std::vector<DrawOp> kept = drawing();
     setBackColor(c);
+    if (drawing().size() != kept.size()) restoreDrawing(std::move(kept));
+}
+
+void Hyser_Main::setBackground(Color c) {
+    setBackColorKeepingChart(c);
     for (Control* ctl : std::initializer_list<Control*>{&Label9, &Label11, &Label16, &Label17, &Label14, &CheckBox1, &Check2}) {
         ctl->setBackColor(c);
     }
@@ -246,7 +254,7 @@ void Hyser_Main::View_gray_Click() {
 }
 
 void Hyser_Main::View_BKWT_Click() {
-    setBackColor(kWhite);
+    setBackColorKeepingChart(kWhite);
     for (Control* c : std::initializer_list<Control*>{&Label9, &Label11, &Label14, &Check2}) paint(*c, kWhite, kText);
     for (Control* c : std::initializer_list<Control*>{&Label16, &Label17, &CheckBox1, &Label54}) paint(*c, kWhite, std::nullopt);
     for (int i = 0; i <= 6; ++i) {
@@ -269,7 +277,7 @@ void Hyser_Main::View_BKWT_Click() {
 }
 
 void Hyser_Main::View_Color_Click() {
-    setBackColor(kPale);
+    setBackColorKeepingChart(kPale);
     paint(Label9, kPale, 0x4000);
     paint(Label11, kPale, 0x80);
     paint(Label14, kPale, 0x4000);
@@ -319,7 +327,7 @@ void Hyser_Main::print() {
 
 void Hyser_Main::Print_White_Click() {
     for (Control* c : std::initializer_list<Control*>{&Label9, &Label11, &Check2}) c->setBackColor(kWhite);
-    setBackColor(kWhite);
+    setBackColorKeepingChart(kWhite);
     for (int i = 0; i <= 6; ++i) {
         Label12(i).setBackColor(kWhite);
         Label13(i).setBackColor(kWhite);
@@ -337,7 +345,7 @@ void Hyser_Main::Print_Black_White_Click() {
 
 void Hyser_Main::Print_Gray_Click() {
     View_Color_Click();
-    setBackColor(kPale);
+    setBackColorKeepingChart(kPale);
     Label9.setBackColor(kPale);
     Label11.setBackColor(kPale);
     for (int i = 0; i <= 6; ++i) {

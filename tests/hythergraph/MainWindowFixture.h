@@ -25,14 +25,14 @@ protected:
     // Starts the program on the fixture's databases (built now, with the test's changes).
     hythergraph::Hyser_Main& start() {
         forms::AppInfo::setPath(fixture.build());
-        fixture.copyMaps();
         EXPECT_EQ(app::startProgram(), -1);
         return forms::instance<hythergraph::Hyser_Main>();
     }
 
     // Chooses a Japanese station on the main window's picker of its region, as a click on
-    // its label does.
-    static void show(hythergraph::Hyser_Main&, const QString& name) {
+    // its label does; the pickers' maps are put beside the program first.
+    void show(hythergraph::Hyser_Main&, const QString& name) {
+        fixture.copyMaps();
         for (const pickers::JapanRegion& region : pickers::japanRegions()) {
             for (const pickers::PickerStation& station : region.stations) {
                 if (station.name == name) return app::mainJapanPicker(region.region).chooseStation(station);

@@ -1,7 +1,10 @@
 // Normal values and single years: the 平年値 box switching between them, and the spin
 // button stepping through the normal-values table or the station's years.
 #include "data/ClimateDb.h"
+#include "data/climate/DataPeriod.h"
 #include "platform/forms/Text.h"
+
+#include <QFile>
 #include "tests/hythergraph/MainWindowFixture.h"
 
 using namespace chart;
@@ -111,20 +114,21 @@ TEST_F(ModesTest, QualityMarksShowInSingleYears) {
     EXPECT_FALSE(w.Label50.Visible());
 }
 
-TEST_F(ModesTest, YearsStopAt2012UpAndAtTheFirstRowDown) {
+TEST_F(ModesTest, YearsStopAtTheDatasLastYearUpAndAtTheFirstRowDown) {
+    const QString last = QString::number(climate::kLastSingleYear);
     Hyser_Main& w = startOnTokyoSingleYears();
-    w.Label4.setCaption(u"2012"_s);
+    w.Label4.setCaption(last);
     w.Hyouji();
     w.Command1.SetFocus();
     w.tuki_Moved = 1;
     w.SpinButton1_SpinUp();
-    EXPECT_EQ(w.Label4.Caption(), u"2012"_s);
+    EXPECT_EQ(w.Label4.Caption(), last);
     EXPECT_EQ(w.tuki_Moved, 0);
     EXPECT_EQ(w.ActiveControl(), &w.Command1) << "a step that stops moves no focus";
 
-    w.Label4.setCaption(u"2013"_s);
+    w.Label4.setCaption(QString::number(climate::kLastSingleYear + 1));
     w.SpinButton1_SpinUp();
-    EXPECT_EQ(w.Label4.Caption(), u"2013"_s) << "a year beyond 2012 cannot keep rising";
+    EXPECT_EQ(w.Label4.Caption(), QString::number(climate::kLastSingleYear + 1)) << "a year beyond the data never rises further";
 
     w.Label4.setCaption(u"1875"_s);
     w.Hyouji();
@@ -186,6 +190,108 @@ TEST_F(ModesTest, SwitchingAfterSteppingShowsTheSteppedToStation) {
     EXPECT_EQ(w.Label29.Caption(), u"広島"_s);
     EXPECT_EQ(w.Station_Table, u"Hiroshima_Hyser_Data"_s);
     EXPECT_EQ(w.Label1.Caption(), u"2000"_s);
+}
+
+}  // namespace
+
+namespace {
+
+// What the window shows: the station, the mode, the year, the value table and the chart.
+struct Shown {
+    QString station, year, area;
+    int mode;
+    bool modeEnabled;
+    QStringList cells;
+    std::size_t drawn;
+    bool operator==(const Shown&) const = default;
+};
+
+Shown shownBy(const Hyser_Main& w) {
+    Shown s{w.Label29.Caption(), w.Label4.Caption(), w.Label53.Caption(), w.Check2.Value(), w.Check2.Enabled(), {}, w.drawing().size()};
+    for (int i = 1; i <= 13; ++i) s.cells << w.Label2(i).Caption() << w.Label3(i).Caption();
+    return s;
+}
+
+TEST_F(ModesTest, SwitchingBackAfterAYearWithoutARowKeepsTheStation) {
+    dropTokyoYearsAfter(2012);
+    Hyser_Main& w = start();
+    w.Check2.setValue(0);  // 2020: no row, an empty table
+    ASSERT_EQ(w.Label2(1).Caption(), QString());
+    w.Check2.setValue(1);
+    EXPECT_EQ(w.Label29.Caption(), u"東京"_s) << "not the station a lookup of nothing falls back to";
+    EXPECT_EQ(w.Label2(1).Caption(), cell(fixture.normalsRow(47662), u"Ondo_1"_s));
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ModesTest, StationsWithoutAnyRowKeepTheirNameThroughBothSwitches) {
+    for (const QString& name : {u"伊吹山"_s, u"剣山"_s, u"阿蘇山"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        Hyser_Main& w = start();
+        services.expectMessage();  // 該当するレコードが見つかりません
+        show(w, name);
+        EXPECT_EQ(w.Label29.Caption(), name);
+        w.Check2.setValue(0);
+        EXPECT_EQ(w.Label29.Caption(), name);
+        EXPECT_EQ(w.Label2(1).Caption(), QString()) << "an empty table, never another station's row";
+        services.expectMessage();
+        w.Check2.setValue(1);
+        EXPECT_EQ(w.Label29.Caption(), name);
+        EXPECT_EQ(w.Label2(1).Caption(), QString());
+        EXPECT_EQ(services.messages.back().prompt, u"該当するレコードが見つかりません"_s);
+        forms::destroyAllForms();
+    }
+}
+
+TEST_F(ModesTest, OnAStationWithoutYearsTheArrowsOnlyBeepAndTheWayBackStaysOpen) {
+    Hyser_Main& w = start();
+    services.expectMessage();
+    show(w, u"伊吹山"_s);
+    w.Check2.setValue(0);
+    const Shown before = shownBy(w);
+    const int beeps = services.beeps;
+    for (int i = 0; i < 5; ++i) w.SpinButton1.spinDown();
+    for (int i = 0; i < 5; ++i) w.SpinButton1.spinUp();
+    EXPECT_EQ(shownBy(w), before);
+    EXPECT_EQ(services.beeps, beeps + 10);
+    EXPECT_TRUE(w.Check2.Enabled());
+}
+
+TEST_F(ModesTest, SteppingDownNeverLeavesTheStationsFirstYear) {
+    Hyser_Main& w = startOnTokyoSingleYears();
+    // A year below the station's data: the arrow has nowhere to go.
+    w.Label4.setCaption(u"1700"_s);
+    w.Hyouji();
+    w.Hyouji_Hyther();
+    w.SpinButton1.spinDown();
+    EXPECT_EQ(w.Label4.Caption(), u"1700"_s);
+    EXPECT_TRUE(w.Check2.Enabled());
+}
+
+TEST_F(ModesTest, ADatabaseGoneBetweenTwoSwitchesLeavesTheWindowAsItWas) {
+    Hyser_Main& w = start();
+    show(w, u"那覇"_s);
+    const Shown before = shownBy(w);
+    ASSERT_TRUE(QFile::remove(fixture.folder() + u"/Hyther_DB/Okinawa_Hyser_Data.mdb"_s));
+    services.expectMessage();
+    w.Check2.setValue(0);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].prompt.contains(u"Okinawa_Hyser_Data.mdb"_s)) << services.messages[0].prompt.toStdString();
+    EXPECT_EQ(shownBy(w), before) << "the box is ticked again and nothing else changed";
+    EXPECT_TRUE(w.Label19.Visible());
+}
+
+TEST_F(ModesTest, ATableGoneAfterAChoiceInNormalValuesNeverShowsAnotherStationsYears) {
+    Hyser_Main& w = start();
+    w.Check2.setValue(0);  // Tokyo's years are open
+    w.Check2.setValue(1);
+    show(w, u"那覇"_s);
+    const Shown before = shownBy(w);
+    // Naha's years go; Tokyo's table is still open in the window.
+    ado::DatabaseWriter(fixture.folder() + u"/Hyther_DB/Okinawa_Hyser_Data.mdb"_s).commit();
+    services.expectMessage();
+    w.Check2.setValue(0);
+    EXPECT_TRUE(services.messages.back().prompt.contains(u"Naha"_s, Qt::CaseInsensitive)) << services.messages.back().prompt.toStdString();
+    EXPECT_EQ(shownBy(w), before) << "neither Tokyo's years under Naha's name nor a half-switched window";
 }
 
 }  // namespace
