@@ -2,12 +2,14 @@
 
 #include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Services.h"
 #include "platform/forms/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -135,6 +136,10 @@ QFont toQFont(const FontDesign& font) {
     f.setBold(font.bold);
     f.setStyleStrategy(QFont::PreferDefault);
     return f;
+}
+
+double textWidthTwips(const FontDesign& font, const QString& text) {
+    return QFontMetricsF(toQFont(font)).horizontalAdvance(text) * kTwipsPerPixel;
 }
 
 // --- Control ----------------------------------------------------------------------------
@@ -601,11 +606,14 @@ void TextBox::type(const QString& t) {
 
 void TextBox::textEdited(const QString& t) {
     if (syncing_) return;
-    form_.dispatchUser([this, t] {
+    bool taken = false;
+    form_.dispatchUser([this, t, &taken] {
+        taken = true;
         if (t == text_) return;
         text_ = t;
         fire(onChange);
     });
+    if (!taken) changed();  // a busy window keeps its text: the box shows it again
 }
 
 void TextBox::createWidget(QWidget* parent) {
@@ -710,15 +718,25 @@ void Frame::syncWidget() {
 
 // --- ComboBox ---------------------------------------------------------------------------
 
-ComboBox::ComboBox(Form& form, const ControlDesign& d) : Control(form, d), items_(d.items) {}
-
-QString ComboBox::Text() const { return listIndex_ >= 0 ? items_.value(listIndex_) : QString(); }
+ComboBox::ComboBox(Form& form, const ControlDesign& d) : Control(form, d), items_(d.items), text_(d.caption) {}
 
 void ComboBox::setListIndex(int i) {
+    if (i < -1 || i >= ListCount()) {
+        throw std::out_of_range((QStringLiteral("リストに項目がありません: ") + name_ + u'(' + QString::number(i) + u')').toStdString());
+    }
     if (i == listIndex_) return;
     listIndex_ = i;
+    if (i >= 0) text_ = items_[i];
     changed();
     fire(onClick);
+}
+
+void ComboBox::setText(const QString& t) {
+    if (t == text_) return;
+    text_ = t;
+    listIndex_ = static_cast<int>(items_.indexOf(t));
+    changed();
+    fire(onChange);
 }
 
 void ComboBox::AddItem(const QString& item) {
@@ -732,11 +750,28 @@ void ComboBox::Clear() {
     changed();
 }
 
+void ComboBox::type(const QString& t) {
+    if (!visible_ || !enabled_) return;
+    form_.dispatchUser([this, t] { setText(t); });
+}
+
+void ComboBox::textEdited(const QString& t) {
+    bool taken = false;
+    form_.dispatchUser([this, t, &taken] {
+        taken = true;
+        setText(t);
+    });
+    if (!taken) changed();  // a busy window keeps its text: the box shows it again
+}
+
 void ComboBox::createWidget(QWidget* parent) {
     auto* c = new QComboBox(parent);
     widget_ = c;
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);  // the program decides what the list holds
     adoptWidget(*this, c);
     QObject::connect(c, &QComboBox::activated, c, [this](int i) { form_.dispatchUser([this, i] { setListIndex(i); }); });
+    QObject::connect(c->lineEdit(), &QLineEdit::textEdited, c, [this](const QString& t) { textEdited(t); });
     syncWidget();
 }
 
@@ -745,24 +780,26 @@ void ComboBox::syncWidget() {
     auto* c = qobject_cast<QComboBox*>(widget_);
     if (!c) return;
     const QSignalBlocker block(c);
-    if (c->count() != items_.size()) {
+    QStringList shown;
+    for (int i = 0; i < c->count(); ++i) shown << c->itemText(i);
+    if (shown != items_) {
         c->clear();
         c->addItems(items_);
     }
     c->setCurrentIndex(listIndex_);
+    if (c->currentText() != text_) c->setEditText(text_);
 }
 
 // --- Timer ------------------------------------------------------------------------------
 
-Timer::Timer(Form& form, const ControlDesign& d) : Control(form, d), interval_(d.interval) {
-    timer_ = std::make_unique<QTimer>();
-    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { tick(); });
-}
+Timer::Timer(Form& form, const ControlDesign& d) : Control(form, d), interval_(d.interval) {}
 
 Timer::~Timer() = default;
 
 void Timer::setInterval(int ms) {
+    if (ms == interval_) return;
     interval_ = ms;
+    ticker_.reset();  // counting starts again
     changed();
 }
 
@@ -773,9 +810,10 @@ void Timer::tick() {
 
 void Timer::changed() {
     if (enabled_ && interval_ > 0 && form_.isLoaded()) {
-        timer_->start(interval_);
+        if (!ticker_) ticker_ = services().clock->every(interval_, [this] { tick(); });
     } else {
-        timer_->stop();
+        // Also from inside a tick: the clock lets its ticker go while it runs.
+        ticker_.reset();
     }
 }
 

@@ -3,10 +3,12 @@
 // window's client area paints them in design order and hit-tests them itself. The others
 // are real widgets above them. Every control keeps its geometry in twips.
 //
-// Events fire as the classic toolkit fires them: setting a check box's or option
-// button's value from code fires Click (and Change for the two-state box) only when the
-// value changes; a text box fires LostFocus when the focus moves to another control of
-// its window. A user's click reaches a handler only while the window is not busy.
+// Events fire as the classic toolkit fires them. Setting a value from code raises the
+// control's event only when the value changes, as the user's change of it does: Click for
+// a check box, an option button and a combo box's selection; Click and Change for the
+// two-state box; Change for the text of a text box or a combo box. A text box fires
+// LostFocus when the focus moves to another control of its window. The user's input
+// reaches a handler only while the window is not busy.
 
 #include "platform/forms/Design.h"
 #include "platform/shell/Picture.h"
@@ -23,7 +25,6 @@
 
 class QPainter;
 class QWidget;
-class QTimer;
 
 namespace ado {
 class Recordset;
@@ -32,10 +33,13 @@ class Recordset;
 namespace forms {
 
 class Form;
+class Ticker;
 
 using Handler = std::function<void()>;
 
 QFont toQFont(const FontDesign& font);
+// The width of a text in twips, as a label in this font shows it on one line.
+double textWidthTwips(const FontDesign& font, const QString& text);
 
 class Control {
 public:
@@ -379,35 +383,52 @@ private:
     QString caption_;
 };
 
+// The drop-down combo: a list and a text the user can type; the design's text is the
+// first Text.
 class ComboBox final : public Control {
 public:
     ComboBox(Form& form, const ControlDesign& d);
     int ListIndex() const { return listIndex_; }
+    // Selects an item (-1: none) and shows it as the text; Click when the selection
+    // changes. Throws std::out_of_range for an index that is not in the list.
     void setListIndex(int i);
-    QString Text() const;
+    QString Text() const { return text_; }
+    // Change when the text changes; an item that reads the same becomes the selection.
+    void setText(const QString& t);
     int ListCount() const { return static_cast<int>(items_.size()); }
     QString List(int i) const { return items_.value(i); }
     void AddItem(const QString& item);
+    // Empties the list; the text stays.
     void Clear();
     bool windowed() const override { return true; }
     bool canFocus() const override { return true; }
     void createWidget(QWidget* parent) override;
+    // The user typing in the edit part: replaces the text as the keyboard would.
+    void type(const QString& t);
+
+    Handler onChange;
 
 protected:
     void syncWidget() override;
 
 private:
+    void textEdited(const QString& t);
     QStringList items_;
     int listIndex_ = -1;
+    QString text_;
 };
 
+// Ticks from the clock service while it is enabled, its interval is above 0 and its
+// window is loaded; it never blocks, and unloading its window stops it.
 class Timer final : public Control {
 public:
     Timer(Form& form, const ControlDesign& d);
     ~Timer() override;
     int Interval() const { return interval_; }
+    // A new interval starts counting again from now.
     void setInterval(int ms);
     bool windowed() const override { return false; }
+    bool running() const { return ticker_ != nullptr; }
     // One tick, as the clock gives it.
     void tick();
 
@@ -418,7 +439,7 @@ protected:
 
 private:
     int interval_;
-    std::unique_ptr<QTimer> timer_;
+    std::unique_ptr<Ticker> ticker_;
 };
 
 // The elements of a control array, with the design's own index range.

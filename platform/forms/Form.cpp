@@ -561,6 +561,9 @@ void Form::Unload() {
 void Form::discard() {
     loaded_ = false;
     visible_ = false;
+    for (const auto& c : controls_) {
+        if (c->kind() == Kind::Timer) c->refresh();  // an unloaded window's clocks stop
+    }
     window_->hide();
     Registry& r = registry();
     for (auto it = r.loaded.begin(); it != r.loaded.end(); ++it) {

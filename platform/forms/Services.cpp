@@ -14,8 +14,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 
@@ -137,9 +139,23 @@ public:
     }
 };
 
+class QtTicker final : public Ticker {
+public:
+    QtTicker(int milliseconds, std::function<void()> tick) {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, std::move(tick));
+        timer_.start(std::max(1, milliseconds));
+    }
+
+private:
+    QTimer timer_;
+};
+
 class RealClock final : public ClockService {
 public:
     void sleep(int milliseconds) override { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+    std::unique_ptr<Ticker> every(int milliseconds, std::function<void()> tick) override {
+        return std::make_unique<QtTicker>(milliseconds, std::move(tick));
+    }
 };
 
 class PrimaryScreen final : public ScreenService {

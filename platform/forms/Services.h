@@ -67,10 +67,21 @@ public:
     virtual int run(const QString& program, const QStringList& arguments, bool wait) = 0;
 };
 
+// A repeating tick from the event loop. It stops when it is destroyed, also from inside
+// its own tick.
+class Ticker {
+public:
+    virtual ~Ticker() = default;
+};
+
 class ClockService {
 public:
     virtual ~ClockService() = default;
+    // Waits without letting any event run: the program's busy waits.
     virtual void sleep(int milliseconds) = 0;
+    // Calls tick every interval (at least 1 millisecond) from the event loop; it never
+    // blocks, and the ticks go on until the ticker is destroyed.
+    virtual std::unique_ptr<Ticker> every(int milliseconds, std::function<void()> tick) = 0;
 };
 
 class ScreenService {

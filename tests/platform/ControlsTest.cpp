@@ -4,10 +4,16 @@
 #include "tests/support/FakeServices.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -42,10 +48,16 @@ FormDesign nestedDesign() {
 
 class Nested : public Form {
 public:
-    Nested() : Form(nestedDesign()) {}
+    Nested() : Form(nestedDesign()) {
+        Timer1.onTimer = [this] { log << u"Timer1_Timer"_s; };
+        Text1.onChange = [this] { log << u"Text1_Change:"_s + Text1.Text(); };
+        Combo1.onChange = [this] { log << u"Combo1_Change:"_s + Combo1.Text(); };
+        Combo1.onClick = [this] { log << u"Combo1_Click:"_s + Combo1.Text(); };
+    }
     void Form_Load() override { ++loads; }
 
     int loads = 0;
+    QStringList log;
     TextBox& Early{control<TextBox>(u"Early"_s)};
     Frame& Frame1{control<Frame>(u"Frame1"_s)};
     ControlArray<OptionButton> Opt{controls<OptionButton>(u"Opt"_s)};
@@ -63,6 +75,14 @@ protected:
     void TearDown() override { destroyAllForms(); }
     FakeServices services;
 };
+
+// Keys as the keyboard sends them to a widget.
+void typeInto(QWidget* w, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+    }
+}
 
 std::vector<QPointer<QWidget>> widgetsOf(const Form& f) {
     std::vector<QPointer<QWidget>> out;
@@ -97,7 +117,10 @@ TEST_F(ControlsTest, WindowWithNestedControlsIsDestroyedAndReloadedFromItsDesign
     const std::vector<QPointer<QWidget>> widgets = widgetsOf(first);
     ASSERT_EQ(widgets.size(), 10u);
 
+    EXPECT_EQ(services.runningTimers(), 1);
+
     first.Unload();
+    EXPECT_EQ(services.runningTimers(), 0) << "the timer stops with its window, before the window is freed";
     collectUnloadedForms();
     for (const QPointer<QWidget>& gone : widgets) EXPECT_TRUE(gone.isNull()) << "every widget went with its window";
 
@@ -111,10 +134,147 @@ TEST_F(ControlsTest, WindowWithNestedControlsIsDestroyedAndReloadedFromItsDesign
     EXPECT_EQ(again.Text1.Text(), u"2000"_s);
     EXPECT_EQ(again.Early.Text(), u"先"_s);
     EXPECT_EQ(again.Deep.widget()->parentWidget(), again.Inner.widget());
+    services.advanceClock(100);
+    EXPECT_EQ(again.log, QStringList{u"Timer1_Timer"_s}) << "the new window's timer ticks";
     again.Show();
     again.Deep.SetFocus();
     QApplication::processEvents();
     destroyAllForms();  // a shown window with the focus inside its frames, destroyed at once
+}
+
+TEST_F(ControlsTest, TimerTicksFromTheClockWithoutBlockingWhileEnabledAndLoaded) {
+    Nested& w = instance<Nested>();
+    const auto ticks = [&w] { return static_cast<int>(w.log.count(u"Timer1_Timer"_s)); };
+    EXPECT_TRUE(w.Timer1.running()) << "loading starts it";
+    services.advanceClock(99);
+    EXPECT_EQ(ticks(), 0);
+    services.advanceClock(151);
+    EXPECT_EQ(ticks(), 2);
+    EXPECT_EQ(services.sleptMs, 0) << "nothing waited";
+
+    w.Timer1.setEnabled(false);
+    services.advanceClock(1000);
+    EXPECT_EQ(ticks(), 2);
+    w.Timer1.setEnabled(true);  // counts from the moment it is enabled again
+    services.advanceClock(99);
+    EXPECT_EQ(ticks(), 2);
+    services.advanceClock(1);
+    EXPECT_EQ(ticks(), 3);
+
+    w.Timer1.setInterval(0);
+    EXPECT_FALSE(w.Timer1.running());
+    w.Timer1.setInterval(40);
+    services.advanceClock(100);
+    EXPECT_EQ(ticks(), 5);
+
+    {
+        Form::BusyScope busy(w);
+        services.advanceClock(40);
+    }
+    EXPECT_EQ(ticks(), 5) << "a busy window takes no tick";
+}
+
+TEST_F(ControlsTest, TimerHandlerCanUnloadItsOwnWindow) {
+    Nested& w = instance<Nested>();
+    int ticks = 0;
+    w.Timer1.onTimer = [&w, &ticks] {
+        ++ticks;
+        w.Unload();
+    };
+    services.advanceClock(1000);
+    EXPECT_EQ(ticks, 1) << "the unload stopped it inside its own tick";
+    EXPECT_EQ(services.runningTimers(), 0);
+    collectUnloadedForms();
+    EXPECT_FALSE(isLoaded<Nested>());
+}
+
+// The production clock: ticks come from the event loop, and a ticker may be let go from
+// inside its own tick.
+TEST_F(ControlsTest, ProductionTickerTicksFromTheEventLoopAndStopsInsideItsTick) {
+    const Services fakes = forms::services();
+    installDefaultServices();
+    const std::shared_ptr<ClockService> real = forms::services().clock;
+    forms::services() = fakes;
+
+    int ticks = 0;
+    std::unique_ptr<Ticker> ticker;
+    ticker = real->every(1, [&] {
+        if (++ticks == 3) ticker.reset();
+    });
+    EXPECT_EQ(ticks, 0) << "starting it does not tick";
+    QElapsedTimer clock;
+    clock.start();
+    while (ticker && clock.elapsed() < 5000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(ticker, nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(ticks, 3) << "no tick after it went";
+}
+
+TEST_F(ControlsTest, ValuesSetFromCodeRaiseChangeOnlyWhenTheyChange) {
+    Nested& w = instance<Nested>();
+    struct Step {
+        const char* name;
+        std::function<void()> action;
+        QStringList events;
+    };
+    const Step steps[] = {
+        {"text box: the same text", [&] { w.Text1.setText(u"2000"_s); }, {}},
+        {"text box: a new text", [&] { w.Text1.setText(u"1999"_s); }, {u"Text1_Change:1999"_s}},
+        {"text box: emptied", [&] { w.Text1.setText(QString()); }, {u"Text1_Change:"_s}},
+        {"text box: typed by the user", [&] { w.Text1.type(u"12"_s); }, {u"Text1_Change:12"_s}},
+        {"combo: a new text", [&] { w.Combo1.setText(u"札幌"_s); }, {u"Combo1_Change:札幌"_s}},
+        {"combo: the same text", [&] { w.Combo1.setText(u"札幌"_s); }, {}},
+        {"combo: an item chosen", [&] { w.Combo1.setListIndex(1); }, {u"Combo1_Click:大阪"_s}},
+        {"combo: the same item", [&] { w.Combo1.setListIndex(1); }, {}},
+        {"combo: typed by the user", [&] { w.Combo1.type(u"那覇"_s); }, {u"Combo1_Change:那覇"_s}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        w.log.clear();
+        step.action();
+        EXPECT_EQ(w.log, step.events);
+    }
+    EXPECT_EQ(w.Combo1.ListIndex(), 2) << "a typed text that reads as an item selects it";
+    w.Combo1.setText(u"どこか"_s);
+    EXPECT_EQ(w.Combo1.ListIndex(), -1);
+    EXPECT_THROW(w.Combo1.setListIndex(3), std::out_of_range);
+    EXPECT_THROW(w.Combo1.setListIndex(-2), std::out_of_range);
+}
+
+TEST_F(ControlsTest, WidgetsShowTheValuesSetFromCode) {
+    Nested& w = instance<Nested>();
+    auto* combo = qobject_cast<QComboBox*>(w.Combo1.widget());
+    auto* edit = qobject_cast<QLineEdit*>(w.Text1.widget());
+    ASSERT_TRUE(combo && edit);
+    w.Combo1.setListIndex(2);
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_EQ(combo->currentText(), u"那覇"_s);
+    w.Combo1.setText(u"どこか"_s);
+    EXPECT_EQ(combo->currentText(), u"どこか"_s);
+    w.Combo1.AddItem(u"どこか"_s);
+    EXPECT_EQ(combo->count(), 4);
+    w.Text1.setText(u"1961"_s);
+    EXPECT_EQ(edit->text(), u"1961"_s);
+}
+
+TEST_F(ControlsTest, UserTypingIntoABusyWindowIsUndone) {
+    Nested& w = instance<Nested>();
+    auto* edit = qobject_cast<QLineEdit*>(w.Text1.widget());
+    auto* combo = qobject_cast<QComboBox*>(w.Combo1.widget());
+    ASSERT_TRUE(edit && combo);
+    w.log.clear();
+    {
+        Form::BusyScope busy(w);
+        typeInto(edit, u"5"_s);
+        typeInto(combo->lineEdit(), u"x"_s);
+    }
+    EXPECT_TRUE(w.log.isEmpty());
+    EXPECT_EQ(edit->text(), u"2000"_s) << "the box shows the text the window kept";
+    EXPECT_EQ(combo->currentText(), QString());
+    typeInto(edit, u"5"_s);
+    EXPECT_EQ(w.Text1.Text(), u"20005"_s);
+    EXPECT_EQ(w.log, QStringList{u"Text1_Change:20005"_s});
 }
 
 }  // namespace

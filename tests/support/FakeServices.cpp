@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 namespace testing_support {
@@ -72,13 +74,67 @@ private:
     FakeServices& s_;
 };
 
+// Timers on the fake clock, which a ticker may outlive (a window destroyed after the
+// test's services) or destroy from inside its own tick.
+struct FakeTimer {
+    int interval;
+    long long due;
+    std::function<void()> tick;
+    bool running = true;
+};
+
+}  // namespace
+
+class FakeTimers {
+public:
+    long long now = 0;
+    std::vector<std::shared_ptr<FakeTimer>> timers;
+
+    void advance(int milliseconds) {
+        const long long end = now + std::max(0, milliseconds);
+        for (;;) {
+            std::shared_ptr<FakeTimer> next;
+            for (const auto& t : timers) {
+                if (t->running && t->due <= end && (!next || t->due < next->due)) next = t;
+            }
+            if (!next) break;
+            now = next->due;
+            next->due += next->interval;
+            next->tick();  // may stop this timer or start others
+        }
+        now = end;
+    }
+};
+
+namespace {
+
+class FakeTicker final : public forms::Ticker {
+public:
+    FakeTicker(std::weak_ptr<FakeTimers> owner, std::shared_ptr<FakeTimer> timer) : owner_(std::move(owner)), timer_(std::move(timer)) {}
+    ~FakeTicker() override {
+        timer_->running = false;
+        if (auto owner = owner_.lock()) std::erase(owner->timers, timer_);
+    }
+
+private:
+    std::weak_ptr<FakeTimers> owner_;
+    std::shared_ptr<FakeTimer> timer_;
+};
+
 class FakeClock final : public forms::ClockService {
 public:
-    explicit FakeClock(FakeServices& s) : s_(s) {}
+    FakeClock(FakeServices& s, std::shared_ptr<FakeTimers> timers) : s_(s), timers_(std::move(timers)) {}
     void sleep(int ms) override { s_.sleptMs += ms; }
+    std::unique_ptr<forms::Ticker> every(int ms, std::function<void()> tick) override {
+        const int interval = std::max(1, ms);
+        auto timer = std::make_shared<FakeTimer>(FakeTimer{interval, timers_->now + interval, std::move(tick)});
+        timers_->timers.push_back(timer);
+        return std::make_unique<FakeTicker>(timers_, std::move(timer));
+    }
 
 private:
     FakeServices& s_;
+    std::shared_ptr<FakeTimers> timers_;
 };
 
 class FakeScreen final : public forms::ScreenService {
@@ -111,14 +167,14 @@ private:
 
 }  // namespace
 
-FakeServices::FakeServices() : saved_(forms::services()) {
+FakeServices::FakeServices() : saved_(forms::services()), timers_(std::make_shared<FakeTimers>()) {
     forms::Services& s = forms::services();
     s.messageBox = std::make_shared<FakeMessageBox>(*this);
     s.beep = std::make_shared<FakeBeep>(*this);
     s.printer = std::make_shared<FakePrinter>(*this);
     s.url = std::make_shared<FakeUrls>(*this);
     s.process = std::make_shared<FakeProcesses>(*this);
-    s.clock = std::make_shared<FakeClock>(*this);
+    s.clock = std::make_shared<FakeClock>(*this, timers_);
     s.screen = std::make_shared<FakeScreen>(*this);
     s.instance = std::make_shared<FakeInstance>(*this);
     s.endProgram = std::make_shared<FakeEnd>(*this);
@@ -132,5 +188,9 @@ FakeServices::~FakeServices() {
 }
 
 void FakeServices::expectMessage(int answer) { answers_.push_back(answer); }
+
+void FakeServices::advanceClock(int milliseconds) { timers_->advance(milliseconds); }
+
+int FakeServices::runningTimers() const { return static_cast<int>(timers_->timers.size()); }
 
 }  // namespace testing_support

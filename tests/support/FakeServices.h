@@ -17,6 +17,8 @@
 
 namespace testing_support {
 
+class FakeTimers;
+
 struct MessageCall {
     QString prompt;
     int style;
@@ -40,6 +42,12 @@ public:
     // the test.
     void expectMessage(int answer = forms::vbOK);
 
+    // The fake clock's timers tick only when the test moves the clock on: every tick that
+    // falls due runs, in time order, from inside this call.
+    void advanceClock(int milliseconds);
+    // The timers that would tick if the clock moved on.
+    int runningTimers() const;
+
     std::vector<MessageCall> messages;
     int beeps = 0;
     std::vector<QImage> printedPages;
@@ -58,6 +66,7 @@ private:
     friend class FakeMessageBox;
     std::deque<int> answers_;
     forms::Services saved_;
+    std::shared_ptr<FakeTimers> timers_;
 };
 
 }  // namespace testing_support
