@@ -1,5 +1,6 @@
 #include "hythergraph/Hyser_Main.h"
 
+#include "chart/AreaCell.h"
 #include "chart/CScreenCapture.h"
 #include "chart/ColourBands.h"
 #include "data/Catalogue.h"
@@ -58,7 +59,7 @@ void Hyser_Main::Form_Load() {
 
     Start_DB_conect();
     Label4.setCaption(Label1.Caption());
-    Label53.setCaption(Label52.Caption());
+    setArea(Label52.Caption());
 
     Hyouji();
     Hyouji_Hyther();
@@ -237,14 +238,14 @@ void Hyser_Main::Hyouji_Hyther() {
     Label50.setVisible(mode == 0 && !Label48.Caption().isEmpty());
     if (mode == 1) {
         fillValueTable(hyther, Label30, Label31);
-        Label53.setCaption(Label52.Caption());
+        setArea(Label52.Caption());
         Label20.setCaption(Label32.Caption());
         Label21.setCaption(Label33.Caption());
         Label22.setCaption(Label34.Caption());
     } else if (mode == 0) {
         fillValueTable(hyther, Label40, Label41);
         // The area of the row shown: a single year's table says 日本.
-        Label53.setCaption(Label51.Caption());
+        setArea(Label51.Caption());
         Label20.setCaption(Label42.Caption());
         Label21.setCaption(Label43.Caption());
         Label22.setCaption(Label44.Caption());
@@ -290,7 +291,7 @@ void Hyser_Main::Check2_Click() {
         Label19.setForeColor(0xFF);
         CheckBox1.setEnabled(true);
         Label29.setCaption(station);
-        Label53.setCaption(Label51.Caption());
+        setArea(Label51.Caption());
     } else if (Check2.Value() == 1) {
         Label19.setVisible(true);
         Label19.setCaption(u"平年値"_s);
@@ -303,7 +304,7 @@ void Hyser_Main::Check2_Click() {
         Label4.setCaption(QString::number(windows::kChoiceYear));
         CheckBox1.setEnabled(false);
         Label29.setCaption(station);
-        Label53.setCaption(Label52.Caption());
+        setArea(Label52.Caption());
     } else {
         return;
     }
@@ -323,7 +324,7 @@ void Hyser_Main::SpinButton1_SpinUp() {
         Hyouji_Hyther();
         Kion_Color();
         Label29.setCaption(Label36.Caption());
-        Label53.setCaption(Label52.Caption());
+        setArea(Label52.Caption());
     } else if (Label19.Caption() == u"各年値"_s) {
         // A station without years has nothing to step to.
         if (Hyser_Rs->RecordCount() == 0) return Beep();
@@ -346,7 +347,7 @@ void Hyser_Main::SpinButton1_SpinDown() {
         Hyouji_Hyther();
         Kion_Color();
         Label29.setCaption(Label36.Caption());
-        Label53.setCaption(Label52.Caption());
+        setArea(Label52.Caption());
     } else if (Label19.Caption() == u"各年値"_s) {
         // The station's first year is the floor; a row whose ID is no number stops here
         // too. A year without a row steps on down to the years that have one, and never
@@ -367,6 +368,11 @@ void Hyser_Main::SpinButton1_SpinDown() {
     stepEnd();
 }
 
+void Hyser_Main::setArea(const QString& area) {
+    Label53.setCaption(area);
+    Label53.setFontSize(areaFontSize(area, Label53.Font(), Label53.Width()));
+}
+
 void Hyser_Main::stepEnd() {
     static const QStringList japaneseAreas = {u"日本"_s, u"北海道"_s,     u"東北"_s, u"関東"_s,
                                               u"近畿"_s, u"中国・四国"_s, u"九州"_s, u"沖縄"_s};
@@ -374,8 +380,7 @@ void Hyser_Main::stepEnd() {
     // Single years exist for Japanese stations only; in single years the way back to the
     // normal values stays open, also on a year without a row.
     Check2.setEnabled(Check2.Value() == 0 || japaneseAreas.contains(Label53.Caption()));
-    const QString area = Label53.Caption();
-    Label53.setFontSize(area == u"パプアニューギニア"_s || area == u"トリニダード・トバゴ"_s ? 18 : 20);
+    setArea(Label53.Caption());
     SpinButton1.SetFocus();
 }
 

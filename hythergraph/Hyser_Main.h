@@ -198,6 +198,8 @@ private:
                      const forms::Label& latitude, const forms::Label& longitude, const forms::Label& elevation);
     void clearChart();
     void stepEnd();
+    // The area cell with its caption in a size that fits.
+    void setArea(const QString& area);
     void wire();
     void wireMenus();
     void redraw();
