@@ -17,21 +17,38 @@ using namespace Qt::Literals::StringLiterals;
 namespace chart {
 namespace {
 
+// A failure the class knows, with the number its message carries.
+class CaptureError : public std::runtime_error {
+public:
+    CaptureError(int number, const char* what) : std::runtime_error(what), number_(number) {}
+    int number() const { return number_; }
+
+private:
+    int number_;
+};
+
 // Runs one operation; a failure becomes the class's message box, titled with the
 // operation's name.
 template <class F>
 void guarded(const QString& routine, F&& body) {
+    int number = CScreenCapture::Unexpected;
+    QString what;
     try {
         body();
+        return;
+    } catch (const CaptureError& e) {
+        number = e.number();
+        what = QString::fromStdString(e.what());
     } catch (const std::exception& e) {
-        forms::MsgBox(u"Error: "_s + QString::number(1004) + u". "_s + QString::fromStdString(e.what()), forms::vbOKOnly, routine);
+        what = QString::fromStdString(e.what());
     }
+    forms::MsgBox(u"Error: "_s + QString::number(number) + u". "_s + what, forms::vbOKOnly, routine);
 }
 
 QImage grabWidget(QWidget* w, int width, int height) {
-    if (!w) throw std::runtime_error("no window to capture");
+    if (!w) throw CaptureError(CScreenCapture::NoWindow, "no window to capture");
     QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (image.isNull()) throw std::runtime_error("the window could not be copied");
+    if (image.isNull()) throw CaptureError(CScreenCapture::CopyFailed, "the window could not be copied");
     if (image.width() != width || image.height() != height) {
         QImage sized(width, height, QImage::Format_RGB32);
         sized.fill(Qt::black);
@@ -65,6 +82,7 @@ shell::Picture CScreenCapture::PictureData() const {
 
 void CScreenCapture::Capture() {
     guarded(u"Capture"_s, [this] {
+        picture_ = shell::Picture();
         switch (captureType_) {
         case WholeScreen: CaptureScreen(); break;
         case WindowWithFrame:
@@ -86,10 +104,11 @@ void CScreenCapture::Clear() {
 void CScreenCapture::CaptureScreen() {
     guarded(u"CaptureScreen"_s, [this] {
         QScreen* screen = QGuiApplication::primaryScreen();
-        if (!screen) throw std::runtime_error("no screen");
+        if (!screen) throw CaptureError(NoScreen, "no screen");
         const int width = static_cast<int>(forms::Screen().Width()) / static_cast<int>(forms::Screen().TwipsPerPixelX());
         const int height = static_cast<int>(forms::Screen().Height()) / static_cast<int>(forms::Screen().TwipsPerPixelY());
         QImage image = screen->grabWindow(0, 0, 0, width, height).toImage();
+        if (image.isNull()) throw CaptureError(CopyFailed, "the screen could not be copied");
         picture_ = shell::Picture(image.convertToFormat(QImage::Format_RGB32));
     });
 }
@@ -109,7 +128,7 @@ void CScreenCapture::CaptureClient() {
         const int width = forms::toPixels(form_->clientWidthTwips());
         const int height = forms::toPixels(form_->clientHeightTwips());
         QImage image = form_->grabClient();
-        if (image.isNull()) throw std::runtime_error("the window could not be copied");
+        if (image.isNull()) throw CaptureError(CopyFailed, "the window could not be copied");
         if (image.width() != width || image.height() != height) image = image.copy(0, 0, width, height);
         picture_ = shell::Picture(std::move(image));
     });
@@ -118,7 +137,7 @@ void CScreenCapture::CaptureClient() {
 void CScreenCapture::CaptureActiveWindow() {
     guarded(u"CaptureActiveWindow"_s, [this] {
         QWidget* w = QApplication::activeWindow();
-        if (!w) throw std::runtime_error("no window in the foreground");
+        if (!w) throw CaptureError(NoWindow, "no window in the foreground");
         picture_ = shell::Picture(grabWidget(w, w->width(), w->height()));
     });
 }
@@ -131,7 +150,7 @@ bool CScreenCapture::GetBestFit() {
 
 void CScreenCapture::PrintPicture() {
     guarded(u"PrintPicture"_s, [this] {
-        if (picture_.isNull()) throw std::runtime_error("no picture to print");
+        if (picture_.isNull()) throw CaptureError(NoPicture, "no picture to print");
         forms::PageOrientation o = forms::PageOrientation::Unchanged;
         if (orientation_ == Portrait)
             o = forms::PageOrientation::Portrait;

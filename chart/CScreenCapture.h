@@ -4,7 +4,8 @@
 // window keeps one, bound to itself, and captures its client area (type 2).
 //
 // No failure leaves the class: each operation shows "Error: <number>. <description>" in a
-// message box titled with the operation's name and carries on.
+// message box titled with the operation's name and carries on. A capture that fails
+// leaves no picture, so an earlier one is never taken for it.
 
 #include "platform/shell/Picture.h"
 
@@ -20,6 +21,8 @@ class CScreenCapture {
 public:
     enum CaptureKind { WholeScreen = 0, WindowWithFrame = 1, ClientArea = 2, ForegroundWindow = 3 };
     enum Orientation { Portrait = 0, Landscape = 1, BestFit = 2 };
+    // The numbers of the class's messages, one per kind of failure.
+    enum ErrorNumber { NoScreen = 1001, NoWindow = 1002, CopyFailed = 1003, Unexpected = 1004, NoPicture = 1005 };
 
     CScreenCapture();
 

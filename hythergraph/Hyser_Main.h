@@ -70,6 +70,7 @@ public:
     void Make_Folda();
     QString Cap_File;
     QString Cap_Folder;
+    bool capturesBesideProgram_ = true;
 
     // The maker's site: the program's own documentation for now.
     void Orvell_web_Click();

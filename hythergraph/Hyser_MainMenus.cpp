@@ -3,11 +3,15 @@
 #include "hythergraph/Hyser_Main.h"
 
 #include "chart/CScreenCapture.h"
+#include "chart/CaptureFolder.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Text.h"
 #include "platform/shell/Files.h"
 #include "windows/Navigation.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <optional>
 
@@ -390,27 +394,48 @@ void Hyser_Main::capture(void (Hyser_Main::*view)()) {
 }
 
 void Hyser_Main::Make_Folda() {
-    Cap_Folder = u"CAP/"_s + shell::safeFileName(Label36.Caption(), u"名称未設定"_s);
-    // CAP itself is made too when it is missing; a folder that exists is no failure.
-    shell::makePath(Cap_Folder);
+    const CaptureFolder folder = makeCaptureFolder(AppInfo::Path(), shell::safeFileName(Label36.Caption(), u"名称未設定"_s));
+    Cap_Folder = folder.path;
+    capturesBesideProgram_ = folder.besideProgram;
 }
 
 void Hyser_Main::Hyther_Capture() {
     DoEvents();
     Screen_Cap->setCaptureType(chart::CScreenCapture::ClientArea);
     Screen_Cap->Capture();
-    Make_Folda();
     const QString name = shell::safeFileName(Label36.Caption(), u"名称未設定"_s);
-    Cap_File = Cap_Folder + u'/' + name + Str(Val(Label4.Caption())) + u"_Hyser.bmp"_s;
+    const QString fileName = name + Str(Val(Label4.Caption())) + u"_Hyser.bmp"_s;
+    const shell::Picture picture = Screen_Cap->PictureData();
+    if (picture.isNull()) {
+        // A grab that failed leaves no picture, and an earlier one is never saved in its place.
+        MsgBox(u"キャプチャできなかったため、保存していません: "_s +
+                   QDir(AppInfo::Path()).absoluteFilePath(u"CAP/"_s + name + u'/' + fileName),
+               vbExclamation);
+        return;
+    }
+    try {
+        Make_Folda();
+    } catch (const std::exception& e) {
+        MsgBox(QString::fromStdString(e.what()), vbExclamation);
+        return;
+    }
+    Cap_File = Cap_Folder + u'/' + fileName;
     PictureBox& holder = navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s);
-    holder.setPicture(Screen_Cap->PictureData());
+    holder.setPicture(picture);
     try {
         shell::SavePicture(holder.Picture(), Cap_File);
     } catch (const std::exception& e) {
-        MsgBox(u"キャプチャを保存できませんでした: "_s + Cap_File + u"\n"_s + QString::fromStdString(e.what()), vbExclamation);
+        MsgBox(
+            u"キャプチャを保存できませんでした: "_s + QFileInfo(Cap_File).absoluteFilePath() + u"\n"_s + QString::fromStdString(e.what()),
+            vbExclamation);
         return;
     }
-    placeAndShow(navigation().form(Window::CaptureNotice), Placement::AboveCentre);
+    Form& notice = navigation().form(Window::CaptureNotice);
+    // Captures that cannot go beside the program say where they went instead.
+    Label& where = notice.control<Label>(u"Label2"_s);
+    where.setCaption(capturesBesideProgram_ ? QString() : u"保存先: "_s + Cap_Folder);
+    where.setVisible(!capturesBesideProgram_);
+    placeAndShow(notice, Placement::AboveCentre);
 }
 
 // --- The maker's site ------------------------------------------------------------------------

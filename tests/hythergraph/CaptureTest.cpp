@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QImage>
 
+#include <unistd.h>
+
+#include "tests/support/TempFolder.h"
+
 using namespace chart;
 using namespace hythergraph;
 using namespace forms;
@@ -137,6 +141,136 @@ TEST_F(CaptureTest, WithCumulativeDisplayTheCaptureDoesNotRedraw) {
     const std::size_t piled = w.drawing().size();
     w.menu(u"Cap_White"_s).click();
     EXPECT_EQ(w.drawing().size(), piled) << "already white: the points stay as they were";
+}
+
+// The pixel of each point of a drawing, in a picture of the client area.
+std::vector<QRgb> pointPixels(const QImage& image, const std::vector<DrawOp>& drawing) {
+    std::vector<QRgb> pixels;
+    for (const DrawOp& op : drawing) {
+        if (op.kind == DrawOp::Point) pixels.push_back(image.pixel(static_cast<int>(op.x1 / 15), static_cast<int>(op.y1 / 15)));
+    }
+    return pixels;
+}
+
+// The same points in the same colours; an edge pixel may blend with a new background.
+void expectSamePoints(const std::vector<QRgb>& now, const std::vector<QRgb>& before) {
+    ASSERT_EQ(now.size(), before.size());
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        const int d = std::max({std::abs(qRed(now[i]) - qRed(before[i])), std::abs(qGreen(now[i]) - qGreen(before[i])),
+                                std::abs(qBlue(now[i]) - qBlue(before[i]))});
+        EXPECT_LE(d, 48) << "point " << i << ": " << std::hex << now[i] << " was " << before[i];
+    }
+}
+
+TEST_F(CaptureTest, WithCumulativeDisplayEveryPrintAndCaptureKeepsThePiledUpYears) {
+    Hyser_Main& w = startInFolder();
+    show(w, u"東京"_s);
+    w.Check2.setValue(0);
+    w.CheckBox1.click();
+    w.SpinButton1.spinUp();
+    w.SpinButton1.spinUp();
+    const std::vector<DrawOp> piled = w.drawing();
+    ASSERT_EQ(piled.size(), 3 * 24u);
+    const std::vector<QRgb> before = pointPixels(w.grabClient(), piled);
+
+    for (const QString& item : {u"Print_White"_s, u"Print_Black_White"_s, u"Print_Gray"_s}) {
+        SCOPED_TRACE(item.toStdString());
+        services.printedPages.clear();
+        w.menu(item).click();
+        ASSERT_EQ(services.printedPages.size(), 1u);
+        expectSamePoints(pointPixels(services.printedPages[0], piled), before);
+    }
+    int year = 2100;  // each capture its own file
+    for (const QString& item : {u"Cap_White"_s, u"Cap_Gray"_s}) {
+        SCOPED_TRACE(item.toStdString());
+        w.Label4.setCaption(QString::number(++year));
+        w.menu(item).click();
+        const QImage bmp(u"CAP/東京/東京"_s + QString::number(year) + u"_Hyser.bmp"_s);
+        ASSERT_FALSE(bmp.isNull());
+        expectSamePoints(pointPixels(bmp, piled), before);
+        instance<extras::Dialog_cap>().Unload();
+    }
+    EXPECT_GE(w.drawing().size(), piled.size());
+}
+
+TEST_F(CaptureTest, AFailedGrabWritesNothingAndShowsNoNotice) {
+    Hyser_Main& w = startInFolder();
+    w.menu(u"Cap_White"_s).click();
+    ASSERT_TRUE(QFile::exists(u"CAP/東京/東京2020_Hyser.bmp"_s));
+    instance<extras::Dialog_cap>().Unload();
+
+    // A window with no client area to copy: the grab fails.
+    w.Label4.setCaption(u"2021"_s);
+    w.setHeight(w.frameHeight());
+    services.expectMessage();  // the capture class's own report
+    services.expectMessage();  // the window's: nothing saved
+    w.menu(u"Cap_White"_s).click();
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_TRUE(services.messages[0].prompt.startsWith(u"Error: 1003. "_s)) << services.messages[0].prompt.toStdString();
+    EXPECT_TRUE(services.messages[1].prompt.contains(fixture.folder() + u"/CAP/東京/東京2021_Hyser.bmp"_s))
+        << services.messages[1].prompt.toStdString();
+    EXPECT_FALSE(QFile::exists(u"CAP/東京/東京2021_Hyser.bmp"_s)) << "not the earlier picture under the new name";
+    EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
+}
+
+// Captures of a program whose folder cannot take CAP/ go to the user's data folder.
+class CaptureElsewhereTest : public CaptureTest {
+protected:
+    void SetUp() override {
+        saved_ = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8());
+    }
+    void TearDown() override {
+        qputenv("XDG_DATA_HOME", saved_);
+        CaptureTest::TearDown();
+    }
+    testing_support::TempFolder dataHome_;
+    QByteArray saved_;
+};
+
+TEST_F(CaptureElsewhereTest, CapAsAFileSendsTheCaptureToTheUsersDataFolderAndTheNoticeSaysWhere) {
+    Hyser_Main& w = startInFolder();
+    QFile cap(u"CAP"_s);
+    ASSERT_TRUE(cap.open(QIODevice::WriteOnly));
+    cap.close();
+    w.menu(u"Cap_White"_s).click();
+    ASSERT_TRUE(w.Cap_File.startsWith(dataHome_.path())) << w.Cap_File.toStdString();
+    EXPECT_TRUE(w.Cap_File.endsWith(u"/CAP/東京/東京2020_Hyser.bmp"_s));
+    EXPECT_FALSE(QImage(w.Cap_File).isNull());
+    auto& notice = instance<extras::Dialog_cap>();
+    EXPECT_TRUE(notice.Visible());
+    const Label& where = notice.control<Label>(u"Label2"_s);
+    EXPECT_TRUE(where.Visible());
+    EXPECT_TRUE(where.Caption().contains(w.Cap_Folder));
+}
+
+TEST_F(CaptureElsewhereTest, WhenNoFolderCanBeMadeTheMessageNamesBothPathsAndTheReasons) {
+    Hyser_Main& w = startInFolder();
+    for (const QString& file : {u"CAP"_s, dataHome_.path() + u"/blocked"_s}) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    qputenv("XDG_DATA_HOME", (dataHome_.path() + u"/blocked"_s).toUtf8());
+    services.expectMessage();
+    w.menu(u"Cap_White"_s).click();
+    ASSERT_EQ(services.messages.size(), 1u);
+    const QString text = services.messages[0].prompt;
+    EXPECT_TRUE(text.contains(fixture.folder() + u"/CAP/東京"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(dataHome_.path() + u"/blocked/"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"ot a directory"_s) || text.contains(u"exists"_s)) << "the system's reason: " << text.toStdString();
+    EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
+    expectControlsBack(w);
+}
+
+TEST_F(CaptureElsewhereTest, AReadOnlyProgramFolderSendsTheCaptureToTheUsersDataFolder) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    Hyser_Main& w = startInFolder();
+    const QFile::Permissions was = QFile::permissions(fixture.folder());
+    QFile::setPermissions(fixture.folder(), QFile::ReadOwner | QFile::ExeOwner);
+    w.menu(u"Cap_White"_s).click();
+    QFile::setPermissions(fixture.folder(), was);
+    EXPECT_TRUE(w.Cap_File.startsWith(dataHome_.path())) << w.Cap_File.toStdString();
+    EXPECT_FALSE(QImage(w.Cap_File).isNull());
 }
 
 }  // namespace
