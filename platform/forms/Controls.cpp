@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -44,13 +45,26 @@ private:
     Control& control_;
 };
 
+// The text of a disabled control is greyed whatever its own colour, as the system greys
+// it; its background stays.
+QColor greyedText() { return QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText); }
+
+constexpr QPalette::ColorGroup kEnabledGroups[] = {QPalette::Active, QPalette::Inactive};
+
 void applyColors(QWidget* w, Color back, Color fore, bool fillBack) {
     QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, toQColor(back));
-    pal.setColor(QPalette::Button, toQColor(back));
-    pal.setColor(QPalette::WindowText, toQColor(fore));
-    pal.setColor(QPalette::ButtonText, toQColor(fore));
-    pal.setColor(QPalette::Text, toQColor(fore));
+    const QColor b = toQColor(back);
+    const QColor f = toQColor(fore);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Window, b);
+        pal.setColor(group, QPalette::Button, b);
+    }
+    for (const auto group : kEnabledGroups) {
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) pal.setColor(group, role, f);
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        pal.setColor(QPalette::Disabled, role, greyedText());
+    }
     w->setPalette(pal);
     w->setAutoFillBackground(fillBack);
 }
@@ -327,7 +341,7 @@ void Label::paint(QPainter& p) const {
     const QString text = Caption();
     if (text.isEmpty()) return;
     p.setFont(toQFont(font_));
-    p.setPen(toQColor(fore_));
+    p.setPen(enabled_ ? toQColor(fore_) : greyedText());
     int flags = Qt::AlignTop | Qt::TextWordWrap;
     flags |= align_ == Align::Center ? Qt::AlignHCenter : align_ == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
     QString shown = text;
@@ -644,8 +658,10 @@ void TextBox::syncWidget() {
         m->setReadOnly(locked_);
     }
     QPalette pal = widget_->palette();
-    pal.setColor(QPalette::Base, toQColor(back_));
-    pal.setColor(QPalette::Text, toQColor(fore_));
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, QPalette::Base, toQColor(back_));
+    for (const auto group : kEnabledGroups) pal.setColor(group, QPalette::Text, toQColor(fore_));
+    pal.setColor(QPalette::Disabled, QPalette::Text, greyedText());
     widget_->setPalette(pal);
     syncing_ = false;
 }

@@ -277,4 +277,102 @@ TEST_F(ControlsTest, UserTypingIntoABusyWindowIsUndone) {
     EXPECT_EQ(w.log, QStringList{u"Text1_Change:20005"_s});
 }
 
+// Every control that can be disabled, twice: enabled (index 0) and disabled at design
+// (index 1), with a text colour no disabled look uses.
+constexpr Color kRed = 0x0000FF;
+
+FormDesign looksDesign() {
+    FormDesign d;
+    d.name = u"Looks"_s;
+    d.clientWidth = 12000;
+    d.clientHeight = 3000;
+    d.backColor = 0xE4EFEF;
+    const auto pair = [&d](ControlDesign row) {
+        for (int i = 0; i <= 1; ++i) {
+            ControlDesign r = row;
+            r.at(i);
+            r.top += 1500 * i;
+            if (i == 1) r.disabled();
+            d.controls.push_back(r);
+        }
+    };
+    pair(label(u"Lbl"_s, 0, 0, 1200, 300).caption_(u"東京"_s).fore(kRed));
+    pair(checkBox(u"Chk"_s, 1300, 0, 1200, 300).caption_(u"累積表示"_s).fore(kRed));
+    // The 平年値 box of the chart windows, in its own colours.
+    pair(formsCheckBox(u"Box"_s, 2600, 0, 1200, 300).caption_(u"平年値"_s).back(0xE4EFEF).checked());
+    pair(formsCheckBox(u"RedBox"_s, 3900, 0, 1200, 300).caption_(u"月表示"_s).fore(kRed));
+    pair(optionButton(u"Opt"_s, 5200, 0, 1200, 300).caption_(u"各年値"_s).fore(kRed));
+    pair(frame(u"Fra"_s, 6500, 0, 1200, 1200).caption_(u"期間"_s).fore(kRed));
+    pair(textBox(u"Txt"_s, 7800, 0, 1200, 300).text(u"2000"_s).fore(kRed));
+    pair(button(u"Btn"_s, 9100, 0, 1200, 400).caption_(u"クリア"_s));
+    pair(comboBox(u"Cbo"_s, 10400, 0, 1200, 300).text(u"東京"_s));
+    pair(spinButton(u"Spn"_s, 11700, 0, 250, 600));
+    return d;
+}
+
+class Looks : public Form {
+public:
+    Looks() : Form(looksDesign()) {}
+};
+
+// What a control looks like on its own: its widget, or its rectangle of the client area.
+QImage lookOf(Form& f, const Control& c) {
+    if (c.widget()) {
+        c.widget()->ensurePolished();
+        return c.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    return f.grabClient().copy(QRect(qRound(c.Left() / 15), qRound(c.Top() / 15), qRound(c.Width() / 15), qRound(c.Height() / 15)));
+}
+
+// Pixels of the text of a control: a clear red for the red ones, near black for the
+// others (smoothed at their edges); a greyed text is lighter than either.
+int inkPixels(const QImage& image, bool red) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c(image.pixel(x, y));
+            n += red ? c.red() >= 200 && c.green() <= 90 && c.blue() <= 90 : c.red() <= 100 && c.green() <= 100 && c.blue() <= 100;
+        }
+    }
+    return n;
+}
+
+TEST_F(ControlsTest, DisabledControlsLookDisabledWhateverTheirColours) {
+    Looks& w = instance<Looks>();
+    struct Case {
+        const char* name;
+        bool red;  // its text is red while enabled; black otherwise
+    };
+    const Case cases[] = {{"Lbl", true}, {"Chk", true}, {"Box", false}, {"RedBox", true}, {"Opt", true},
+                          {"Fra", true}, {"Txt", true}, {"Btn", false}, {"Cbo", false},   {"Spn", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ControlArray<Control> pair = w.controls<Control>(QString::fromLatin1(c.name));
+        Control& enabled = pair(0);
+        Control& disabled = pair(1);
+        EXPECT_FALSE(disabled.Enabled());
+        if (disabled.windowed()) {
+            ASSERT_NE(disabled.widget(), nullptr);
+            EXPECT_FALSE(disabled.widget()->isEnabled());
+        }
+        const QImage on = lookOf(w, enabled);
+        const QImage off = lookOf(w, disabled);
+        ASSERT_EQ(on.size(), off.size());
+        EXPECT_NE(on, off) << "a disabled control looks different";
+        EXPECT_GT(inkPixels(on, c.red), 0);
+        EXPECT_EQ(inkPixels(off, c.red), 0) << "its text and marks are greyed";
+    }
+}
+
+TEST_F(ControlsTest, BoxDisabledFromCodeLooksAsOneDisabledAtDesign) {
+    Looks& w = instance<Looks>();
+    const ControlArray<FormsCheckBox> Box = w.controls<FormsCheckBox>(u"Box"_s);
+    const QImage enabled = lookOf(w, Box(0));
+    const QImage designed = lookOf(w, Box(1));
+    Box(0).setEnabled(false);
+    EXPECT_EQ(lookOf(w, Box(0)), designed);
+    Box(0).setEnabled(true);
+    EXPECT_EQ(lookOf(w, Box(0)), enabled);
+}
+
 }  // namespace
