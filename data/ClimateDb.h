@@ -21,7 +21,9 @@ QString connectionString(int region);
 // The same for a database file given by its path ("/" or "\" separators).
 QString connectionStringFor(const QString& databasePath);
 
-extern const QString kNormalsTable;         // Heinenchi_Hyser_Data, in region 1's file
+extern const QString kNormalsTable;  // Heinenchi_Hyser_Data, in the file of kNormalsRegion
+// The region whose database holds the normal values of every station.
+inline constexpr int kNormalsRegion = 1;
 extern const QString kDefaultStationTable;  // the table opened at start-up: Tokyo_Hyser_Data
 inline constexpr int kDefaultStationRegion = 3;
 

@@ -80,7 +80,7 @@ void Hyser_Main::Form_end_Click() { AppInfo::End(0); }
 
 void Hyser_Main::Start_DB_conect() {
     Heinen_Cn = std::make_shared<ado::Connection>();
-    Heinen_Cn->ConnectionString = data::connectionString(1);
+    Heinen_Cn->ConnectionString = data::connectionString(data::kNormalsRegion);
     Heinen_Cn->Open(QString(), QString(), QString(), -1);
     Label29.setCaption(u"東京"_s);
     Label36.setCaption(u"東京"_s);
@@ -94,7 +94,7 @@ void Hyser_Main::Start_DB_conect() {
     Hyser_Rs = std::move(years.recordset);
     firstYear_ = years.firstYear;
     // The normal-values table lies in the first database, and so does the first row.
-    Label46.setCaption(u"1"_s);
+    Label46.setCaption(QString::number(data::kNormalsRegion));
     bindYearLabels(false);
 }
 

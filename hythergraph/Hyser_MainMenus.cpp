@@ -9,6 +9,7 @@
 #include "platform/forms/Text.h"
 #include "platform/shell/Files.h"
 #include "windows/Navigation.h"
+#include "windows/StationOwner.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -146,7 +147,8 @@ void Hyser_Main::CheckBox1_Click() {
     Command1_Click();
     Cls();
     Line_Reset();
-    Label4.setCaption(u"2000"_s);
+    // Piling up starts from the year a station choice starts from.
+    Label4.setCaption(QString::number(windows::kChoiceYear));
     // Look the shown station up again first: the table to bind is this window's own.
     Heinen_Name();
     DB_conect();

@@ -726,6 +726,11 @@ void Form::Line(double x1, double y1, double x2, double y2, Color color) {
     canvas_->update();
 }
 
+void Form::restoreDrawing(std::vector<DrawOp> ops) {
+    drawing_ = std::move(ops);
+    if (canvas_) canvas_->update();
+}
+
 void Form::Print(const QString& text) {
     DrawOp op;
     op.kind = DrawOp::Text;

@@ -150,6 +150,9 @@ public:
     void Print(const QString& text);
     void Cls();
     const std::vector<DrawOp>& drawing() const { return drawing_; }
+    // Puts back a drawing taken earlier with drawing(): what a change of the background
+    // wiped comes back exactly as it was drawn.
+    void restoreDrawing(std::vector<DrawOp> ops);
 
     // The client area as it shows: the controls and the drawing surface.
     QImage grabClient();
