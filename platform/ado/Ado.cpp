@@ -41,11 +41,6 @@ private:
 
 namespace {
 
-std::function<void()>& moveObserver() {
-    static std::function<void()> observer;
-    return observer;
-}
-
 QString quoteIdentifier(const QString& name) {
     QString q = name;
     q.replace(u'"', QStringLiteral("\"\""));
@@ -155,10 +150,57 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
 
 // --- Recordset -------------------------------------------------------------------------
 
-void Recordset::setMoveObserver(std::function<void()> observer) { moveObserver() = std::move(observer); }
+namespace detail {
+struct MoveListener {
+    std::function<void()> call;
+    bool active = true;
+};
+struct MoveListeners {
+    std::vector<std::shared_ptr<MoveListener>> list;
+};
+}  // namespace detail
+
+MoveSubscription::~MoveSubscription() { reset(); }
+
+MoveSubscription& MoveSubscription::operator=(MoveSubscription&& other) noexcept {
+    if (this != &other) {
+        reset();
+        listeners_ = std::move(other.listeners_);
+        listener_ = std::move(other.listener_);
+    }
+    return *this;
+}
+
+void MoveSubscription::reset() {
+    if (!listener_) return;
+    // Marked first: a move that is calling its listeners right now skips this one.
+    listener_->active = false;
+    if (const auto owner = listeners_.lock()) std::erase(owner->list, listener_);
+    listener_.reset();
+    listeners_.reset();
+}
+
+bool MoveSubscription::active() const { return listener_ && !listeners_.expired(); }
+
+Recordset::Recordset() : listeners_(std::make_shared<detail::MoveListeners>()) {}
+
+Recordset::~Recordset() = default;
+
+MoveSubscription Recordset::onMove(std::function<void()> listener) {
+    MoveSubscription s;
+    s.listener_ = std::make_shared<detail::MoveListener>(detail::MoveListener{std::move(listener)});
+    s.listeners_ = listeners_;
+    listeners_->list.push_back(s.listener_);
+    return s;
+}
 
 void Recordset::moved() {
-    if (moveObserver()) moveObserver()();
+    // The listeners of this moment, kept alive through the calls: one may unsubscribe
+    // others, subscribe new ones, or drop the last reference to this recordset.
+    const std::vector<std::shared_ptr<detail::MoveListener>> now = listeners_->list;
+    for (const auto& l : now) {
+        if (l->active) l->call();
+    }
 }
 
 void Recordset::Open(const QString& source, const std::shared_ptr<Connection>& activeConnection, int, int, int) {

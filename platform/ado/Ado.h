@@ -54,6 +54,32 @@ private:
 
 class Statement;
 
+namespace detail {
+struct MoveListener;
+struct MoveListeners;
+}  // namespace detail
+
+// A listener of one recordset's moves; it stops listening when it goes. Either side may
+// go first: a subscription that outlives its recordset hears nothing more, and a
+// recordset that outlives its subscriptions calls nobody.
+class MoveSubscription {
+public:
+    MoveSubscription() = default;
+    ~MoveSubscription();
+    MoveSubscription(MoveSubscription&& other) noexcept = default;
+    MoveSubscription& operator=(MoveSubscription&& other) noexcept;
+    MoveSubscription(const MoveSubscription&) = delete;
+    MoveSubscription& operator=(const MoveSubscription&) = delete;
+
+    void reset();
+    bool active() const;
+
+private:
+    friend class Recordset;
+    std::weak_ptr<detail::MoveListeners> listeners_;
+    std::shared_ptr<detail::MoveListener> listener_;
+};
+
 class Connection {
 public:
     Connection() = default;
@@ -81,9 +107,10 @@ private:
 
 enum CursorType { adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
 
-class Recordset : public std::enable_shared_from_this<Recordset> {
+class Recordset {
 public:
-    Recordset() = default;
+    Recordset();
+    ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
@@ -115,13 +142,16 @@ public:
     // The same, or the empty text where there is no current row (what a bound label shows).
     QString valueOrEmpty(const QString& name) const;
 
-    // Called after every move, so that bound labels can be repainted.
-    static void setMoveObserver(std::function<void()> observer);
+    // Calls listener after every move and every Open of this recordset, until the
+    // subscription goes: what a bound label listens to. A listener may subscribe or
+    // unsubscribe others while it runs.
+    [[nodiscard]] MoveSubscription onMove(std::function<void()> listener);
 
 private:
     int fieldIndex(const QString& name) const;
     void moved();
 
+    std::shared_ptr<detail::MoveListeners> listeners_;
     bool open_ = false;
     QString source_;
     QStringList fields_;

@@ -317,7 +317,9 @@ void Label::setTransparent(bool t) {
 }
 
 void Label::setDataSource(std::shared_ptr<ado::Recordset> rs) {
+    following_.reset();
     source_ = std::move(rs);
+    if (source_) following_ = source_->onMove([this] { form_.repaintControl(*this); });
     changed();
 }
 

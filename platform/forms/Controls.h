@@ -10,6 +10,7 @@
 // LostFocus when the focus moves to another control of its window. The user's input
 // reaches a handler only while the window is not busy.
 
+#include "platform/ado/Ado.h"
 #include "platform/forms/Design.h"
 #include "platform/shell/Picture.h"
 
@@ -25,10 +26,6 @@
 
 class QPainter;
 class QWidget;
-
-namespace ado {
-class Recordset;
-}
 
 namespace forms {
 
@@ -135,7 +132,8 @@ public:
     Label(Form& form, const ControlDesign& d);
 
     // A bound label shows its field of the recordset's current row, and the empty text
-    // while the recordset has no current row.
+    // while the recordset has no current row; it repaints when its recordset moves, and
+    // only then (the label keeps its recordset alive while bound to it).
     QString Caption() const;
     void setCaption(const QString& text);
     Align Alignment() const { return align_; }
@@ -159,6 +157,7 @@ private:
     bool transparent_;
     bool border_;
     std::shared_ptr<ado::Recordset> source_;
+    ado::MoveSubscription following_;
     QString field_;
 };
 

@@ -1,6 +1,5 @@
 #include "platform/forms/Form.h"
 
-#include "platform/ado/Ado.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Twips.h"
 
@@ -106,13 +105,6 @@ void queueCollect() {
     });
 }
 
-// Every bound label follows the moves of its recordset: repaint what shows.
-void repaintAllForms() {
-    for (auto& [type, form] : registry().loaded) {
-        if (QWidget* w = form->clientWidget()) w->update();
-    }
-}
-
 struct FrameMetrics {
     double border;   // pixels on each side
     double caption;  // pixels
@@ -213,11 +205,6 @@ void MenuItem::click() {
 // --- Form -----------------------------------------------------------------------------------
 
 Form::Form(FormDesign design) : design_(std::move(design)), caption_(design_.caption), back_(design_.backColor) {
-    static const bool observing = [] {
-        ado::Recordset::setMoveObserver(repaintAllForms);
-        return true;
-    }();
-    (void)observing;
     const FrameMetrics m = metricsFor(design_.borderStyle);
     width_ = design_.clientWidth + toTwips(1) * 2 * m.border;
     height_ = design_.clientHeight + toTwips(1) * (2 * m.border + m.caption + (design_.menus.empty() ? 0 : kMenuBarPixels));
@@ -639,6 +626,13 @@ void Form::controlChanged(const Control& c) {
         active_ = nullptr;
         focusHandoff_ = true;
     }
+}
+
+void Form::repaintControl(const Control& c) {
+    if (!canvas_ || c.windowed()) return;
+    // A pixel around it: smoothed edges and borders reach past the rectangle.
+    const QRect r(toPixels(c.Left()) - 1, toPixels(c.Top()) - 1, toPixels(c.Width()) + 2, toPixels(c.Height()) + 2);
+    canvas_->update(r);
 }
 
 void Form::paintClient(QPainter& p) const {

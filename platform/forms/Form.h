@@ -223,6 +223,7 @@ public:
         Form& f_;
     };
     void controlChanged(const Control& c);  // repaint or move a widget
+    void repaintControl(const Control& c);  // a windowless control's own area, nothing more
     void paintClient(QPainter& p) const;
     void clientPressed(double xTwips, double yTwips);
     void clientResized(int widthPx, int heightPx);
