@@ -58,6 +58,15 @@ using windows::Family;
 using windows::navigation;
 using windows::Window;
 
+// Where the window's design puts a control across.
+double designLeft(const QString& name) {
+    static const FormDesign design = Hyser_Main::design();
+    for (const ControlDesign& c : design.controls) {
+        if (c.name == name) return c.left;
+    }
+    throw std::logic_error("no such control in the design");
+}
+
 void showByRule(Form& owner, Window w, Placement placement = Placement::AboveCentre) {
     // Menu picks wait until the window has loaded.
     Form::BusyScope busy(owner);
@@ -384,12 +393,12 @@ void Hyser_Main::capture(void (Hyser_Main::*view)()) {
     struct PutBack {
         Hyser_Main& w;
         ~PutBack() {
-            w.Command1.setLeft(8970);
+            w.Command1.setLeft(designLeft(w.Command1.Name()));
             w.CheckBox1.setVisible(true);
             w.CheckBox3.setVisible(true);
             w.CheckBox4.setVisible(true);
             w.Check2.setVisible(true);
-            w.SpinButton1.setLeft(8250);
+            w.SpinButton1.setLeft(designLeft(w.SpinButton1.Name()));
         }
     } putBack{*this};
     Hyther_Capture();
