@@ -18,4 +18,15 @@ inline constexpr QRgb kFrame = qRgb(90, 90, 90);  // round an inset
 
 inline const QList<QRgb> kPalette = {kSea, kLand, kOtherLand, kCoast, kOtherCoast, kBorder, kGraticule, kFrame};
 
+// The world maps: every country alike, national borders in red, a grey graticule under
+// the land and the equator in a red of its own.
+inline constexpr QRgb kWorldSea = kSea;
+inline constexpr QRgb kWorldLand = qRgb(233, 237, 208);
+inline constexpr QRgb kWorldCoast = kCoast;
+inline constexpr QRgb kWorldBorder = qRgb(255, 0, 0);
+inline constexpr QRgb kWorldGraticule = qRgb(143, 143, 143);
+inline constexpr QRgb kWorldEquator = qRgb(214, 48, 48);
+
+inline const QList<QRgb> kWorldPalette = {kWorldSea, kWorldLand, kWorldCoast, kWorldBorder, kWorldGraticule, kWorldEquator};
+
 }  // namespace maps::style

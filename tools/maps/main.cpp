@@ -1,11 +1,13 @@
-// Draws the region maps of the Japan station pickers from real outlines:
+// Draws the region maps of the station pickers from real outlines:
 //
 //   maps <data folder> <pickers folder>
 //
-// The data folder holds the prefecture outlines, the Natural Earth countries, the JMA
-// normals and the station coverage table. The maps go to <pickers folder>/W_GIF/ under
-// the names the pickers load, and the Okinawa map, which is built into its window, to
-// <pickers folder>/maps/okinawa.gif.
+// The data folder holds the prefecture outlines, the Natural Earth land and countries,
+// the normals with their station positions, the station coverage table and the station
+// history. The Japan maps go to <pickers folder>/W_GIF/ under the names the pickers load,
+// and the Okinawa map, which is built into its window, to <pickers folder>/maps/okinawa.gif;
+// the world maps, which are built into their windows, with the world marker and window
+// icon to <pickers folder>/maps/ (WorldMaps.h).
 //
 // Each map is as large as its picker's map image, so that nothing is scaled on screen
 // (the Okinawa picture keeps its own size). The markers were placed by hand, so no
@@ -16,9 +18,11 @@
 #include "pickers/tables/JapanRegions.h"
 #include "tools/gifwriter/GifWriter.h"
 #include "tools/maps/Atlas.h"
+#include "tools/maps/Fit.h"
 #include "tools/maps/MapStyle.h"
 #include "tools/maps/StationPlaces.h"
 #include "tools/maps/Warp.h"
+#include "tools/maps/WorldMaps.h"
 #include "tools/markers/MarkerShapes.h"
 
 #include <QCoreApplication>
@@ -37,7 +41,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
+using maps::kTwipsPerPixel;
 
 // The picture built into the Okinawa picker keeps its own size; it is stretched to the
 // map image like the others.
@@ -61,14 +65,6 @@ std::vector<Inset> insetsOf(int region) {
         {u"南鳥島"_s, QRectF(QPointF(7680, 1080), QPointF(9240, 3720)), {154}, {24, 25}},
     };
 }
-
-// A station with its real place and the point its map must put there: the centre of
-// its marker's ellipse, in twips from the map image's top left corner.
-struct Placed {
-    QString name;
-    QPointF lonLat;
-    QPointF target;
-};
 
 const forms::ControlDesign* findControl(const forms::FormDesign& design, const QString& name) {
     for (const auto& c : design.controls)
@@ -107,70 +103,6 @@ void drawGraticule(QPainter& painter, const maps::Projection& project, const map
     }
 }
 
-double length(QPointF p) { return std::hypot(p.x(), p.y()); }
-
-// Places to twips from the map image's top left corner: the affine fit, then the bend.
-struct MapFit {
-    maps::Affine affine;
-    maps::ThinPlate bend;
-
-    QPointF place(QPointF lonLat) const {
-        const QPointF q = affine.map(maps::mercator(lonLat));
-        return q + bend(q);
-    }
-};
-
-// Fits a map to the markers of `stations` on a map image of `twips`, and reports how far
-// the affine fit alone misses them. None when it cannot be fitted or the bend would fold
-// the map somewhere on the image.
-std::optional<MapFit> fitToMarkers(const std::vector<Placed>& stations, const QSizeF& twips) {
-    std::vector<QPointF> from, to;
-    for (const auto& p : stations) {
-        from.push_back(maps::mercator(p.lonLat));
-        to.push_back(p.target);
-    }
-    const auto affine = maps::Affine::fit(from, to);
-    if (!affine) return std::nullopt;
-
-    std::vector<QPointF> at, shift;
-    double sum = 0;
-    std::vector<std::pair<double, QString>> misses;
-    for (size_t i = 0; i < stations.size(); ++i) {
-        at.push_back(affine->map(from[i]));
-        shift.push_back(to[i] - at.back());
-        const double miss = length(shift.back()) / kTwipsPerPixel;  // screen pixels
-        sum += miss * miss;
-        misses.emplace_back(miss, stations[i].name);
-    }
-    const auto bend = maps::ThinPlate::fit(at, shift);
-    if (!bend) return std::nullopt;
-
-    std::sort(misses.rbegin(), misses.rend());
-    const double east = length({affine->a, affine->d}) / kTwipsPerPixel;
-    const double south = length({affine->b, affine->e}) / kTwipsPerPixel;
-    std::printf(
-        "  fit: %.1f screen px per degree of longitude, %.2f as much per Mercator degree "
-        "of latitude, turned %.1f degrees\n",
-        east, south / east, std::atan2(affine->d, affine->a) * 180 / std::numbers::pi);
-    std::printf("  misses before bending (screen px): rms %.1f, largest", std::sqrt(sum / static_cast<double>(stations.size())));
-    for (size_t i = 0; i < 3 && i < misses.size(); ++i) std::printf(" %s %.1f", qPrintable(misses[i].second), misses[i].first);
-    std::printf("\n");
-
-    // The bend folds the map where its area factor is not positive.
-    const auto moved = [&](QPointF q) { return q + (*bend)(q); };
-    double smallest = 1e9;
-    for (double y = 0; y <= twips.height(); y += 30) {
-        for (double x = 0; x <= twips.width(); x += 30) {
-            const QPointF dx = (moved({x + 1, y}) - moved({x - 1, y})) / 2;
-            const QPointF dy = (moved({x, y + 1}) - moved({x, y - 1})) / 2;
-            smallest = std::min(smallest, dx.x() * dy.y() - dx.y() * dy.x());
-        }
-    }
-    std::printf("  bending: area factor at least %.2f on the picture\n", smallest);
-    if (smallest <= 0) return std::nullopt;
-    return MapFit{*affine, *bend};
-}
-
 class MapMaker {
 public:
     MapMaker(const maps::Atlas& atlas, const QHash<QString, QPointF>& places, const QDir& out)
@@ -181,7 +113,7 @@ public:
 private:
     // Draws `inset` round its island: the map's scale, moved to put the island under
     // its marker. `toPicture` takes twips from the map image's corner to pixels.
-    void drawInset(QPainter& painter, const Inset& inset, const Placed& island, const maps::Affine& affine,
+    void drawInset(QPainter& painter, const Inset& inset, const maps::Placed& island, const maps::Affine& affine,
                    const std::function<QPointF(QPointF)>& toPicture, QPointF origin) const;
 
     const maps::Atlas& atlas_;
@@ -189,7 +121,7 @@ private:
     const QDir& out_;
 };
 
-void MapMaker::drawInset(QPainter& painter, const Inset& inset, const Placed& island, const maps::Affine& affine,
+void MapMaker::drawInset(QPainter& painter, const Inset& inset, const maps::Placed& island, const maps::Affine& affine,
                          const std::function<QPointF(QPointF)>& toPicture, QPointF origin) const {
     const QPointF move = island.target - affine.map(maps::mercator(island.lonLat));
     const maps::Projection project = [&](QPointF ll) { return toPicture(affine.map(maps::mercator(ll)) + move); };
@@ -230,7 +162,7 @@ bool MapMaker::make(const pickers::JapanRegion& region) {
     const std::function<QPointF(QPointF)> toPicture = [sx, sy](QPointF t) { return QPointF(t.x() * sx, t.y() * sy); };
 
     const std::vector<Inset> insets = insetsOf(region.region);
-    std::vector<Placed> onMap, inInsets;
+    std::vector<maps::Placed> onMap, inInsets;
     for (const auto& station : region.stations) {
         const forms::ControlDesign* marker = findControl(region.design, station.marker);
         if (!marker || !places_.contains(station.name)) {
@@ -238,14 +170,14 @@ bool MapMaker::make(const pickers::JapanRegion& region) {
             return false;
         }
         const QPointF centre = markers::ellipseCentre(markers::shapeOf(station.picture)) * kTwipsPerPixel;
-        const Placed placed{station.name, places_.value(station.name), QPointF(marker->left, marker->top) + centre - origin};
+        const maps::Placed placed{station.name, places_.value(station.name), QPointF(marker->left, marker->top) + centre - origin};
         const bool inset = std::any_of(insets.begin(), insets.end(), [&](const Inset& i) { return i.station == station.name; });
         (inset ? inInsets : onMap).push_back(placed);
     }
 
     std::printf("%s  %dx%d pixels, %zu stations on the map, %zu in insets\n", qPrintable(file), size.width(), size.height(), onMap.size(),
                 inInsets.size());
-    const auto fit = fitToMarkers(onMap, twips);
+    const auto fit = maps::fitToMarkers(onMap, twips, maps::mercator);
     if (!fit) {
         std::fprintf(stderr, "maps: cannot fit %s to its markers without folding it\n", qPrintable(file));
         return false;
@@ -258,7 +190,7 @@ bool MapMaker::make(const pickers::JapanRegion& region) {
     const auto back = [&](QPointF t) { return fit->affine.unmap(t); };
     atlas_.draw(painter, project, windowOf(cornersOf(QRectF(QPointF(0, 0), twips)), back, 1.0));
     for (const auto& inset : insets) {
-        const auto island = std::find_if(inInsets.begin(), inInsets.end(), [&](const Placed& p) { return p.name == inset.station; });
+        const auto island = std::find_if(inInsets.begin(), inInsets.end(), [&](const maps::Placed& p) { return p.name == inset.station; });
         drawInset(painter, inset, *island, fit->affine, toPicture, origin);
     }
     painter.end();
@@ -292,5 +224,6 @@ int main(int argc, char** argv) {
     MapMaker maker(*atlas, *places, out);
     bool ok = true;
     for (const auto& region : pickers::japanRegions()) ok = maker.make(region) && ok;
+    ok = maps::makeWorldPictures(args[1], out) && ok;
     return ok ? 0 : 1;
 }
