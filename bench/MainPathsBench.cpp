@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -37,6 +38,12 @@ QString programFolder() {
     static const bool built = [] {
         data::buildClimateDatabases(dir.path(), data::readClimateCsv(QStringLiteral(TAVRIN_SOURCE_DIR "/data/climate/normals.csv")),
                                     data::readClimateCsv(QStringLiteral(TAVRIN_SOURCE_DIR "/data/climate/years.csv")));
+        // The pickers read their maps beside the program, as the build puts them there.
+        const QDir maps(QStringLiteral(TAVRIN_SOURCE_DIR "/pickers/W_GIF"));
+        QDir(dir.path()).mkpath(QStringLiteral("W_GIF"));
+        for (const QString& name : maps.entryList(QDir::Files)) {
+            QFile::copy(maps.filePath(name), dir.path() + QStringLiteral("/W_GIF/") + name);
+        }
         return true;
     }();
     (void)built;
