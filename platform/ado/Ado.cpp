@@ -5,6 +5,8 @@
 
 #include <sqlite3.h>
 
+#include <cmath>
+
 namespace ado {
 
 // One compiled SQL statement, finalized when it goes: the only owner of a sqlite3_stmt in
@@ -274,9 +276,10 @@ void Recordset::Find(const QString& criteria) {
     const int eq = criteria.indexOf(u'=');
     if (eq <= 0) throw Error(QStringLiteral("検索条件が正しくありません: ") + criteria);
     const QString field = criteria.left(eq).trimmed();
+    // "nan" and "inf" read as numbers here, but no field equals them.
     bool numeric = false;
     const double wanted = criteria.mid(eq + 1).trimmed().toDouble(&numeric);
-    if (!numeric) throw Error(QStringLiteral("検索条件が正しくありません: ") + criteria);
+    if (!numeric || !std::isfinite(wanted)) throw Error(QStringLiteral("検索条件が正しくありません: ") + criteria);
     const int col = fieldIndex(field);
     if (col < 0) throw Error(QStringLiteral("フィールドが見つかりません: ") + field + QStringLiteral(" (") + source_ + u')');
     int i = pos_ < 0 ? 0 : pos_;

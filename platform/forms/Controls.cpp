@@ -25,6 +25,8 @@
 namespace forms {
 namespace {
 
+constexpr double kMaxFontPixels = 4096;
+
 QRect pixelRect(double l, double t, double w, double h) {
     return QRect(toPixels(l), toPixels(t), std::max(0, toPixels(w)), std::max(0, toPixels(h)));
 }
@@ -146,7 +148,10 @@ QFont toQFont(const FontDesign& font) {
     // the "P" faces and anything else, fixed for the fixed ones.
     const bool fixed = font.name == kGothic;
     QFont f(fixed ? QStringLiteral("IPAGothic") : QStringLiteral("IPAPGothic"));
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 4.0 / 3.0))));
+    // Points to pixels at 96 per inch; a size from code that is no size (NaN, huge,
+    // negative) gives the smallest or largest face Qt draws.
+    const double pixels = font.size * 4.0 / 3.0;
+    f.setPixelSize(std::isnan(pixels) ? 1 : static_cast<int>(std::round(std::clamp(pixels, 1.0, kMaxFontPixels))));
     f.setBold(font.bold);
     f.setStyleStrategy(QFont::PreferDefault);
     return f;
@@ -367,7 +372,7 @@ void Line::paint(QPainter& p) const {
     pen.setWidth(borderWidth_);
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
-    p.drawLine(QPointF(left_ / kTwipsPerPixel, top_ / kTwipsPerPixel), QPointF(width_ / kTwipsPerPixel, height_ / kTwipsPerPixel));
+    p.drawLine(QPointF(toPixelsF(left_), toPixelsF(top_)), QPointF(toPixelsF(width_), toPixelsF(height_)));
 }
 
 // --- Shape ------------------------------------------------------------------------------
@@ -378,7 +383,7 @@ Shape::Shape(Form& form, const ControlDesign& d) : Control(form, d), shape_(d.sh
 }
 
 void Shape::paint(QPainter& p) const {
-    QRectF r(left_ / kTwipsPerPixel, top_ / kTwipsPerPixel, width_ / kTwipsPerPixel, height_ / kTwipsPerPixel);
+    QRectF r(toPixelsF(left_), toPixelsF(top_), toPixelsF(width_), toPixelsF(height_));
     const bool round = shape_ == ShapeKind::Circle || shape_ == ShapeKind::Oval;
     if (shape_ == ShapeKind::Circle || shape_ == ShapeKind::Square || shape_ == ShapeKind::RoundedSquare) {
         const double side = std::min(r.width(), r.height());

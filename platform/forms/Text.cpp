@@ -1,7 +1,7 @@
 #include "platform/forms/Text.h"
 
 #include <cmath>
-#include <cstdio>
+#include <limits>
 
 namespace forms {
 
@@ -35,10 +35,15 @@ double Val(const QString& text) {
         }
         if (expDigits) number += exponent;
     }
-    return number.toDouble();
+    // What the grammar above lets through always converts; out of range it comes back
+    // as an infinity (too large) or 0 (too small).
+    const double value = number.toDouble();
+    if (std::isinf(value)) return std::copysign(std::numeric_limits<double>::max(), value);
+    return value;
 }
 
 QString Str(double value) {
+    if (!std::isfinite(value)) return kMissingMark;
     if (value == std::floor(value) && std::fabs(value) < 1e15) {
         return QString::number(static_cast<long long>(value));
     }
@@ -46,6 +51,10 @@ QString Str(double value) {
 }
 
 QString FormatOneDecimal(double value) {
+    if (!std::isfinite(value)) return kMissingMark;
+    // From here on a double is spaced an eighth or more apart and ten times it may not fit
+    // a whole number: there are no tenths left to round, and its exact digits are written.
+    if (std::fabs(value) >= 1e15) return QString::number(value, 'f', 1);
     // Round half away from zero on the decimal value the text stood for: 0.05 -> 0.1.
     const double scaled = value * 10.0;
     double rounded = std::round(scaled);

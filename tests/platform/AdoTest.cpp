@@ -102,6 +102,9 @@ TEST_F(AdoTest, BadFindCriteriaAndUnknownFieldsAreErrors) {
     auto rs = open(u"Tokyo_Hyser_Data"_s);
     EXPECT_THROW(rs->Find(u"nen"_s), Error);
     EXPECT_THROW(rs->Find(u"nen=abc"_s), Error);
+    EXPECT_THROW(rs->Find(u"nen=nan"_s), Error) << "no field equals it";
+    EXPECT_THROW(rs->Find(u"nen=inf"_s), Error);
+    EXPECT_THROW(rs->Find(u"nen=1e999"_s), Error);
     EXPECT_THROW(rs->Find(u"Point_No=47662"_s), Error);
     EXPECT_THROW(rs->Fields(u"spot"_s), Error);
 }

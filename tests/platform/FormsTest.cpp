@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 using testing_support::FakeServices;
@@ -230,6 +232,23 @@ TEST_F(FormsTest, DrawingStaysUntilClsOrANewBackgroundAndShowsAboveLabels) {
     f.Cls();
     EXPECT_TRUE(f.drawing().empty());
     EXPECT_EQ(QColor(f.grabClient().pixel(40, 40)), QColor(255, 255, 255));
+}
+
+TEST_F(FormsTest, DrawingAndControlsFarOutsideTheWindowAreDrawnAtItsEdges) {
+    TestForm& f = instance<TestForm>();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    f.PSet(1e300, -1e300, 0xFF);
+    f.PSet(nan, nan, 0xFF);
+    f.Line(-inf, 0, inf, 4500, 0xFF);
+    f.control<forms::Line>(u"Across"_s).setX2(1e300);
+    f.Bottom.Move(-1e300, nan, inf, 1e300);
+    f.Top.setFontSize(nan);
+    f.Top.setCaption(u"大"_s);
+    f.Cell(3).setFontSize(1e300);
+    f.Cell(3).setCaption(u"大"_s);
+    const QImage shot = f.grabClient();
+    EXPECT_EQ(shot.size(), QSize(400, 300));
 }
 
 TEST_F(FormsTest, WindowedControlsLieAboveTheDrawing) {

@@ -1,7 +1,15 @@
-// Numbers read from captions and written back.
+// Numbers read from captions and written back, and twips turned into pixels: defined for
+// every input, the extreme ones included.
 #include "platform/forms/Text.h"
+#include "platform/forms/Twips.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -42,5 +50,133 @@ TEST(TextTest, OneDecimalRoundsHalfAwayFromZeroAndKeepsALeadingDigit) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
         EXPECT_EQ(FormatOneDecimal(c.value), c.expected);
+    }
+}
+
+namespace {
+
+constexpr double kMax = std::numeric_limits<double>::max();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+}  // namespace
+
+TEST(TextTest, ValIsFiniteForAnyText) {
+    struct Case {
+        const char* name;
+        QString text;
+        double expected;
+    };
+    const Case cases[] = {
+        {"too large: the largest double", u"1e999"_s, kMax},
+        {"too large and negative", u"-1e999"_s, -kMax},
+        {"an exponent beyond any integer", u"1e99999999999999999999"_s, kMax},
+        {"four hundred digits", QString(400, u'9'), kMax},
+        {"too small: zero", u"1e-999"_s, 0},
+        {"too small and negative: zero", u"-1e-999"_s, 0},
+        {"the largest double itself", u"1.7976931348623157e308"_s, kMax},
+        {"nan is no number", u"nan"_s, 0},
+        {"inf is no number", u"inf"_s, 0},
+        {"-inf is no number", u"-inf"_s, 0},
+        {"a sign alone", u"-"_s, 0},
+        {"a point alone", u"."_s, 0},
+        {"an exponent without digits is left out", u"2e+"_s, 2},
+        {"an exponent ends the number", u"2.5e3x"_s, 2500},
+        {"blanks and a tab before it", u" \t-7.25"_s, -7.25},
+        {"hexadecimal is not read", u"0x1A"_s, 0},
+        {"a plus sign", u"+5"_s, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const double v = Val(c.text);
+        EXPECT_TRUE(std::isfinite(v));
+        EXPECT_EQ(v, c.expected);
+    }
+}
+
+TEST(TextTest, StrIsDefinedForAnyNumberAndValReadsItBack) {
+    struct Case {
+        const char* name;
+        double value;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"negative zero", -0.0, u"0"_s},
+        {"the last whole number written out", 999999999999999, u"999999999999999"_s},
+        {"from 1e15 on, an exponent", 1e15, u"1e+15"_s},
+        {"the largest double", kMax, u"1.79769313486232e+308"_s},
+        {"the smallest negative double", -kMax, u"-1.79769313486232e+308"_s},
+        {"a tiny value", 1e-300, u"1e-300"_s},
+        {"nan: the missing mark", kNaN, u"×"_s},
+        {"infinity: the missing mark", kInf, u"×"_s},
+        {"minus infinity: the missing mark", -kInf, u"×"_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString text = Str(c.value);
+        EXPECT_EQ(text, c.expected);
+        if (std::isfinite(c.value)) {
+            EXPECT_NEAR(Val(text), c.value, std::fabs(c.value) * 1e-14);
+        }
+    }
+}
+
+TEST(TextTest, OneDecimalIsDefinedForAnyNumber) {
+    struct Case {
+        const char* name;
+        double value;
+        QString expected;  // empty: checked by its form and by reading it back
+    };
+    const Case cases[] = {
+        {"past the int range", 2147483647.96, u"2147483648.0"_s},
+        {"past the int range, negative", -2147483648.04, u"-2147483648.0"_s},
+        {"ten digits and tenths", 9876543210.25, u"9876543210.3"_s},
+        {"the first value written out in full", 1e15, u"1000000000000000.0"_s},
+        {"past the long long range", 1e19, u"10000000000000000000.0"_s},
+        {"past the long long range, negative", -9.3e18, u"-9300000000000000000.0"_s},
+        {"huge", 1e300, QString()},
+        {"the largest double", kMax, QString()},
+        {"the smallest negative double", -kMax, QString()},
+        {"a tiny negative value shows no sign", -0.04, u"0.0"_s},
+        {"negative zero", -0.0, u"0.0"_s},
+        {"the smallest positive double", std::numeric_limits<double>::denorm_min(), u"0.0"_s},
+        {"nan: the missing mark", kNaN, u"×"_s},
+        {"infinity: the missing mark", kInf, u"×"_s},
+        {"minus infinity: the missing mark", -kInf, u"×"_s},
+    };
+    static const QRegularExpression form(u"^-?[0-9]+\\.[0-9]$"_s);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString text = FormatOneDecimal(c.value);
+        if (!c.expected.isEmpty()) {
+            EXPECT_EQ(text, c.expected);
+        }
+        if (!std::isfinite(c.value)) continue;
+        EXPECT_TRUE(form.match(text).hasMatch()) << text.toStdString();
+        if (std::fabs(c.value) >= 1e15) {
+            EXPECT_EQ(Val(text), c.value) << "every digit of a huge value is written";
+        }
+    }
+}
+
+TEST(TwipsTest, PixelsAreDefinedForAnyTwips) {
+    struct Case {
+        const char* name;
+        double twips;
+        int pixels;
+    };
+    const Case cases[] = {
+        {"on a pixel", 150, 10},
+        {"half a pixel rounds away from zero", 7.5, 1},
+        {"half a pixel below zero", -7.5, -1},
+        {"far beyond any window", 1e300, 16777215},
+        {"far before any window", -1e300, -16777215},
+        {"infinity", kInf, 16777215},
+        {"minus infinity", -kInf, -16777215},
+        {"nan", kNaN, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(forms::toPixels(c.twips), c.pixels);
     }
 }
