@@ -759,6 +759,12 @@ QImage Form::grabClient() {
     return canvas_->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-void Form::PrintForm() { services().printer->printPage(grabClient(), caption_); }
+void Form::PrintForm() {
+    try {
+        services().printer->printPage(grabClient(), caption_);
+    } catch (const std::exception& e) {
+        throw std::runtime_error((QStringLiteral("印刷できませんでした。\n") + QString::fromStdString(e.what())).toStdString());
+    }
+}
 
 }  // namespace forms

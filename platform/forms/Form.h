@@ -156,8 +156,9 @@ public:
 
     // The client area as it shows: the controls and the drawing surface.
     QImage grabClient();
-    // Prints the client area on the default printer. Throws std::runtime_error with a
-    // message for the user when that fails.
+    // Prints the client area on the default printer. Throws std::runtime_error when
+    // that fails, with the whole message for the user: "印刷できませんでした。", a line
+    // break and the printer's reason. Show it as it is.
     void PrintForm();
 
     // Controls by name, as the design names them.

@@ -80,7 +80,7 @@ public:
         if (pdfFile_.isEmpty()) {
             const QPrinterInfo info = QPrinterInfo::defaultPrinter();
             if (info.isNull()) {
-                throw std::runtime_error(QStringLiteral("プリンターが見つかりません。印刷できませんでした。").toStdString());
+                throw std::runtime_error(QStringLiteral("プリンターが見つかりません。").toStdString());
             }
             printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         } else {
@@ -95,7 +95,7 @@ public:
         QPainter painter;
         if (!painter.begin(printer.get())) {
             throw std::runtime_error(
-                (QStringLiteral("印刷を始められませんでした: ") + (pdfFile_.isEmpty() ? printer->printerName() : pdfFile_)).toStdString());
+                (QStringLiteral("出力を始められません: ") + (pdfFile_.isEmpty() ? printer->printerName() : pdfFile_)).toStdString());
         }
         // The window is printed at its size on screen (96 pixels to the inch), shrunk
         // only when it does not fit the page.
@@ -107,7 +107,8 @@ public:
         }
         painter.drawImage(QRectF(QPointF(0, 0), size), page);
         if (!painter.end()) {
-            throw std::runtime_error(QStringLiteral("印刷できませんでした。").toStdString());
+            throw std::runtime_error(
+                (QStringLiteral("出力を終えられません: ") + (pdfFile_.isEmpty() ? printer->printerName() : pdfFile_)).toStdString());
         }
     }
 

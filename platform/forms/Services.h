@@ -43,8 +43,8 @@ public:
 enum class PageOrientation { Unchanged, Portrait, Landscape };
 
 // Prints one page: a picture, at its size on screen, or scaled to fill the page's width
-// or height. Throws std::runtime_error with a message for the user when there is no
-// printer or the print fails.
+// or height. Throws std::runtime_error with the reason, for the user, when there is no
+// printer or the print fails ("プリンターが見つかりません。"); the caller says what failed.
 class PrinterService {
 public:
     virtual ~PrinterService() = default;

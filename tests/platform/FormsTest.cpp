@@ -3,6 +3,7 @@
 // service, and windows unloaded and loaded again from their design.
 #include "platform/forms/Form.h"
 #include "tests/support/FakeServices.h"
+#include "tests/support/TempFolder.h"
 
 #include <QApplication>
 #include <QColor>
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 
 using namespace forms;
@@ -332,6 +334,34 @@ TEST_F(FormsTest, FailureInAHandlerIsShownToTheUserAndTheProgramGoesOn) {
     f.Bottom.click();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].prompt, u"データベースファイルが見つかりません: x.mdb"_s);
+}
+
+TEST_F(FormsTest, AFailedPrintSaysSoOnceWithThePrintersReason) {
+    TestForm& f = instance<TestForm>();
+    testing_support::TempFolder folder;
+    const QString unwritable = folder.file(u"no/such/folder/page.pdf"_s);
+    struct Case {
+        const char* name;
+        std::function<void()> breakPrinter;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"the printer fails", [this] { services.printerFailure = u"プリンターが見つかりません。"_s; }, u"プリンターが見つかりません。"_s},
+        {"the output cannot be started", [&] { forms::services().printer = makePdfPrinter(unwritable); }, unwritable},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.breakPrinter();
+        try {
+            f.PrintForm();
+            ADD_FAILURE() << "it printed";
+        } catch (const std::runtime_error& e) {
+            const QString message = QString::fromStdString(e.what());
+            EXPECT_TRUE(message.startsWith(u"印刷できませんでした。\n"_s)) << message.toStdString();
+            EXPECT_EQ(message.count(u"印刷できませんでした"_s), 1) << message.toStdString();
+            EXPECT_TRUE(message.contains(c.reason)) << message.toStdString();
+        }
+    }
 }
 
 TEST_F(FormsTest, MessageBoxAnswersFromTheQueueWithTheProgramsTitle) {
