@@ -21,6 +21,4 @@ QColor toQColor(Color c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
-Color fromRgb(int r, int g, int b) { return static_cast<Color>((b & 0xFF) << 16 | (g & 0xFF) << 8 | (r & 0xFF)); }
-
 }  // namespace forms

@@ -19,7 +19,4 @@ inline constexpr Color kSysWindowText = 0x80000008;  // window text
 // The colour a value stands for, as red, green and blue.
 QColor toQColor(Color c);
 
-// The &HBBGGRR value of an opaque colour.
-Color fromRgb(int r, int g, int b);
-
 }  // namespace forms

@@ -447,7 +447,7 @@ void Image::paint(QPainter& p) const {
 
 // --- PictureBox -------------------------------------------------------------------------
 
-PictureBox::PictureBox(Form& form, const ControlDesign& d) : Control(form, d), border_(d.singleBorder) {
+PictureBox::PictureBox(Form& form, const ControlDesign& d) : Control(form, d) {
     if (!d.picture.isEmpty()) picture_ = shell::LoadPicture(d.picture);
     if (!d.backColor) back_ = kSysButtonFace;
 }

@@ -235,7 +235,6 @@ protected:
 
 private:
     shell::Picture picture_;
-    bool border_;
 };
 
 class CommandButton final : public Control {

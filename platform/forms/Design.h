@@ -60,7 +60,6 @@ struct ControlDesign {
     std::optional<Color> backColor;
     std::optional<Color> foreColor;  // text colour; Line and Shape: border colour
     FontDesign fontDesign;
-    bool fontSet = false;
     Align alignment = Align::Left;
     bool transparentBack = false;
     bool singleBorder = false;
@@ -114,19 +113,16 @@ struct ControlDesign {
     ControlDesign& font(double size, bool isBold = false) {
         fontDesign.size = size;
         fontDesign.bold = isBold;
-        fontSet = true;
         return *this;
     }
     ControlDesign& font(const QString& face, double size, bool isBold = false) {
         fontDesign.name = face;
         fontDesign.size = size;
         fontDesign.bold = isBold;
-        fontSet = true;
         return *this;
     }
     ControlDesign& bold() {
         fontDesign.bold = true;
-        fontSet = true;
         return *this;
     }
     ControlDesign& center() {

@@ -302,7 +302,6 @@ void Form::buildWindow() {
             if (!m->children_.empty()) {
                 auto* sub = new QMenu(m->caption_, host);
                 submenus[m] = sub;
-                m->menu_ = sub;
                 m->action_ = sub->menuAction();
                 host->addAction(m->action_);
             } else if (m->isSeparator()) {

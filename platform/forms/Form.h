@@ -21,7 +21,6 @@
 #include <vector>
 
 class QWidget;
-class QMenu;
 class QAction;
 class QMenuBar;
 
@@ -64,7 +63,6 @@ private:
     MenuItem* parent_ = nullptr;
     std::vector<MenuItem*> children_;
     QAction* action_ = nullptr;
-    QMenu* menu_ = nullptr;
 };
 
 // One primitive of the drawing surface, in client twips.
