@@ -1,5 +1,6 @@
 #include "platform/forms/Text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -40,6 +41,13 @@ double Val(const QString& text) {
     const double value = number.toDouble();
     if (std::isinf(value)) return std::copysign(std::numeric_limits<double>::max(), value);
     return value;
+}
+
+int truncateToInt(double value) {
+    if (std::isnan(value)) return 0;
+    constexpr double low = std::numeric_limits<int>::min();
+    constexpr double high = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(std::trunc(value), low, high));
 }
 
 QString Str(double value) {

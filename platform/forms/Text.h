@@ -18,6 +18,11 @@ inline const QString kMissingMark = QStringLiteral("×");
 // small as 0; "nan" and "inf" are no numbers and read 0.
 double Val(const QString& text);
 
+// The whole part of a number as an int, for counts and indexes read from captions:
+// truncated toward zero, held at the int range, NaN reads 0. (A plain cast of a double
+// outside the int range is undefined.)
+int truncateToInt(double value);
+
 // A number written back as text in its shortest form: 2000 -> "2000", 12.5 -> "12.5",
 // -0.25 -> "-0.25", 1e20 -> "1e+20" (Val reads every one of them back); NaN and the
 // infinities are the missing mark.

@@ -159,6 +159,29 @@ TEST(TextTest, OneDecimalIsDefinedForAnyNumber) {
     }
 }
 
+TEST(TextTest, WholeNumbersAreHeldAtTheIntRange) {
+    struct Case {
+        const char* name;
+        double value;
+        int expected;
+    };
+    const Case cases[] = {
+        {"a month number", 12.0, 12},
+        {"tenths are cut off", 12.9, 12},
+        {"toward zero below zero", -12.9, -12},
+        {"the largest int", 2147483647.0, 2147483647},
+        {"past the largest int", 2147483648.0, 2147483647},
+        {"the largest double", kMax, 2147483647},
+        {"past the smallest int", -1e300, -2147483647 - 1},
+        {"infinity", kInf, 2147483647},
+        {"nan", kNaN, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(truncateToInt(c.value), c.expected);
+    }
+}
+
 TEST(TwipsTest, PixelsAreDefinedForAnyTwips) {
     struct Case {
         const char* name;
