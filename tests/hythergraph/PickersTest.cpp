@@ -5,9 +5,11 @@
 #include "chart/ColourBands.h"
 #include "data/Catalogue.h"
 #include "data/ClimateDb.h"
+#include "pickers/WorldPickers.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Text.h"
 #include "tests/hythergraph/MainWindowFixture.h"
+#include "windows/Navigation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -349,6 +351,33 @@ TEST_F(PickersTest, ClicksAndMenuPicksWaitWhileAChoiceRuns) {
     QCoreApplication::processEvents();
     EXPECT_EQ(w.Label29.Caption(), first.name);
     EXPECT_FALSE(menuRan);
+}
+
+}  // namespace
+
+namespace {
+
+class WorldChoiceTest : public testing_support::MainWindowFixture {};
+
+// A world station in the main window: its normal values, the 平年値 box ticked and locked.
+TEST_F(WorldChoiceTest, AWorldStationSwitchesToNormalValuesLocksTheBoxAndDrawsIt) {
+    Hyser_Main& w = start();
+    w.Check2.setValue(0);  // single years of Tokyo
+    windows::navigation().showWorldPicker(windows::Family::Hythergraph, 1);
+    auto& picker = instance<pickers::Form3>();
+    const pickers::WorldStation* oslo = nullptr;
+    for (const pickers::WorldStation& s : picker.region().stations) {
+        if (s.name == u"オスロ"_s) oslo = &s;
+    }
+    ASSERT_NE(oslo, nullptr);
+    picker.chooseStation(*oslo);
+    EXPECT_FALSE(isLoaded<pickers::Form3>()) << "the picker goes after a choice";
+    EXPECT_EQ(w.Label29.Caption(), u"オスロ"_s);
+    EXPECT_EQ(w.Check2.Value(), 1);
+    EXPECT_FALSE(w.Check2.Enabled());
+    EXPECT_EQ(w.Label46.Caption(), u"1"_s);
+    EXPECT_EQ(w.Label2(1).Caption(), FormatOneDecimal(Val(fixture.normalsRow(57001).value(u"Ondo_1"_s))));
+    EXPECT_FALSE(w.drawing().empty());
 }
 
 }  // namespace
