@@ -66,8 +66,9 @@ class FakeProcesses final : public forms::ProcessService {
 public:
     explicit FakeProcesses(FakeServices& s) : s_(s) {}
     int run(const QString& program, const QStringList& arguments, bool wait) override {
+        if (!s_.processFailure.isEmpty()) throw std::runtime_error(s_.processFailure.toStdString());
         s_.processes.push_back({program, arguments, wait});
-        return 0;
+        return wait ? s_.processExitCode : 0;
     }
 
 private:
