@@ -2,6 +2,8 @@
 // The auxiliary windows the chart windows' menus open. Each is its caption and size
 // until its own design is built.
 
+#include "extras/HelpTextWindows.h"
+#include "extras/MonthNumberTool.h"
 #include "platform/forms/Form.h"
 
 namespace extras {
@@ -12,12 +14,7 @@ namespace extras {
         Name();                       \
     }
 
-TAVRIN_PLAIN_WINDOW(Form57);      // month-number position tool
 TAVRIN_PLAIN_WINDOW(frmAbout);    // version
-TAVRIN_PLAIN_WINDOW(Form48);      // Readme
-TAVRIN_PLAIN_WINDOW(Form49);      // installation guide
-TAVRIN_PLAIN_WINDOW(Form50);      // notes on the weather-agency data
-TAVRIN_PLAIN_WINDOW(Form51);      // update history
 TAVRIN_PLAIN_WINDOW(frmBrowser);  // web browser
 TAVRIN_PLAIN_WINDOW(Form111);     // climate-classification map, whole world
 TAVRIN_PLAIN_WINDOW(Form112);     // climate-classification map, cropped

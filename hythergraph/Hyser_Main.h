@@ -7,6 +7,7 @@
 #include "data/climate/DataPeriod.h"
 #include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
+#include "windows/MonthNumbers.h"
 #include "windows/StationOwner.h"
 
 #include <array>
@@ -24,7 +25,7 @@ using chart::HytherGeometry;
 using chart::HytherState;
 using chart::ValueTableControls;
 
-class Hyser_Main : public forms::Form, public windows::StationOwner {
+class Hyser_Main : public forms::Form, public windows::StationOwner, public windows::MonthNumberOwner {
 public:
     Hyser_Main();
     ~Hyser_Main() override;
@@ -111,6 +112,15 @@ public:
     static constexpr HytherGeometry geometry{};
     static constexpr int kLastYear = climate::kLastSingleYear;  // the single years end here
     int tuki_Moved = 0;                                         // 1 after the user moved month numbers by hand
+    windows::MonthNumberPositions Tuki_Positions;               // where the month-number tool left them
+
+    // What the month-number tool uses of this window.
+    forms::Label& monthNumber(int month) override { return Label28(month); }
+    void clearMonthNumbersMoved() override { tuki_Moved = 0; }
+    void monthNumbersMoved(const windows::MonthNumberPositions& positions) override {
+        tuki_Moved = 1;
+        Tuki_Positions = positions;
+    }
 
     std::unique_ptr<chart::CScreenCapture> Screen_Cap;
 
