@@ -336,7 +336,8 @@ void Hyser_Main::print() {
     try {
         PrintForm();
     } catch (const std::exception& e) {
-        MsgBox(u"印刷できませんでした。\n"_s + QString::fromStdString(e.what()), vbExclamation);
+        // The toolkit's message already says that printing failed, and why.
+        MsgBox(QString::fromStdString(e.what()), vbExclamation);
     }
 }
 

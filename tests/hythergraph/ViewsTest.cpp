@@ -140,11 +140,12 @@ TEST_F(ViewsTest, WhitePrintLeavesTheCumulativeBoxOnItsBackground) {
 
 TEST_F(ViewsTest, APrinterThatFailsIsReportedAndTheProgramGoesOn) {
     Hyser_Main& w = start();
-    services.printerFailure = u"プリンターが見つかりません。印刷できませんでした。"_s;
+    services.printerFailure = u"プリンターが見つかりません。"_s;
     services.expectMessage();
     w.menu(u"Print_Gray"_s).click();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].prompt.contains(u"プリンターが見つかりません"_s));
+    EXPECT_EQ(services.messages[0].prompt.count(u"印刷できませんでした"_s), 1) << services.messages[0].prompt.toStdString();
     w.SpinButton1.spinUp();
     EXPECT_NE(w.Label29.Caption(), u"東京"_s) << "the window still works";
 }
