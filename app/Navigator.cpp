@@ -7,6 +7,7 @@
 #include "extras/frmSplash.h"
 #include "hythergraph/Hyser_Main.h"
 #include "input/Hyser_Input.h"
+#include "input/Uonz_Input.h"
 #include "pickers/WorldPickers.h"
 #include "stepmode/Hyser_Step_Mode.h"
 #include "twograph/Form55.h"
@@ -41,7 +42,7 @@ decltype(auto) withWindow(Window w, F&& f) {
     case Window::WeatherData: return f(static_cast<extras::Form50*>(nullptr));
     case Window::History: return f(static_cast<extras::Form51*>(nullptr));
     case Window::Browser: return f(static_cast<extras::frmBrowser*>(nullptr));
-    case Window::ClimographInput: break;
+    case Window::ClimographInput: return f(static_cast<input::Uonz_Input*>(nullptr));
     }
     throw std::logic_error("this window is not part of the program yet");
 }

@@ -22,6 +22,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace forms {
 namespace {
 
@@ -601,7 +603,8 @@ void SpinButton::spinDown() {
 
 // --- TextBox ----------------------------------------------------------------------------
 
-TextBox::TextBox(Form& form, const ControlDesign& d) : Control(form, d), text_(d.caption), multiLine_(d.multiLine), imeOff_(d.imeOff) {
+TextBox::TextBox(Form& form, const ControlDesign& d)
+    : Control(form, d), text_(d.caption), multiLine_(d.multiLine), imeOff_(d.imeOff), align_(d.alignment) {
     if (!d.backColor) back_ = kSysWindow;
     if (!d.foreColor) fore_ = kSysWindowText;
 }
@@ -618,6 +621,38 @@ void TextBox::setText(const QString& t) {
 void TextBox::setLocked(bool l) {
     locked_ = l;
     changed();
+}
+
+int TextBox::SelStart() const {
+    if (const auto* e = qobject_cast<const QLineEdit*>(widget_)) return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+    return std::min(selStart_, static_cast<int>(text_.size()));
+}
+
+void TextBox::setSelStart(int start) {
+    selStart_ = std::clamp(start, 0, static_cast<int>(text_.size()));
+    selLength_ = 0;
+    showSelection();
+}
+
+int TextBox::SelLength() const {
+    if (const auto* e = qobject_cast<const QLineEdit*>(widget_)) return e->hasSelectedText() ? e->selectionLength() : 0;
+    return std::min(selLength_, static_cast<int>(text_.size()) - SelStart());
+}
+
+void TextBox::setSelLength(int length) {
+    selStart_ = SelStart();
+    selLength_ = std::clamp(length, 0, static_cast<int>(text_.size()) - selStart_);
+    showSelection();
+}
+
+void TextBox::showSelection() {
+    if (auto* e = qobject_cast<QLineEdit*>(widget_)) {
+        if (selLength_ > 0) {
+            e->setSelection(selStart_, selLength_);
+        } else {
+            e->setCursorPosition(selStart_);
+        }
+    }
 }
 
 void TextBox::type(const QString& t) {
@@ -659,7 +694,7 @@ void TextBox::syncWidget() {
     if (auto* e = qobject_cast<QLineEdit*>(widget_)) {
         if (e->text() != text_) e->setText(text_);
         e->setReadOnly(locked_);
-        e->setAlignment(Qt::AlignLeft);
+        e->setAlignment(align_ == Align::Center ? Qt::AlignHCenter : align_ == Align::Right ? Qt::AlignRight : Qt::AlignLeft);
     } else if (auto* m = qobject_cast<QPlainTextEdit*>(widget_)) {
         if (m->toPlainText() != text_) m->setPlainText(text_);
         m->setReadOnly(locked_);

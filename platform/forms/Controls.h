@@ -327,6 +327,14 @@ public:
     bool multiLine() const { return multiLine_; }
     bool Locked() const { return locked_; }
     void setLocked(bool l);
+    Align Alignment() const { return align_; }
+    // The selected part of the text, as the box shows it: where it starts (0 before the
+    // first character) and how many characters it takes. Setting the start puts the
+    // cursor there and selects nothing; both are kept within the text.
+    int SelStart() const;
+    void setSelStart(int start);
+    int SelLength() const;
+    void setSelLength(int length);
     bool windowed() const override { return true; }
     bool canFocus() const override { return true; }
     void createWidget(QWidget* parent) override;
@@ -340,9 +348,13 @@ protected:
 
 private:
     void textEdited(const QString& t);
+    void showSelection();
     QString text_;
     bool multiLine_;
     bool imeOff_;
+    Align align_;
+    int selStart_ = 0;
+    int selLength_ = 0;
     bool locked_ = false;
     bool syncing_ = false;
 };

@@ -40,6 +40,7 @@ public:
         struct Choice {
             QMessageBox::StandardButton button;
             int answer;
+            QString text = QString();  // empty: the button's own text
         };
         std::vector<Choice> choices;
         switch (style & 0x0F) {
@@ -50,12 +51,21 @@ public:
         case vbYesNoCancel: choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}}; break;
         case vbYesNo: choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
         case vbRetryCancel: choices = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
+        case vbCancelTryContinue:
+            choices = {{QMessageBox::Cancel, vbCancel, QStringLiteral("キャンセル")},
+                       {QMessageBox::Retry, vbTryAgain, QStringLiteral("再試行")},
+                       {QMessageBox::Ignore, vbContinue, QStringLiteral("続行")}};
+            break;
         default: choices = {{QMessageBox::Ok, vbOK}}; break;
         }
         QMessageBox::StandardButtons buttons;
         for (const auto& c : choices) buttons |= c.button;
         box.setStandardButtons(buttons);
-        box.setDefaultButton(choices.front().button);
+        for (const auto& c : choices) {
+            if (!c.text.isEmpty()) box.button(c.button)->setText(c.text);
+        }
+        const std::size_t defaultButton = static_cast<std::size_t>((style >> 8) & 3);
+        box.setDefaultButton(choices[defaultButton < choices.size() ? defaultButton : 0].button);
         const auto clicked = static_cast<QMessageBox::StandardButton>(box.exec());
         for (const auto& c : choices) {
             if (c.button == clicked) return c.answer;

@@ -21,12 +21,25 @@ enum MsgBoxStyle : int {
     vbYesNoCancel = 3,
     vbYesNo = 4,
     vbRetryCancel = 5,
+    vbCancelTryContinue = 6,  // キャンセル, 再試行, 続行
     vbCritical = 16,
     vbQuestion = 32,
     vbExclamation = 48,
     vbInformation = 64,
+    vbDefaultButton2 = 256,  // the second button answers Enter; the first does without these
+    vbDefaultButton3 = 512,
 };
-enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+enum MsgBoxResult : int {
+    vbOK = 1,
+    vbCancel = 2,
+    vbAbort = 3,
+    vbRetry = 4,
+    vbIgnore = 5,
+    vbYes = 6,
+    vbNo = 7,
+    vbTryAgain = 10,
+    vbContinue = 11
+};
 
 class MessageBoxService {
 public:

@@ -1,0 +1,46 @@
+#include "chart/CaptureFile.h"
+
+#include "platform/forms/Placement.h"
+#include "platform/forms/Services.h"
+#include "platform/forms/Text.h"
+#include "platform/shell/Files.h"
+
+#include <QFileInfo>
+
+using namespace forms;
+using namespace Qt::Literals::StringLiterals;
+
+namespace chart {
+
+QString captureName(const QString& place) { return shell::safeFileName(place, u"名称未設定"_s); }
+
+QString captureFileName(const QString& place, const QString& yearText, const QString& suffix) {
+    return captureName(place) + Str(Val(yearText)) + suffix;
+}
+
+bool pictureTaken(const shell::Picture& picture, const QString& file) {
+    if (!picture.isNull()) return true;
+    MsgBox(u"キャプチャできなかったため、保存していません: "_s + QFileInfo(file).absoluteFilePath(), vbExclamation);
+    return false;
+}
+
+bool saveCapture(const shell::Picture& picture, PictureBox& holder, const QString& file) {
+    holder.setPicture(picture);
+    try {
+        shell::SavePicture(holder.Picture(), file);
+    } catch (const std::exception& e) {
+        MsgBox(u"キャプチャを保存できませんでした: "_s + QFileInfo(file).absoluteFilePath() + u"\n"_s + QString::fromStdString(e.what()),
+               vbExclamation);
+        return false;
+    }
+    return true;
+}
+
+void showCaptureNotice(Form& notice, bool besideProgram, const QString& folder) {
+    Label& where = notice.control<Label>(u"Label2"_s);
+    where.setCaption(besideProgram ? QString() : u"保存先: "_s + folder);
+    where.setVisible(!besideProgram);
+    placeAndShow(notice, Placement::AboveCentre);
+}
+
+}  // namespace chart

@@ -1,0 +1,81 @@
+#include "chart/InputChart.h"
+
+#include "chart/ColourBands.h"
+#include "platform/forms/Text.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <limits>
+
+using namespace forms;
+using namespace Qt::Literals::StringLiterals;
+
+namespace chart {
+namespace {
+
+// A double as single precision without leaving the float's range.
+float toSingle(double value) {
+    constexpr double top = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(value, -top, top));
+}
+
+}  // namespace
+
+double UserScale::clampX(double units) const { return std::clamp(units, 0.0, width); }
+double UserScale::clampY(double units) const { return std::clamp(units, 0.0, height); }
+
+bool readsAsNumber(const QString& text) {
+    static const QRegularExpression number(uR"(^[ \t]*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?[ \t]*$)"_s,
+                                           QRegularExpression::DontCaptureOption);
+    // Digits of other scripts are no typed value: the number reading takes ASCII only.
+    for (const QChar c : text) {
+        if (c.isDigit() && c.unicode() >= 128) return false;
+    }
+    return number.match(text).hasMatch();
+}
+
+std::optional<double> typedValue(const QString& text) {
+    if (!readsAsNumber(text)) return std::nullopt;
+    return Val(text);
+}
+
+bool failsCheck(const QString& text) { return !text.isEmpty() && !readsAsNumber(text); }
+
+void markFailedCheck(TextBox& box) {
+    box.setBackColor(kFailedBack);
+    box.setForeColor(kFailedFore);
+}
+
+void colourInputBoxes(const InputBoxes& boxes, std::array<float, 14>& kionVal) {
+    for (int i = 1; i <= 13; ++i) {
+        boxes.rains(i).setForeColor(kRainText);
+        boxes.temps(i).setForeColor(kTempText);
+    }
+    for (int i = 1; i <= 13; ++i) {
+        TextBox& temp = boxes.temps(i);
+        kionVal[i] = toSingle(Val(temp.Text()));
+        if (failsCheck(temp.Text())) {
+            markFailedCheck(temp);
+        } else {
+            const CellColours band = temperatureBand(kionVal[i]);
+            temp.setBackColor(band.back);
+            if (band.fore) temp.setForeColor(*band.fore);
+        }
+        TextBox& rain = boxes.rains(i);
+        if (failsCheck(rain.Text())) {
+            markFailedCheck(rain);
+            continue;
+        }
+        const double p = Val(rain.Text());
+        // The year's box ends with the annual bands, as a value table's does.
+        const CellColours band = i == 13 ? annualRainBand(p) : monthlyRainBand(p);
+        rain.setBackColor(band.back);
+        if (band.fore) rain.setForeColor(*band.fore);
+    }
+    if (const auto colour = latitudeColour(boxes.latitude.Text())) boxes.latitude.setBackColor(*colour);
+    if (const auto colour = longitudeColour(boxes.longitude.Text())) boxes.longitude.setBackColor(*colour);
+    boxes.elevation.setBackColor(elevationBand(Val(boxes.elevation.Text())));
+}
+
+}  // namespace chart
