@@ -3,7 +3,9 @@
 // until its own design is built.
 
 #include "extras/HelpTextWindows.h"
+#include "extras/KoppenMaps.h"
 #include "extras/MonthNumberTool.h"
+#include "extras/frmAbout.h"
 #include "platform/forms/Form.h"
 
 namespace extras {
@@ -14,10 +16,7 @@ namespace extras {
         Name();                       \
     }
 
-TAVRIN_PLAIN_WINDOW(frmAbout);    // version
 TAVRIN_PLAIN_WINDOW(frmBrowser);  // web browser
-TAVRIN_PLAIN_WINDOW(Form111);     // climate-classification map, whole world
-TAVRIN_PLAIN_WINDOW(Form112);     // climate-classification map, cropped
 
 #undef TAVRIN_PLAIN_WINDOW
 

@@ -23,6 +23,11 @@ Picture LoadPicture(const QString& path) {
     return Picture(std::move(image));
 }
 
+Picture scaledPicture(const Picture& picture, int widthPixels, int heightPixels) {
+    if (picture.isNull() || widthPixels < 1 || heightPixels < 1) return Picture();
+    return Picture(picture.image().scaled(widthPixels, heightPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 void SavePicture(const Picture& picture, const QString& path) {
     const QString p = nativePath(path);
     if (picture.isNull()) {

@@ -23,6 +23,9 @@ private:
 
 // Throws std::runtime_error naming the file when it is missing or unreadable.
 Picture LoadPicture(const QString& path);
+// The picture scaled smoothly to a size in pixels, for showing a large picture smaller;
+// a null picture, or a size below one pixel, gives a null picture.
+Picture scaledPicture(const Picture& picture, int widthPixels, int heightPixels);
 // Writes a Windows bitmap; a file of that name is replaced. Throws std::runtime_error
 // naming the file when there is no picture or it cannot be written.
 void SavePicture(const Picture& picture, const QString& path);

@@ -1,7 +1,6 @@
 // The screen-capture class, the capture holder and the capture notice.
 #include "chart/CScreenCapture.h"
 #include "extras/CaptureWindows.h"
-#include "extras/frmSplash.h"
 #include "platform/forms/Form.h"
 #include "tests/support/FakeServices.h"
 
@@ -121,16 +120,6 @@ TEST_F(ScreenCaptureTest, TheNoticesOkButtonUnloadsIt) {
     notice.Show();
     notice.OKButton.click();
     EXPECT_FALSE(isLoaded<Dialog_cap>());
-}
-
-TEST_F(ScreenCaptureTest, TheSplashGoesAtAKeyOrAClick) {
-    instance<frmSplash>().Show();
-    int key = 'a';
-    instance<frmSplash>().Form_KeyPress(key);
-    EXPECT_FALSE(isLoaded<frmSplash>());
-    instance<frmSplash>().Show();
-    instance<frmSplash>().clientPressed(100, 100);
-    EXPECT_FALSE(isLoaded<frmSplash>());
 }
 
 }  // namespace
