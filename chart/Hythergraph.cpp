@@ -3,6 +3,8 @@
 #include "chart/ColourBands.h"
 #include "platform/forms/Text.h"
 
+#include <algorithm>
+
 using namespace forms;
 
 namespace chart {
@@ -12,6 +14,10 @@ constexpr Color kMonthColours[13] = {0,        0x11111111, 0xFF0000, 0xFF80FF, 0
                                      0xFF00FF, 0xFF,       0xFF0099, 0xFFFF,   0x80FF,   0xFF8080};
 
 int nextMonth(int month) { return month == 12 ? 1 : month + 1; }
+
+// The last month a step plots and the last line it draws.
+int lastMonth(int step) { return std::clamp(step, 0, 12); }
+int lastLine(int step) { return std::clamp(step - 1, 0, 12); }
 
 void applyPenWidth(const HytherControls& c, const HytherState& s) {
     // Until the user picks a size the window keeps the pen it was given.
@@ -49,9 +55,9 @@ void fillValueTable(const HytherControls& c, const ControlArray<Label>& tempSour
     }
 }
 
-void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g) {
+void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g, int step) {
     const bool cumulative = c.cumulativeBox.Value();
-    for (int i = 1; i <= 12; ++i) {
+    for (int i = 1; i <= lastMonth(step); ++i) {
         if (!monthHasData(c, i)) continue;
         plotPoint(c, s, g, i);
         applyPenWidth(c, s);
@@ -64,8 +70,8 @@ void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g
         if (s.Plot_X[i] > g.rightLimit) c.outOfFrame.setCaption(Str(Val(c.outOfFrame.Caption()) + 1));
     }
     if (!cumulative) {
-        for (int i = 1; i <= 12; ++i) c.monthNumbers(i).setVisible(false);
-        Line_Set(c, s, g);
+        for (int i = 1; i <= lastMonth(step); ++i) c.monthNumbers(i).setVisible(false);
+        Line_Set(c, s, g, false, step);
     } else {
         Line_Reset(c, g);
     }
@@ -92,9 +98,15 @@ void Month_Set(const HytherControls& c, const HytherState& s, int month) {
     }
 }
 
-void Line_Set(const HytherControls& c, HytherState& s, const HytherGeometry& g, bool blackAndWhite) {
+void Line_Set(const HytherControls& c, HytherState& s, const HytherGeometry& g, bool blackAndWhite, int step) {
     const bool numbers = c.monthNumbersBox.Value();
-    for (int i = 1; i <= 12; ++i) {
+    // The last month of a part of the polygon ends no line, so no line shows its number:
+    // the numbers of a part are placed month by month first. Colour only: black and
+    // white keeps the numbers as they are.
+    if (step < kClosingStep && !blackAndWhite) {
+        for (int i = 1; i <= lastMonth(step); ++i) Month_Set(c, s, i);
+    }
+    for (int i = 1; i <= lastLine(step); ++i) {
         const int n = nextMonth(i);
         Line& join = c.joins(i);
         Label& number = c.monthNumbers(i);
@@ -116,7 +128,7 @@ void Line_Set(const HytherControls& c, HytherState& s, const HytherGeometry& g, 
         join.setY2(s.Plot_Y[n]);
     }
     c.surface.Cls();
-    for (int i = 1; i <= 12; ++i) {
+    for (int i = 1; i <= lastMonth(step); ++i) {
         Shape& marker = c.markers(i);
         if (!monthHasData(c, i)) {
             // Not left where an earlier drawing put it.
@@ -138,8 +150,8 @@ void Line_Set(const HytherControls& c, HytherState& s, const HytherGeometry& g, 
     }
 }
 
-void Line_Reset(const HytherControls& c, const HytherGeometry& g) {
-    for (int i = 1; i <= 12; ++i) {
+void Line_Reset(const HytherControls& c, const HytherGeometry& g, int last) {
+    for (int i = 1; i <= last; ++i) {
         c.monthNumbers(i).setLeft(g.parked);
         Line& join = c.joins(i);
         join.setX1(g.parked);

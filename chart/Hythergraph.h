@@ -76,20 +76,26 @@ bool monthHasData(const HytherControls& c, int month);
 void fillValueTable(const HytherControls& c, const forms::ControlArray<forms::Label>& tempSource,
                     const forms::ControlArray<forms::Label>& rainSource);
 
-// Plots the months with data and finishes the chart: joined (normal display) or with
-// the chart objects taken down (cumulative display, the points pile up).
-void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g);
+// How far a drawing goes, for a chart built up one month at a time: step n (1..12) draws
+// months 1..n joined in calendar order; kClosingStep draws all twelve and the line from
+// December back to January, the whole chart.
+inline constexpr int kClosingStep = 13;
+
+// Plots the months with data up to the step and finishes the chart: joined (normal
+// display) or with the chart objects taken down (cumulative display, the points pile up).
+void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g, int step = kClosingStep);
 
 // Places the number of one month beside its point.
 void Month_Set(const HytherControls& c, const HytherState& s, int month);
 
 // Joins the months with data into a closed polygon, shows the month numbers that 月表示
-// asks for, wipes the drawing and draws every month with data again with its marker.
-// Black and white: black dots and markers in the button-text colour.
-void Line_Set(const HytherControls& c, HytherState& s, const HytherGeometry& g, bool blackAndWhite = false);
+// asks for, wipes the drawing and draws every month with data again with its marker; a
+// step short of kClosingStep does so for its months and lines only. Black and white:
+// black dots and markers in the button-text colour.
+void Line_Set(const HytherControls& c, HytherState& s, const HytherGeometry& g, bool blackAndWhite = false, int step = kClosingStep);
 
-// Takes the month numbers, joining lines and markers off the chart.
-void Line_Reset(const HytherControls& c, const HytherGeometry& g);
+// Takes the month numbers, joining lines and markers 1..last off the chart.
+void Line_Reset(const HytherControls& c, const HytherGeometry& g, int last = 12);
 
 // Colours the value table by the bands; a missing value keeps the cell's design colours.
 void colourValueTable(const ValueTableControls& c, HytherState& s);

@@ -1,9 +1,465 @@
 #include "stepmode/Hyser_Step_Mode.h"
 
+#include "chart/AreaCell.h"
+#include "chart/CScreenCapture.h"
+#include "data/Catalogue.h"
+#include "data/ClimateDb.h"
+#include "platform/forms/Services.h"
+#include "platform/forms/Text.h"
+#include "platform/shell/Files.h"
+#include "windows/Navigation.h"
+
+#include <QScopedValueRollback>
+
+using namespace chart;
+using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 
 namespace stepmode {
 
-Hyser_Step_Mode::Hyser_Step_Mode() : Form(forms::plainDesign(u"Hyser_Step_Mode"_s, u" ステップ実行モード"_s, 11880, 8145)) {}
+Hyser_Step_Mode::Hyser_Step_Mode() : Form(design()) { wire(); }
+
+Hyser_Step_Mode::~Hyser_Step_Mode() = default;
+
+void Hyser_Step_Mode::wire() {
+    Command1.onClick = [this] { Command1_Click(); };
+    Command1.onGotFocus = [this] { Command1_GotFocus(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    SpinButton2.onSpinUp = [this] { SpinButton2_SpinUp(); };
+    SpinButton2.onSpinDown = [this] { SpinButton2_SpinDown(); };
+    Check2.onClick = [this] { Check2_Click(); };
+    SpinButton1.onSpinUp = [this] { SpinButton1_SpinUp(); };
+    SpinButton1.onSpinDown = [this] { SpinButton1_SpinDown(); };
+    menu(u"Form_end"_s).onClick = [this] { Form_end_Click(); };
+    wireMenus();
+}
+
+// --- Load and unload -----------------------------------------------------------------------
+
+void Hyser_Step_Mode::Form_Load() {
+    shell::ChDir(AppInfo::Path());
+    if (AppInfo::PrevInstance()) {
+        MsgBox(u" 複数の起動はできません "_s);
+        AppInfo::End(1);
+        return;
+    }
+    state.Mark_DX = 45;
+    state.Mark_DY = 30;
+    Step_No = 1;
+
+    windows::navigation().form(windows::Window::Splash).Show();
+    DoEvents();
+
+    setWidth(12000);
+    placeAndShow(*this, Placement::AboveCentre);
+    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
+
+    setDrawWidth(6);
+    state.Rain_Scale = 11;
+    state.Temp_Scale = 110;
+    Work_Dir = shell::CurDir() + u'/';
+    shell::ChDir(Work_Dir);
+
+    // This window's own data objects: the main window keeps showing and stepping through
+    // the ones it opened.
+    Start_DB_conect();
+    Label4.setCaption(Label1.Caption());
+    setArea(Label52.Caption());
+
+    Hyouji();
+    Hyouji_Hyther();
+    Kion_Color();
+
+    Screen_Cap = std::make_unique<chart::CScreenCapture>();
+    Screen_Cap->setForm(this);
+
+    Check2.SetFocus();
+    SpinButton1.SetFocus();
+}
+
+// Closing this window leaves the program running.
+void Hyser_Step_Mode::Form_end_Click() { Unload(); }
+
+// --- Opening the data ----------------------------------------------------------------------
+
+void Hyser_Step_Mode::Start_DB_conect() {
+    Heinen_Cn = std::make_shared<ado::Connection>();
+    Heinen_Cn->ConnectionString = data::connectionString(data::kNormalsRegion);
+    Heinen_Cn->Open(QString(), QString(), QString(), -1);
+    Label29.setCaption(u"東京"_s);
+    Label36.setCaption(u"東京"_s);
+    Heinen_Rs = std::make_shared<ado::Recordset>();
+    Heinen_Rs->Open(data::kNormalsTable, Heinen_Cn, ado::adOpenStatic, -1, -1);
+    Label19.setCaption(u"平年値"_s);
+    bindNormalValues();
+
+    StationYears years = openStationYears(QString::number(data::kDefaultStationRegion), data::kDefaultStationTable);
+    Hyser_Cn = std::move(years.connection);
+    Hyser_Rs = std::move(years.recordset);
+    firstYear_ = years.firstYear;
+    // The normal-values table lies in the first database, and so does the first row.
+    Label46.setCaption(QString::number(data::kNormalsRegion));
+    bindYearLabels(false);
+}
+
+// The region is compared as text, as the label holds it: "03" or " 3" select no database,
+// and the connection the window has is used.
+Hyser_Step_Mode::StationYears Hyser_Step_Mode::openStationYears(const QString& regionCaption, const QString& table) const {
+    StationYears years;
+    years.connection = Hyser_Cn;
+    for (int region = 1; region <= data::kRegionCount; ++region) {
+        if (regionCaption == QString::number(region)) {
+            years.connection = std::make_shared<ado::Connection>();
+            years.connection->ConnectionString = data::connectionString(region);
+            years.connection->Open(QString(), QString(), QString(), -1);
+            break;
+        }
+    }
+    years.recordset = std::make_shared<ado::Recordset>();
+    years.recordset->Open(table, years.connection, ado::adOpenStatic, -1, -1);
+    if (years.recordset->RecordCount() > 0) {
+        years.recordset->MoveFirst();
+        years.firstYear = static_cast<int>(Val(years.recordset->Fields(u"nen"_s)));
+    }
+    years.table = table;
+    return years;
+}
+
+namespace {
+
+// Binds labels to fields of a recordset, and the two month arrays to "Ondo_" and "Rain_"
+// followed by the month.
+void bind(const std::shared_ptr<ado::Recordset>& rs, std::initializer_list<std::pair<Label*, QString>> fields,
+          const ControlArray<Label>& ondo, const ControlArray<Label>& rain) {
+    for (const auto& [label, field] : fields) {
+        label->setDataSource(rs);
+        label->setDataField(field);
+    }
+    for (int i = 1; i <= 13; ++i) {
+        ondo(i).setDataSource(rs);
+        rain(i).setDataSource(rs);
+        ondo(i).setDataField(data::ondoField(i));
+        rain(i).setDataField(data::rainField(i));
+    }
+}
+
+}  // namespace
+
+void Hyser_Step_Mode::copyToCells(const ControlArray<Label>& ondo, const ControlArray<Label>& rain, const Label& latitude,
+                                  const Label& longitude, const Label& elevation) {
+    for (int i = 1; i <= 13; ++i) {
+        Label2(i).setCaption(ondo(i).Caption());
+        Label3(i).setCaption(rain(i).Caption());
+    }
+    Label20.setCaption(latitude.Caption());
+    Label21.setCaption(longitude.Caption());
+    Label22.setCaption(elevation.Caption());
+}
+
+void Hyser_Step_Mode::bindNormalValues() {
+    bind(Heinen_Rs,
+         {{&Label36, u"spot"_s},
+          {&Label1, u"nen"_s},
+          {&Label32, u"latitude"_s},
+          {&Label33, u"longitude"_s},
+          {&Label34, u"P_High"_s},
+          {&Label52, u"area"_s}},
+         Label30, Label31);
+    copyToCells(Label30, Label31, Label32, Label33, Label34);
+}
+
+// The station's name and year follow the single years only while they are shown.
+void Hyser_Step_Mode::bindYearLabels(bool nameAndYear) {
+    bind(Hyser_Rs,
+         {{&Label39, u"ID"_s},
+          {&Label42, u"latitude"_s},
+          {&Label43, u"longitude"_s},
+          {&Label44, u"P_High"_s},
+          {&Label47, u"TS"_s},
+          {&Label48, u"KS"_s},
+          {&Label51, u"area"_s}},
+         Label40, Label41);
+    if (nameAndYear) bind(Hyser_Rs, {{&Label36, u"spot"_s}, {&Label1, u"nen"_s}}, Label40, Label41);
+}
+
+void Hyser_Step_Mode::bindSingleYears() {
+    // What the mode switch opened ahead is used; otherwise the station's table is opened
+    // here, and the window's objects are replaced only once it is open.
+    StationYears years =
+        prepared_ && prepared_->table == Station_Table ? std::move(*prepared_) : openStationYears(Label46.Caption(), Station_Table);
+    prepared_.reset();
+    Hyser_Cn = std::move(years.connection);
+    Hyser_Rs = std::move(years.recordset);
+    firstYear_ = years.firstYear;
+    bindYearLabels(true);
+    copyToCells(Label40, Label41, Label42, Label43, Label44);
+}
+
+void Hyser_Step_Mode::DB_conect() {
+    if (Check2.Value() == 1) {
+        bindNormalValues();
+    } else if (Check2.Value() == 0) {
+        bindSingleYears();
+    }
+}
+
+void Hyser_Step_Mode::Heinen_Name() {
+    const data::Station_Ref& s = data::lookupStation(Label29.Caption());
+    Point_No_Cur = s.number;
+    Station_Table = s.table;
+    Label46.setCaption(QString::number(s.region));
+}
+
+void Hyser_Step_Mode::Hyouji() {
+    if (Check2.Value() == 1) {
+        Heinen_Name();
+        Find_Key = u"Point_No="_s + QString::number(Point_No_Cur);
+        Heinen_Rs->MoveFirst();
+        Heinen_Rs->Find(Find_Key);
+        // A station without a row shows nothing rather than another station's row.
+        if (Heinen_Rs->isEOF()) {
+            Beep();
+            MsgBox(u"該当するレコードが見つかりません"_s);
+        }
+    } else if (Check2.Value() == 0) {
+        Find_Key = u"nen="_s + Str(Val(Label4.Caption()));
+        Hyser_Rs->MoveFirst();
+        Hyser_Rs->Find(Find_Key);
+        if (Hyser_Rs->isEOF()) Beep();
+    }
+}
+
+// --- Drawing ---------------------------------------------------------------------------------
+
+void Hyser_Step_Mode::Hyouji_Hyther() {
+    const int mode = Check2.Value();
+    // The marks belong to single years; in normal values they stay hidden.
+    Label49.setVisible(mode == 0 && !Label47.Caption().isEmpty());
+    Label50.setVisible(mode == 0 && !Label48.Caption().isEmpty());
+    if (mode == 1) {
+        fillValueTable(hyther, Label30, Label31);
+        setArea(Label52.Caption());
+        Label20.setCaption(Label32.Caption());
+        Label21.setCaption(Label33.Caption());
+        Label22.setCaption(Label34.Caption());
+    } else if (mode == 0) {
+        fillValueTable(hyther, Label40, Label41);
+        setArea(Label51.Caption());
+        Label20.setCaption(Label42.Caption());
+        Label21.setCaption(Label43.Caption());
+        Label22.setCaption(Label44.Caption());
+    }
+    // Stepping redraws the same months again and again: the count says how many points of
+    // this drawing lie outside the frame, not how often they were drawn.
+    Label15.setCaption(u"0"_s);
+    plotMonths(hyther, state, geometry, Step_No);
+}
+
+void Hyser_Step_Mode::Month_Set(int month) { chart::Month_Set(hyther, state, month); }
+void Hyser_Step_Mode::Line_Set() { chart::Line_Set(hyther, state, geometry, false, Step_No); }
+void Hyser_Step_Mode::Line_Set_BW() { chart::Line_Set(hyther, state, geometry, true, Step_No); }
+void Hyser_Step_Mode::Line_Reset() { chart::Line_Reset(hyther, geometry, 13); }
+void Hyser_Step_Mode::Kion_Color() { colourValueTable(valueTable, state); }
+
+// --- The step counter --------------------------------------------------------------------
+
+void Hyser_Step_Mode::backToFirstStep() {
+    Label55.setCaption(u"1"_s);
+    Step_No = 1;
+}
+
+void Hyser_Step_Mode::clearChart() {
+    Label15.setCaption(u"0"_s);
+    Label16.setCaption(u"0"_s);
+    Cls();
+    Line_Reset();
+}
+
+// クリア empties the chart and starts the steps again; nothing is drawn until the next
+// step or redraw.
+void Hyser_Step_Mode::Command1_Click() {
+    Label15.setCaption(u"0"_s);
+    Label16.setCaption(u"0"_s);
+    backToFirstStep();
+    Cls();
+    Line_Reset();
+    if (Check2.Enabled()) Check2.SetFocus();
+}
+
+void Hyser_Step_Mode::Command1_GotFocus() { clearChart(); }
+
+// The main window's clear: the step stays.
+void Hyser_Step_Mode::Command2_Click() {
+    clearChart();
+    if (Check2.Enabled()) Check2.SetFocus();
+}
+
+// The step is read from the label that shows it, so the two never disagree.
+void Hyser_Step_Mode::SpinButton2_SpinUp() {
+    const int shown = static_cast<int>(Val(Label55.Caption()));
+    if (shown < kClosingStep) {
+        Label55.setCaption(QString::number(shown + 1));
+        Step_No = static_cast<int>(Val(Label55.Caption()));
+    }
+    // A higher step draws more of the same chart: nothing needs taking down first.
+    redraw();
+}
+
+void Hyser_Step_Mode::SpinButton2_SpinDown() {
+    const int shown = static_cast<int>(Val(Label55.Caption()));
+    if (shown > 1) {
+        Label55.setCaption(QString::number(shown - 1));
+        Step_No = static_cast<int>(Val(Label55.Caption()));
+    }
+    // What the lower step no longer draws goes with the clearing.
+    Command2_Click();
+    redraw();
+}
+
+// --- Normal values and single years -----------------------------------------------------
+
+// The station a mode switch goes on with: the one of the current record, or, when a search
+// found nothing and the bound name reads empty, the station the window last looked up.
+QString Hyser_Step_Mode::stationForSwitch() const {
+    if (!Label36.Caption().isEmpty()) return Label36.Caption();
+    if (!Label29.Caption().isEmpty()) return Label29.Caption();
+    const data::Station_Ref* s = data::stationByNumber(Point_No_Cur);
+    return s ? s->name : QString();
+}
+
+void Hyser_Step_Mode::Check2_Click() {
+    if (revertingMode_) return;
+    const QString station = stationForSwitch();
+    if (Check2.Value() == 0) {
+        // Everything the single years need is opened before anything changes: a database
+        // or table that cannot be opened leaves the window showing what it showed.
+        const data::Station_Ref& s = data::lookupStation(station);
+        try {
+            prepared_ = openStationYears(QString::number(s.region), s.table);
+        } catch (const std::exception& e) {
+            prepared_.reset();
+            MsgBox(u"各年値を開けません。\n"_s + QString::fromStdString(e.what()), vbExclamation);
+            const QScopedValueRollback<bool> guard(revertingMode_, true);
+            Check2.setValue(1);
+            return;
+        }
+        Label19.setVisible(false);
+        Label19.setCaption(u"各年値"_s);
+        Label19.setForeColor(0xFF);
+        CheckBox1.setEnabled(true);
+        Label29.setCaption(station);
+        setArea(Label51.Caption());
+    } else if (Check2.Value() == 1) {
+        Label19.setVisible(true);
+        Label19.setCaption(u"平年値"_s);
+        Label19.setForeColor(0xFF0000);
+        {
+            // Clearing 累積表示 here must not start the steps again.
+            const QScopedValueRollback<bool> guard(revertingMode_, true);
+            CheckBox1.setValue(false);
+        }
+        Label4.setCaption(QString::number(windows::kChoiceYear));
+        CheckBox1.setEnabled(false);
+        Label29.setCaption(station);
+        setArea(Label52.Caption());
+    } else {
+        return;
+    }
+    Heinen_Name();
+    DB_conect();
+    redraw();
+}
+
+void Hyser_Step_Mode::SpinButton1_SpinUp() {
+    tuki_Moved = 0;
+    if (Label19.Caption() == u"平年値"_s) {
+        // Past the last row the table starts again at its first.
+        if (!Heinen_Rs->isEOF()) Heinen_Rs->MoveNext();
+        if (Heinen_Rs->isEOF()) Heinen_Rs->MoveFirst();
+        Hyouji_Hyther();
+        Kion_Color();
+        Label29.setCaption(Label36.Caption());
+        setArea(Label52.Caption());
+    } else if (Label19.Caption() == u"各年値"_s) {
+        // A station without years has nothing to step to.
+        if (Hyser_Rs->RecordCount() == 0) return Beep();
+        if (Val(Label4.Caption()) >= kLastYear) return;
+        Label4.setCaption(Str(Val(Label4.Caption()) + 1));
+        redraw();
+        Label16.setCaption(Str(Val(Label16.Caption()) + 1));
+    }
+    stepEnd();
+}
+
+void Hyser_Step_Mode::SpinButton1_SpinDown() {
+    tuki_Moved = 0;
+    if (Label19.Caption() == u"平年値"_s) {
+        // Before the first row the table starts again at its last.
+        if (!Heinen_Rs->isBOF()) Heinen_Rs->MovePrevious();
+        if (Heinen_Rs->isBOF()) Heinen_Rs->MoveLast();
+        Hyouji_Hyther();
+        Kion_Color();
+        Label29.setCaption(Label36.Caption());
+        setArea(Label52.Caption());
+    } else if (Label19.Caption() == u"各年値"_s) {
+        // The station's first year is the floor; a row whose ID is no number stops here
+        // too. A year without a row steps on down to the years that have one, and never
+        // below the first of them.
+        if (Hyser_Rs->RecordCount() == 0) return Beep();
+        if (Hyser_Rs->hasCurrentRow()) {
+            bool numeric = false;
+            const double id = Label39.Caption().trimmed().toDouble(&numeric);
+            if (!numeric || id <= 1) return;
+        } else if (Val(Label4.Caption()) <= firstYear_) {
+            return;
+        }
+        Label4.setCaption(Str(Val(Label4.Caption()) - 1));
+        redraw();
+    }
+    stepEnd();
+}
+
+void Hyser_Step_Mode::setArea(const QString& area) {
+    Label53.setCaption(area);
+    Label53.setFontSize(areaFontSize(area, Label53.Font(), Label53.Width()));
+}
+
+void Hyser_Step_Mode::stepEnd() {
+    static const QStringList japaneseAreas = {u"日本"_s, u"北海道"_s,     u"東北"_s, u"関東"_s,
+                                              u"近畿"_s, u"中国・四国"_s, u"九州"_s, u"沖縄"_s};
+    if (!CheckBox1.Value() && Check2.Enabled()) Check2.SetFocus();
+    // Single years exist for Japanese stations only; in single years the way back to the
+    // normal values stays open, also on a year without a row.
+    Check2.setEnabled(Check2.Value() == 0 || japaneseAreas.contains(Label53.Caption()));
+    setArea(Label53.Caption());
+    SpinButton1.SetFocus();
+}
+
+// --- What the station pickers do to this window ------------------------------------------
+
+bool Hyser_Step_Mode::showsNormalValues() const { return Check2.Value() == 1; }
+
+void Hyser_Step_Mode::setStationName(const QString& name, double pointSize) {
+    Label29.setCaption(name);
+    if (pointSize > 0) Label29.setFontSize(pointSize);
+}
+
+void Hyser_Step_Mode::takeStationData(std::shared_ptr<ado::Connection> connection, std::shared_ptr<ado::Recordset> recordset) {
+    Hyser_Cn = std::move(connection);
+    if (recordset) Hyser_Rs = std::move(recordset);
+}
+
+void Hyser_Step_Mode::resetForNewStation() {
+    tuki_Moved = 0;
+    Label4.setCaption(QString::number(windows::kChoiceYear));
+    Label15.setCaption(u"0"_s);
+    Label16.setCaption(u"0"_s);
+}
+
+void Hyser_Step_Mode::setRegion(int region) { Label46.setCaption(QString::number(region)); }
+
+void Hyser_Step_Mode::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+
+void Hyser_Step_Mode::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 
 }  // namespace stepmode

@@ -1,0 +1,399 @@
+// The step-mode window's menus and check boxes: chart options and window sizes, the
+// looks and printing, the capture to bitmaps, and the way to the other windows.
+#include "stepmode/Hyser_Step_Mode.h"
+
+#include "chart/CScreenCapture.h"
+#include "chart/CaptureFile.h"
+#include "chart/CaptureFolder.h"
+#include "chart/ColourSchemes.h"
+#include "platform/forms/Placement.h"
+#include "platform/forms/Services.h"
+#include "platform/forms/Text.h"
+#include "platform/shell/Files.h"
+#include "windows/Navigation.h"
+
+#include <QDir>
+
+#include <optional>
+
+using namespace chart;
+using namespace forms;
+using namespace Qt::Literals::StringLiterals;
+
+namespace stepmode {
+namespace {
+
+constexpr Color kText = kSysButtonText;
+
+void paint(Control& c, std::optional<Color> back, std::optional<Color> fore) {
+    if (back) c.setBackColor(*back);
+    if (fore) c.setForeColor(*fore);
+}
+
+using windows::Family;
+using windows::navigation;
+using windows::Window;
+
+void showByRule(Form& owner, Window w, Placement placement = Placement::AboveCentre) {
+    // Menu picks wait until the window has loaded.
+    Form::BusyScope busy(owner);
+    navigation().show(w, placement);
+}
+
+void showPicker(Form& owner, bool japan, int region) {
+    Form::BusyScope busy(owner);
+    if (japan) {
+        navigation().showJapanPicker(Family::StepMode, region);
+    } else {
+        navigation().showWorldPicker(Family::StepMode, region);
+    }
+}
+
+}  // namespace
+
+void Hyser_Step_Mode::wireMenus() {
+    CheckBox1.onClick = [this] { CheckBox1_Click(); };
+    CheckBox3.onChange = [this] { CheckBox3_Change(); };
+    CheckBox4.onClick = [this] { CheckBox4_Click(); };
+    const std::pair<const char16_t*, void (Hyser_Step_Mode::*)()> items[] = {
+        {u"Point_Very_Big", &Hyser_Step_Mode::Point_Very_Big_Click},
+        {u"Point_Big", &Hyser_Step_Mode::Point_Big_Click},
+        {u"Point_Mid", &Hyser_Step_Mode::Point_Mid_Click},
+        {u"Point_Mini", &Hyser_Step_Mode::Point_Mini_Click},
+        {u"Yokohaba_wide", &Hyser_Step_Mode::Yokohaba_wide_Click},
+        {u"Yo_tatenaga_Max", &Hyser_Step_Mode::Yo_tatenaga_Max_Click},
+        {u"Yokohaba_defolt", &Hyser_Step_Mode::Yokohaba_defolt_Click},
+        {u"View_White", &Hyser_Step_Mode::View_White_Click},
+        {u"View_gray", &Hyser_Step_Mode::View_gray_Click},
+        {u"View_BKWT", &Hyser_Step_Mode::View_BKWT_Click},
+        {u"View_Color", &Hyser_Step_Mode::View_Color_Click},
+        {u"Print_White", &Hyser_Step_Mode::Print_White_Click},
+        {u"Print_Black_White", &Hyser_Step_Mode::Print_Black_White_Click},
+        {u"Print_Gray", &Hyser_Step_Mode::Print_Gray_Click},
+        {u"Cap_White", &Hyser_Step_Mode::Cap_White_Click},
+        {u"Cap_Gray", &Hyser_Step_Mode::Cap_Gray_Click},
+        {u"Orvell_web", &Hyser_Step_Mode::Orvell_web_Click},
+    };
+    for (const auto& [name, handler] : items) {
+        menu(QString::fromUtf16(name)).onClick = [this, handler] { (this->*handler)(); };
+    }
+    const char16_t* japan[] = {u"select_hokkaido", u"select_touhok", u"select_kanto",  u"select_kinki",
+                               u"select_tyugok",   u"select_kyusyu", u"select_okinawa"};
+    const char16_t* world[] = {u"W_Uro", u"W_Rossia", u"W_Asia", u"W_Afrika", u"W_N_America", u"W_S_America", u"W_Oceania"};
+    for (int region = 1; region <= 7; ++region) {
+        menu(QString::fromUtf16(japan[region - 1])).onClick = [this, region] { showPicker(*this, true, region); };
+        menu(QString::fromUtf16(world[region - 1])).onClick = [this, region] { showPicker(*this, false, region); };
+    }
+    const std::pair<const char16_t*, Window> windows[] = {
+        {u"Rain_Ondo_Graph", Window::Climograph}, {u"graph_2_mode", Window::TwoGraph},
+        {u"auto_View", Window::HytherInput},      {u"F_keppen", Window::Koppen},
+        {u"F_keppen_2", Window::KoppenDetail},    {u"Readme_View", Window::Readme},
+        {u"kisyou_data", Window::WeatherData},    {u"kisyocho_V", Window::Browser},
+        {u"install_Guide", Window::InstallGuide}, {u"Readme_New_dev", Window::History},
+    };
+    for (const auto& [name, w] : windows) {
+        menu(QString::fromUtf16(name)).onClick = [this, w] { showByRule(*this, w); };
+    }
+    // The tool moves the main window's month numbers; its item here is hidden and disabled.
+    menu(u"tuki_set"_s).onClick = [this] { showByRule(*this, Window::MonthNumberTool, Placement::ToolOffset); };
+    // The version window is centred exactly, whatever its state.
+    menu(u"ver_access"_s).onClick = [this] {
+        BusyScope busy(*this);
+        placeAndShow(navigation().form(Window::About), Placement::Centre);
+    };
+}
+
+void Hyser_Step_Mode::redraw() {
+    Hyouji();
+    Hyouji_Hyther();
+    Kion_Color();
+}
+
+// --- Chart options --------------------------------------------------------------------------
+
+// Piling years up, or stopping, starts the steps again from January.
+void Hyser_Step_Mode::CheckBox1_Click() {
+    if (revertingMode_) return;
+    if (Label53.Caption() != u"日本"_s) return;
+    Command1_Click();
+    Cls();
+    Line_Reset();
+    Label4.setCaption(QString::number(windows::kChoiceYear));
+    // Look the shown station up again first: the table to bind is this window's own.
+    Heinen_Name();
+    DB_conect();
+    redraw();
+}
+
+void Hyser_Step_Mode::CheckBox3_Change() {
+    if (CheckBox3.Value()) {
+        for (int i = 1; i <= 12; ++i) Label28(i).setVisible(true);
+        redraw();
+    } else {
+        for (int i = 1; i <= 12; ++i) Label28(i).setVisible(false);
+    }
+}
+
+void Hyser_Step_Mode::CheckBox4_Click() {
+    const bool changed = CheckBox4.Value();
+    Cls();
+    state.Rain_Scale = changed ? 22 : 11;
+    state.Temp_Scale = 110;
+    for (int i = 1; i <= 6; ++i) Label13(i).setCaption(QString::number((changed ? 50 : 100) * i));
+    redraw();
+}
+
+void Hyser_Step_Mode::pointSize(const QString& item, int width, double dx, double dy, double size) {
+    state.Point_Width = width;
+    state.Mark_DX = dx;
+    state.Mark_DY = dy;
+    for (int i = 1; i <= 12; ++i) {
+        Shape3(i).setWidth(size);
+        Shape3(i).setHeight(size);
+    }
+    for (const QString& name : {u"Point_Very_Big"_s, u"Point_Big"_s, u"Point_Mid"_s, u"Point_Mini"_s}) {
+        menu(name).setChecked(name == item);
+    }
+    redraw();
+}
+
+void Hyser_Step_Mode::Point_Very_Big_Click() { pointSize(u"Point_Very_Big"_s, 12, 90, 75, 180); }
+void Hyser_Step_Mode::Point_Big_Click() { pointSize(u"Point_Big"_s, 8, 60, 45, 120); }
+void Hyser_Step_Mode::Point_Mid_Click() { pointSize(u"Point_Mid"_s, 6, 45, 30, 90); }
+void Hyser_Step_Mode::Point_Mini_Click() { pointSize(u"Point_Mini"_s, 4, 30, 15, 60); }
+
+void Hyser_Step_Mode::windowSize(const QString& item) {
+    for (const QString& name : {u"Yokohaba_defolt"_s, u"Yokohaba_wide"_s, u"Yo_tatenaga_Max"_s}) {
+        menu(name).setChecked(name == item);
+    }
+}
+
+// The sizes never make the window larger than the screen, nor put it off its top left.
+void Hyser_Step_Mode::Yokohaba_wide_Click() {
+    windowSize(u"Yokohaba_wide"_s);
+    setLeft(0);
+    setWidth(Screen().Width());
+    setTop(placedTop(*this, Placement::AboveCentre));
+    Show();
+}
+
+void Hyser_Step_Mode::Yo_tatenaga_Max_Click() {
+    windowSize(u"Yo_tatenaga_Max"_s);
+    setLeft(placedLeft(*this, Placement::AboveCentre));
+    setHeight(std::min(11055.0, Screen().Height()));
+    setTop(0);
+    Show();
+}
+
+void Hyser_Step_Mode::Yokohaba_defolt_Click() {
+    windowSize(u"Yokohaba_defolt"_s);
+    setWidth(std::min(12000.0, Screen().Width()));
+    setHeight(std::min(8835.0, Screen().Height()));
+    setLeft(placedLeft(*this, Placement::AboveCentre));
+    setTop(placedTop(*this, Placement::AboveCentre));
+    Show();
+}
+
+// --- Looks -------------------------------------------------------------------------------
+
+// A new background colour wipes the drawing surface; the look, print and capture items
+// only recolour, so the years piled up by 累積表示 come back as they were drawn.
+void Hyser_Step_Mode::setBackColorKeepingChart(Color c) {
+    std::vector<DrawOp> kept = drawing();
+    setBackColor(c);
+    if (drawing().size() != kept.size()) restoreDrawing(std::move(kept));
+}
+
+void Hyser_Step_Mode::setBackground(Color c) {
+    setBackColorKeepingChart(c);
+    for (Control* ctl : std::initializer_list<Control*>{&Label9, &Label11, &Label16, &Label17, &Label14, &CheckBox1, &Check2}) {
+        ctl->setBackColor(c);
+    }
+    for (int i = 0; i <= 6; ++i) {
+        Label12(i).setBackColor(c);
+        Label13(i).setBackColor(c);
+    }
+}
+
+void Hyser_Step_Mode::View_White_Click() {
+    setBackground(kWhite);
+    menu(u"View_gray"_s).setEnabled(true);
+    menu(u"View_White"_s).setEnabled(false);
+    if (!CheckBox1.Value()) Line_Set();
+}
+
+void Hyser_Step_Mode::View_gray_Click() {
+    setBackground(kPale);
+    menu(u"View_gray"_s).setEnabled(false);
+    menu(u"View_White"_s).setEnabled(true);
+    if (!CheckBox1.Value()) Line_Set();
+}
+
+void Hyser_Step_Mode::View_BKWT_Click() {
+    setBackColorKeepingChart(kWhite);
+    for (Control* c : std::initializer_list<Control*>{&Label9, &Label11, &Label14, &Check2}) paint(*c, kWhite, kText);
+    for (Control* c : std::initializer_list<Control*>{&Label16, &Label17, &CheckBox1, &Label54}) paint(*c, kWhite, std::nullopt);
+    for (int i = 0; i <= 6; ++i) {
+        paint(Label12(i), kWhite, kText);
+        paint(Label13(i), kWhite, kText);
+    }
+    for (Control* c :
+         std::initializer_list<Control*>{&Label29, &Label53, &Label5, &Label6, &Label10, &Label25, &Label23, &Label24, &Label26, &Label27,
+                                         &Label38, &Label20, &Label21, &Label22, &Label39, &Label8, &Label55}) {
+        paint(*c, kWhite, kText);
+    }
+    paint(Label1, std::nullopt, kText);
+    paint(Label19, std::nullopt, kText);
+    for (int i = 3; i <= 15; ++i) paint(lblLabels(i), kWhite, kText);
+    for (int i = 1; i <= 13; ++i) {
+        paint(Label2(i), kWhite, kText);
+        paint(Label3(i), kWhite, kText);
+        paint(Label28(i), std::nullopt, kText);
+    }
+    if (!CheckBox1.Value()) Line_Set_BW();
+}
+
+void Hyser_Step_Mode::View_Color_Click() {
+    setBackColorKeepingChart(kPale);
+    paint(Label9, kPale, 0x4000);
+    paint(Label11, kPale, 0x80);
+    paint(Label14, kPale, 0x4000);
+    for (Control* c : std::initializer_list<Control*>{&Label16, &Label17, &CheckBox1}) paint(*c, kPale, std::nullopt);
+    paint(Check2, kPale, 0x40);
+    for (int i = 0; i <= 6; ++i) {
+        paint(Label12(i), kPale, i <= 3 ? 0x40 : 0x800000);
+        paint(Label13(i), kPale, 0x4000);
+    }
+    paint(Label29, 0xC0FFC0, 0x4000);
+    paint(Label53, 0xC0C0FF, 0x800000);
+    paint(Label5, 0xC0FFFF, 0x80);
+    paint(Label6, 0xC0FFFF, 0x4000);
+    paint(Label10, 0xC0FFFF, kText);
+    for (Control* c : std::initializer_list<Control*>{&Label25, &Label23, &Label24, &Label26, &Label27, &Label38}) {
+        paint(*c, 0xFFC0FF, kText);
+    }
+    paint(Label54, 0xFFC0FF, std::nullopt);
+    paint(Label55, 0xFFFF, 0xC000C0);
+    for (Control* c : std::initializer_list<Control*>{&Label1, &Label20, &Label21, &Label22}) paint(*c, std::nullopt, 0x800000);
+    paint(Label39, std::nullopt, 0xFF00FF);
+    paint(Label19, std::nullopt, 0xFF0000);
+    for (int m = 1; m <= 12; ++m) {
+        paint(lblLabels(kMonthRows[m].caption), 0xC0FFFF, kMonthRows[m].captionFore);
+        Shape3(m).setBackColor(kMonthRows[m].marker);
+        Shape3(m).setBorderColor(kMonthRows[m].marker);
+    }
+    paint(lblLabels(kYearRowCaption), 0xC0FFFF, 0x4000);
+    for (int i = 1; i <= 13; ++i) {
+        paint(Label2(i), std::nullopt, 0xC0);
+        paint(Label3(i), std::nullopt, 0x4000);
+        paint(Label28(i), std::nullopt, 0x4000);
+    }
+    paint(Label8, 0xFFFFC0, kText);
+    redraw();
+    if (!CheckBox1.Value()) Line_Set();
+}
+
+// --- Printing ----------------------------------------------------------------------------
+
+void Hyser_Step_Mode::print() {
+    try {
+        PrintForm();
+    } catch (const std::exception& e) {
+        // The toolkit's message already says that printing failed, and why.
+        MsgBox(QString::fromStdString(e.what()), vbExclamation);
+    }
+}
+
+void Hyser_Step_Mode::Print_White_Click() {
+    for (Control* c : std::initializer_list<Control*>{&Label9, &Label11, &Check2}) c->setBackColor(kWhite);
+    setBackColorKeepingChart(kWhite);
+    for (int i = 0; i <= 6; ++i) {
+        Label12(i).setBackColor(kWhite);
+        Label13(i).setBackColor(kWhite);
+    }
+    menu(u"View_gray"_s).setEnabled(true);
+    menu(u"View_White"_s).setEnabled(false);
+    if (!CheckBox1.Value()) Line_Set();
+    print();
+}
+
+void Hyser_Step_Mode::Print_Black_White_Click() {
+    View_BKWT_Click();
+    print();
+}
+
+void Hyser_Step_Mode::Print_Gray_Click() {
+    View_Color_Click();
+    setBackColorKeepingChart(kPale);
+    Label9.setBackColor(kPale);
+    Label11.setBackColor(kPale);
+    for (int i = 0; i <= 6; ++i) {
+        Label12(i).setBackColor(kPale);
+        Label13(i).setBackColor(kPale);
+    }
+    menu(u"View_gray"_s).setEnabled(false);
+    menu(u"View_White"_s).setEnabled(true);
+    if (!CheckBox1.Value()) Line_Set();
+    print();
+}
+
+// --- Capture -----------------------------------------------------------------------------
+
+void Hyser_Step_Mode::Cap_White_Click() { capture(&Hyser_Step_Mode::View_White_Click); }
+void Hyser_Step_Mode::Cap_Gray_Click() { capture(&Hyser_Step_Mode::View_gray_Click); }
+
+void Hyser_Step_Mode::capture(void (Hyser_Step_Mode::*view)()) {
+    // Menu picks wait until the capture is done.
+    BusyScope busy(*this);
+    (this->*view)();
+    if (!CheckBox1.Value()) Line_Set();
+    // The year's buttons leave the picture; the step counter stays in it.
+    struct PutBack {
+        Hyser_Step_Mode& w;
+        double command1Left = w.Command1.Left();
+        double spinLeft = w.SpinButton1.Left();
+        ~PutBack() {
+            w.Command1.setLeft(command1Left);
+            w.SpinButton1.setLeft(spinLeft);
+            for (Control* c : std::initializer_list<Control*>{&w.CheckBox1, &w.CheckBox3, &w.CheckBox4, &w.Check2}) c->setVisible(true);
+        }
+    } putBack{*this};
+    Command1.setLeft(20000);
+    for (Control* c : std::initializer_list<Control*>{&CheckBox1, &CheckBox3, &CheckBox4, &Check2}) c->setVisible(false);
+    SpinButton1.setLeft(22000);
+    Hyther_Capture();
+}
+
+void Hyser_Step_Mode::Make_Folda() {
+    const CaptureFolder folder = makeCaptureFolder(AppInfo::Path(), captureName(Label36.Caption()));
+    Cap_Folder = folder.path;
+    capturesBesideProgram_ = folder.besideProgram;
+}
+
+void Hyser_Step_Mode::Hyther_Capture() {
+    DoEvents();
+    Screen_Cap->setCaptureType(CScreenCapture::ClientArea);
+    Screen_Cap->Capture();
+    const QString fileName = captureFileName(Label36.Caption(), Label4.Caption(), u"_Hyser.bmp"_s);
+    const shell::Picture picture = Screen_Cap->PictureData();
+    if (!pictureTaken(picture, QDir(AppInfo::Path()).absoluteFilePath(u"CAP/"_s + captureName(Label36.Caption()) + u'/' + fileName)))
+        return;
+    try {
+        Make_Folda();
+    } catch (const std::exception& e) {
+        MsgBox(QString::fromStdString(e.what()), vbExclamation);
+        return;
+    }
+    Cap_File = Cap_Folder + u'/' + fileName;
+    if (!saveCapture(picture, navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s), Cap_File)) return;
+    showCaptureNotice(navigation().form(Window::CaptureNotice), capturesBesideProgram_, Cap_Folder);
+}
+
+// --- The maker's site ------------------------------------------------------------------------
+
+void Hyser_Step_Mode::Orvell_web_Click() {
+    const QString address = shell::fileUrl(AppInfo::Path() + u"/README.md"_s);
+    if (!services().url->open(address)) MsgBox(u"ブラウザーで開けませんでした: "_s + address, vbExclamation);
+}
+
+}  // namespace stepmode
