@@ -1,6 +1,9 @@
 #include "app/Navigator.h"
 
+#include "app/ClimographPickers.h"
 #include "app/JapanPickers.h"
+#include "app/StepModePickers.h"
+#include "app/TwoGraphPickers.h"
 #include "climograph/Uonz_Main.h"
 #include "extras/AuxWindows.h"
 #include "extras/CaptureWindows.h"
@@ -37,6 +40,7 @@ decltype(auto) withWindow(Window w, F&& f) {
     case Window::Koppen: return f(static_cast<extras::Form111*>(nullptr));
     case Window::KoppenDetail: return f(static_cast<extras::Form112*>(nullptr));
     case Window::MonthNumberTool: return f(static_cast<extras::Form57*>(nullptr));
+    case Window::TwoGraphTool: return f(static_cast<Form56*>(nullptr));
     case Window::Readme: return f(static_cast<extras::Form48*>(nullptr));
     case Window::InstallGuide: return f(static_cast<extras::Form49*>(nullptr));
     case Window::WeatherData: return f(static_cast<extras::Form50*>(nullptr));
@@ -52,8 +56,25 @@ void showPicker(forms::Placement placement) {
     forms::showWindow<W>(placement);
 }
 
-void requireMainFamily(Family family) {
-    if (family != Family::Hythergraph) throw std::logic_error("this chart window has no pickers yet");
+// A family's picker of a Japan region, loaded when it is not.
+pickers::JapanPicker& japanPicker(Family family, int region) {
+    switch (family) {
+    case Family::Hythergraph: return mainJapanPicker(region);
+    case Family::Climograph: return climographJapanPicker(region);
+    case Family::StepMode: return stepModeJapanPicker(region);
+    case Family::TwoGraph: return twoGraphJapanPicker(region);
+    }
+    throw std::logic_error("this chart window has no pickers");
+}
+
+// A family's world pickers, one per region (1..7) in the menu's order, placed above the
+// centre of the screen.
+template <class... Pickers>
+void showWorldRegion(int region) {
+    static_assert(sizeof...(Pickers) == 7);
+    if (region < 1 || region > 7) throw std::out_of_range("no world region " + std::to_string(region));
+    int at = 0;
+    ((++at == region ? showPicker<Pickers>(forms::Placement::AboveCentre) : void()), ...);
 }
 
 }  // namespace
@@ -71,43 +92,29 @@ void Navigator::show(Window w, forms::Placement placement) {
 }
 
 void Navigator::showJapanPicker(Family family, int region) {
-    requireMainFamily(family);
-    using forms::Placement;
-    switch (region) {
-    case 1: {
+    pickers::JapanPicker& picker = japanPicker(family, region);
+    if (region == 1) {
         // Hokkaido's map is loaded each time the picker is placed, not by the picker.
-        Form2& picker = forms::instance<Form2>();
         if (picker.WindowState() == forms::vbMinimized || picker.WindowState() == forms::vbMaximized) {
             picker.setWindowState(forms::vbNormal);
             return;
         }
         picker.loadMap();
-        forms::placeAndShow(picker, Placement::Centre);
+        forms::placeAndShow(picker, forms::Placement::Centre);
         return;
     }
-    case 2: return showPicker<Form18>(Placement::Centre);
-    case 3: return showPicker<Form47>(Placement::Centre);
-    case 4: return showPicker<Form42>(Placement::Centre);
-    case 5: return showPicker<Form37>(Placement::Centre);
-    case 6: return showPicker<Form23>(Placement::Centre);
-    case 7: return showPicker<Form32>(Placement::Centre);
-    }
-    throw std::out_of_range("no Japan region " + std::to_string(region));
+    forms::showWindow(picker, forms::Placement::Centre);
 }
 
 void Navigator::showWorldPicker(Family family, int region) {
-    requireMainFamily(family);
-    using forms::Placement;
-    switch (region) {
-    case 1: return showPicker<pickers::Form3>(Placement::AboveCentre);
-    case 2: return showPicker<pickers::Form5>(Placement::AboveCentre);
-    case 3: return showPicker<pickers::Form6>(Placement::AboveCentre);
-    case 4: return showPicker<pickers::Form7>(Placement::AboveCentre);
-    case 5: return showPicker<pickers::Form10>(Placement::AboveCentre);
-    case 6: return showPicker<pickers::Form11>(Placement::AboveCentre);
-    case 7: return showPicker<pickers::Form12>(Placement::AboveCentre);
+    using namespace pickers;
+    switch (family) {
+    case Family::Hythergraph: return showWorldRegion<Form3, Form5, Form6, Form7, Form10, Form11, Form12>(region);
+    case Family::Climograph: return showWorldRegion<Form13, Form15, Form16, Form17, Form20, Form21, Form22>(region);
+    case Family::TwoGraph: return showWorldRegion<Form81, Form82, Form83, Form84, Form85, Form86, Form87>(region);
+    case Family::StepMode: return showWorldRegion<Form101, Form102, Form103, Form104, Form105, Form106, Form107>(region);
     }
-    throw std::out_of_range("no world region " + std::to_string(region));
+    throw std::logic_error("this chart window has no world pickers");
 }
 
 void installNavigation() {

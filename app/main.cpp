@@ -2,10 +2,12 @@
 #include "app/Start.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/WebEngineBrowser.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    forms::installWebEngineBrowser();  // before the application object, as the engine needs
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavrin"));
     int status = app::startProgram();

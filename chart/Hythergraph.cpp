@@ -42,20 +42,25 @@ bool monthHasData(const HytherControls& c, int month) {
 }
 
 void fillValueTable(const HytherControls& c, const ControlArray<Label>& tempSource, const ControlArray<Label>& rainSource) {
+    fillValueTable(c.tempCells, c.rainCells, tempSource, rainSource);
+}
+
+void fillValueTable(const ControlArray<Label>& tempCells, const ControlArray<Label>& rainCells, const ControlArray<Label>& tempSource,
+                    const ControlArray<Label>& rainSource) {
     for (int i = 1; i <= 13; ++i) {
         const QString t = tempSource(i).Caption();
         const QString p = rainSource(i).Caption();
         if (isMissing(t) || isMissing(p)) {
-            c.tempCells(i).setCaption(t);
-            c.rainCells(i).setCaption(p);
+            tempCells(i).setCaption(t);
+            rainCells(i).setCaption(p);
         } else {
-            c.tempCells(i).setCaption(FormatOneDecimal(Val(t)));
-            c.rainCells(i).setCaption(FormatOneDecimal(Val(p)));
+            tempCells(i).setCaption(FormatOneDecimal(Val(t)));
+            rainCells(i).setCaption(FormatOneDecimal(Val(p)));
         }
     }
 }
 
-void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g, int step) {
+void plotPoints(const HytherControls& c, HytherState& s, const HytherGeometry& g, int step) {
     const bool cumulative = c.cumulativeBox.Value();
     for (int i = 1; i <= lastMonth(step); ++i) {
         if (!monthHasData(c, i)) continue;
@@ -66,9 +71,14 @@ void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g
         // The points go in single precision, as the drawing surface takes them.
         c.surface.PSet(static_cast<float>(s.Plot_X[i]), static_cast<float>(s.Plot_Y[i]), colour);
         c.surface.PSet(static_cast<float>(g.axisX), static_cast<float>(s.Plot_Y[i]), colour);
-        if (c.monthNumbersBox.Value() && !cumulative) Month_Set(c, s, i);
+        if (c.monthNumbersBox.Value() && !cumulative) Month_Set(c, s, g, i);
         if (s.Plot_X[i] > g.rightLimit) c.outOfFrame.setCaption(Str(Val(c.outOfFrame.Caption()) + 1));
     }
+}
+
+void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g, int step) {
+    const bool cumulative = c.cumulativeBox.Value();
+    plotPoints(c, s, g, step);
     if (!cumulative) {
         for (int i = 1; i <= lastMonth(step); ++i) c.monthNumbers(i).setVisible(false);
         Line_Set(c, s, g, false, step);
@@ -77,7 +87,9 @@ void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g
     }
 }
 
-void Month_Set(const HytherControls& c, const HytherState& s, int month) {
+void Month_Set(const HytherControls& c, const HytherState& s, int month) { Month_Set(c, s, HytherGeometry{}, month); }
+
+void Month_Set(const HytherControls& c, const HytherState& s, const HytherGeometry& g, int month) {
     Label& number = c.monthNumbers(month);
     if (!monthHasData(c, month)) {
         number.setVisible(false);
@@ -90,21 +102,23 @@ void Month_Set(const HytherControls& c, const HytherState& s, int month) {
     if (!c.monthNumbersBox.Value()) return;
     number.setVisible(true);
     const int n = static_cast<int>(Val(number.Caption()));
-    if (n >= 6 && n <= 9) {
-        // Summer numbers go left of the point and higher, clear of the polygon's turn.
-        number.Move(s.Plot_X[month] - 240, s.Plot_Y[month] - 60);
-    } else {
-        number.Move(s.Plot_X[month] + 120, s.Plot_Y[month] + 60);
-    }
+    const NumberOffset& at = g.numberOffsets[n >= 6 && n <= 9 ? 1 : n >= 10 && n <= 12 ? 2 : 0];
+    number.Move(s.Plot_X[month] + at.dx, s.Plot_Y[month] + at.dy);
 }
 
 void Line_Set(const HytherControls& c, HytherState& s, const HytherGeometry& g, bool blackAndWhite, int step) {
+    joinMonths(c, s, g, blackAndWhite, step);
+    c.surface.Cls();
+    replotMonths(c, s, g, blackAndWhite, step);
+}
+
+void joinMonths(const HytherControls& c, const HytherState& s, const HytherGeometry& g, bool blackAndWhite, int step) {
     const bool numbers = c.monthNumbersBox.Value();
     // The last month of a part of the polygon ends no line, so no line shows its number:
     // the numbers of a part are placed month by month first. Colour only: black and
     // white keeps the numbers as they are.
     if (step < kClosingStep && !blackAndWhite) {
-        for (int i = 1; i <= lastMonth(step); ++i) Month_Set(c, s, i);
+        for (int i = 1; i <= lastMonth(step); ++i) Month_Set(c, s, g, i);
     }
     for (int i = 1; i <= lastLine(step); ++i) {
         const int n = nextMonth(i);
@@ -127,7 +141,9 @@ void Line_Set(const HytherControls& c, HytherState& s, const HytherGeometry& g, 
         join.setX2(s.Plot_X[n]);
         join.setY2(s.Plot_Y[n]);
     }
-    c.surface.Cls();
+}
+
+void replotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g, bool blackAndWhite, int step) {
     for (int i = 1; i <= lastMonth(step); ++i) {
         Shape& marker = c.markers(i);
         if (!monthHasData(c, i)) {

@@ -12,6 +12,12 @@
 
 namespace chart {
 
+// Where a month number stands from its point.
+struct NumberOffset {
+    double dx = 0;
+    double dy = 0;
+};
+
 // Where a hythergraph lies on its window, in the window's units.
 struct HytherGeometry {
     double originX = 4170;      // x of 0 mm
@@ -19,6 +25,9 @@ struct HytherGeometry {
     double axisX = 3500;        // x of the month dots beside the temperature axis
     double rightLimit = 10770;  // a point right of this falls outside the frame
     double parked = 30000;      // where taken-down chart objects wait, far right
+    // The month numbers of January to May, June to September and October to December:
+    // the summer numbers go left of the point and higher, clear of the polygon's turn.
+    std::array<NumberOffset, 3> numberOffsets{{{120, 60}, {-240, -60}, {120, 60}}};
 };
 
 // The chart state a hythergraph window owns.
@@ -75,6 +84,9 @@ bool monthHasData(const HytherControls& c, int month);
 // one decimal, or both raw when either is missing.
 void fillValueTable(const HytherControls& c, const forms::ControlArray<forms::Label>& tempSource,
                     const forms::ControlArray<forms::Label>& rainSource);
+// The same for any window's two columns of cells.
+void fillValueTable(const forms::ControlArray<forms::Label>& tempCells, const forms::ControlArray<forms::Label>& rainCells,
+                    const forms::ControlArray<forms::Label>& tempSource, const forms::ControlArray<forms::Label>& rainSource);
 
 // How far a drawing goes, for a chart built up one month at a time: step n (1..12) draws
 // months 1..n joined in calendar order; kClosingStep draws all twelve and the line from
@@ -87,12 +99,26 @@ void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g
 
 // Places the number of one month beside its point.
 void Month_Set(const HytherControls& c, const HytherState& s, int month);
+void Month_Set(const HytherControls& c, const HytherState& s, const HytherGeometry& g, int month);
 
 // Joins the months with data into a closed polygon, shows the month numbers that 月表示
 // asks for, wipes the drawing and draws every month with data again with its marker; a
 // step short of kClosingStep does so for its months and lines only. Black and white:
 // black dots and markers in the button-text colour.
 void Line_Set(const HytherControls& c, HytherState& s, const HytherGeometry& g, bool blackAndWhite = false, int step = kClosingStep);
+
+// The parts of a drawing, for a window that draws more than one chart on its surface and
+// wipes it once for all of them. plotMonths is plotPoints, then (normal display) the
+// month numbers hidden and Line_Set, or (cumulative display) Line_Reset; Line_Set is
+// joinMonths, Cls and replotMonths.
+//   plotPoints: the first pass, each month with data up to the step as a point with its
+//   dot beside the temperature axis, and its number placed.
+//   joinMonths: the joining lines and which month numbers show.
+//   replotMonths: every month with data up to the step drawn again with its marker.
+void plotPoints(const HytherControls& c, HytherState& s, const HytherGeometry& g, int step = kClosingStep);
+void joinMonths(const HytherControls& c, const HytherState& s, const HytherGeometry& g, bool blackAndWhite = false,
+                int step = kClosingStep);
+void replotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g, bool blackAndWhite = false, int step = kClosingStep);
 
 // Takes the month numbers, joining lines and markers 1..last off the chart.
 void Line_Reset(const HytherControls& c, const HytherGeometry& g, int last = 12);

@@ -1,9 +1,429 @@
 #include "climograph/Uonz_Main.h"
 
+#include "chart/AreaCell.h"
+#include "chart/CScreenCapture.h"
+#include "chart/ColourBands.h"
+#include "data/Catalogue.h"
+#include "data/ClimateDb.h"
+#include "platform/forms/Placement.h"
+#include "platform/forms/Services.h"
+#include "platform/forms/Text.h"
+#include "windows/Navigation.h"
+
+#include <QScopedValueRollback>
+
+using namespace chart;
+using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 
 namespace climograph {
 
-Uonz_Main::Uonz_Main() : Form(forms::plainDesign(u"Uonz_Main"_s, u"雨温図グラフ Veranth"_s, 11880, 8145)) {}
+Uonz_Main::Uonz_Main() : Form(design()) { wire(); }
+
+Uonz_Main::~Uonz_Main() = default;
+
+void Uonz_Main::wire() {
+    Command1.onClick = [this] { Command1_Click(); };
+    Command1.onGotFocus = [this] { Command1_GotFocus(); };
+    Check2.onClick = [this] { Check2_Click(); };
+    SpinButton1.onSpinUp = [this] { SpinButton1_SpinUp(); };
+    SpinButton1.onSpinDown = [this] { SpinButton1_SpinDown(); };
+    menu(u"Form_end"_s).onClick = [this] { Form_end_Click(); };
+    wireMenus();
+}
+
+// --- Start-up and end ---------------------------------------------------------------------
+
+// The paths of the data stay relative to the folder the main window's start-up made
+// current; this window never changes it.
+void Uonz_Main::Form_Load() {
+    if (AppInfo::PrevInstance()) {
+        MsgBox(u" 複数の起動はできません "_s);
+        AppInfo::End(1);
+        return;
+    }
+    state.Mark_DX = 30;
+    state.Mark_DY = 30;
+    setWidth(12000);
+
+    windows::navigation().form(windows::Window::Splash).Show();
+    DoEvents();
+    placeAndShow(*this, Placement::AboveCentre);
+    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
+
+    setDrawWidth(6);
+    state.Rain_Scale = kRainScale;
+    Start_DB_conect();
+    Label4.setCaption(Label1.Caption());
+    setArea(Label54.Caption());
+
+    Hyouji();
+    Hyouji_Uonz();
+    Kion_Color();
+
+    Screen_Cap = std::make_unique<chart::CScreenCapture>();
+    Screen_Cap->setForm(this);
+
+    Check2.SetFocus();
+    SpinButton1.SetFocus();
+}
+
+// 終了 closes this window only; the program goes on.
+void Uonz_Main::Form_end_Click() { Unload(); }
+
+// --- Opening the data ----------------------------------------------------------------------
+
+void Uonz_Main::Start_DB_conect() {
+    Uonz_Heinen_Cn = std::make_shared<ado::Connection>();
+    Uonz_Heinen_Cn->ConnectionString = data::connectionString(data::kNormalsRegion);
+    Uonz_Heinen_Cn->Open(QString(), QString(), QString(), -1);
+    Label29.setCaption(u"東京"_s);
+    Label36.setCaption(u"東京"_s);
+    Uonz_Heinen_Rs = std::make_shared<ado::Recordset>();
+    Uonz_Heinen_Rs->Open(data::kNormalsTable, Uonz_Heinen_Cn, ado::adOpenStatic, -1, -1);
+    Label19.setCaption(u"平年値"_s);
+    bindNormalValues();
+
+    StationYears years = openStationYears(QString::number(data::kDefaultStationRegion), data::kDefaultStationTable);
+    Uonz_Cn = std::move(years.connection);
+    Uonz_Rs = std::move(years.recordset);
+    firstYear_ = years.firstYear;
+    // The normal-values table lies in the first database, and so does the first row.
+    Label46.setCaption(QString::number(data::kNormalsRegion));
+    bindYearLabels(false);
+}
+
+// The region is compared as text, as the label holds it: "03" or " 3" select no database,
+// and the connection the window has is used.
+Uonz_Main::StationYears Uonz_Main::openStationYears(const QString& regionCaption, const QString& table) const {
+    StationYears years;
+    years.connection = Uonz_Cn;
+    for (int region = 1; region <= data::kRegionCount; ++region) {
+        if (regionCaption == QString::number(region)) {
+            years.connection = std::make_shared<ado::Connection>();
+            years.connection->ConnectionString = data::connectionString(region);
+            years.connection->Open(QString(), QString(), QString(), -1);
+            break;
+        }
+    }
+    years.recordset = std::make_shared<ado::Recordset>();
+    years.recordset->Open(table, years.connection, ado::adOpenStatic, -1, -1);
+    if (years.recordset->RecordCount() > 0) {
+        years.recordset->MoveFirst();
+        years.firstYear = static_cast<int>(Val(years.recordset->Fields(u"nen"_s)));
+    }
+    years.table = table;
+    return years;
+}
+
+namespace {
+
+// The station lookup of this window: the catalogue's, knowing station 57196 also by the
+// name its Oceania picker shows, ウェリントン (the database's row says オークランド).
+const data::Station_Ref& lookup(const QString& caption) {
+    constexpr int kWellington = 57196;
+    const bool quoted = caption.size() >= 2 && caption.front() == u'"' && caption.back() == u'"';
+    if ((quoted ? caption.mid(1, caption.size() - 2) : caption) == u"ウェリントン"_s) {
+        if (const data::Station_Ref* s = data::stationByNumber(kWellington)) return *s;
+    }
+    return data::lookupStation(caption);
+}
+
+// Binds labels to fields of a recordset, and the two month arrays to "Ondo_" and "Rain_"
+// followed by the month.
+void bind(const std::shared_ptr<ado::Recordset>& rs, std::initializer_list<std::pair<Label*, QString>> fields,
+          const ControlArray<Label>& ondo, const ControlArray<Label>& rain) {
+    for (const auto& [label, field] : fields) {
+        label->setDataSource(rs);
+        label->setDataField(field);
+    }
+    for (int i = 1; i <= 13; ++i) {
+        ondo(i).setDataSource(rs);
+        rain(i).setDataSource(rs);
+        ondo(i).setDataField(data::ondoField(i));
+        rain(i).setDataField(data::rainField(i));
+    }
+}
+
+}  // namespace
+
+void Uonz_Main::copyToCells(const ControlArray<Label>& ondo, const ControlArray<Label>& rain, const Label& latitude, const Label& longitude,
+                            const Label& elevation) {
+    for (int i = 1; i <= 13; ++i) {
+        Label2(i).setCaption(ondo(i).Caption());
+        Label3(i).setCaption(rain(i).Caption());
+    }
+    Label20.setCaption(latitude.Caption());
+    Label21.setCaption(longitude.Caption());
+    Label22.setCaption(elevation.Caption());
+}
+
+// The normal-values labels follow Uonz_Heinen_Rs and fill the value cells.
+void Uonz_Main::bindNormalValues() {
+    bind(Uonz_Heinen_Rs,
+         {{&Label36, u"spot"_s},
+          {&Label1, u"nen"_s},
+          {&Label32, u"latitude"_s},
+          {&Label33, u"longitude"_s},
+          {&Label34, u"P_High"_s},
+          {&Label54, u"area"_s}},
+         Label30, Label31);
+    copyToCells(Label30, Label31, Label32, Label33, Label34);
+}
+
+// The single-year labels follow Uonz_Rs; the station's name and year follow it only when
+// single years are shown.
+void Uonz_Main::bindYearLabels(bool nameAndYear) {
+    bind(Uonz_Rs,
+         {{&Label39, u"ID"_s},
+          {&Label42, u"latitude"_s},
+          {&Label43, u"longitude"_s},
+          {&Label44, u"P_High"_s},
+          {&Label47, u"TS"_s},
+          {&Label48, u"KS"_s},
+          {&Label53, u"area"_s}},
+         Label40, Label41);
+    if (nameAndYear) bind(Uonz_Rs, {{&Label36, u"spot"_s}, {&Label1, u"nen"_s}}, Label40, Label41);
+}
+
+void Uonz_Main::bindSingleYears() {
+    // What the mode switch opened ahead is used; otherwise the station's table is opened
+    // here, and the window's objects are replaced only once it is open.
+    StationYears years = prepared_ && prepared_->table == Uonz_Station_Table ? std::move(*prepared_)
+                                                                             : openStationYears(Label46.Caption(), Uonz_Station_Table);
+    prepared_.reset();
+    Uonz_Cn = std::move(years.connection);
+    Uonz_Rs = std::move(years.recordset);
+    firstYear_ = years.firstYear;
+    bindYearLabels(true);
+    copyToCells(Label40, Label41, Label42, Label43, Label44);
+}
+
+void Uonz_Main::DB_conect() {
+    if (Check2.Value() == 1) {
+        bindNormalValues();
+    } else if (Check2.Value() == 0) {
+        bindSingleYears();
+    }
+}
+
+void Uonz_Main::Heinen_Name() {
+    const data::Station_Ref& s = lookup(Label29.Caption());
+    Point_No_Cur = s.number;
+    Uonz_Station_Table = s.table;
+    Label46.setCaption(QString::number(s.region));
+    Label45.setCaption(s.table);
+}
+
+void Uonz_Main::Hyouji() {
+    if (Check2.Value() == 1) {
+        Heinen_Name();
+        Uonz_Find_Key = u"Point_No="_s + QString::number(Point_No_Cur);
+        Uonz_Heinen_Rs->MoveFirst();
+        Uonz_Heinen_Rs->Find(Uonz_Find_Key);
+    } else if (Check2.Value() == 0) {
+        Uonz_Find_Key = u"nen="_s + Str(Val(Label4.Caption()));
+        Uonz_Rs->MoveFirst();
+        Uonz_Rs->Find(Uonz_Find_Key);
+    }
+    // A station or year without a row shows nothing rather than another station's row
+    // or another year: the recordset stays after its last row and the cells stay empty.
+    if (Check2.Value() == 1) {
+        if (Uonz_Heinen_Rs->isEOF()) {
+            Beep();
+            MsgBox(u"該当するレコードが見つかりません"_s);
+        }
+    } else if (Check2.Value() == 0) {
+        if (Uonz_Rs->isEOF()) Beep();
+    }
+}
+
+void Uonz_Main::Hyouji_Uonz() {
+    const int mode = Check2.Value();
+    // The marks belong to single years; in normal values they stay hidden.
+    Label49.setVisible(mode == 0 && !Label47.Caption().isEmpty());
+    Label50.setVisible(mode == 0 && !Label48.Caption().isEmpty());
+    if (mode == 1 || mode == 0) {
+        const bool normals = mode == 1;
+        fillValueTable(Label2, Label3, normals ? Label30 : Label40, normals ? Label31 : Label41);
+        // The area of the row shown: a single year's table says 日本.
+        setArea(normals ? Label54.Caption() : Label53.Caption());
+        Label20.setCaption((normals ? Label32 : Label42).Caption());
+        Label21.setCaption((normals ? Label33 : Label43).Caption());
+        const QString elevation = (normals ? Label34 : Label44).Caption();
+        Label22.setCaption(isMissing(elevation) ? elevation : Str(Val(elevation)));
+    }
+    plotClimograph(uonz, state, geometry);
+}
+
+void Uonz_Main::Month_Set_U(int month) { chart::Month_Set_U(uonz, state, geometry, month); }
+void Uonz_Main::Line_Set() { chart::Line_Set(uonz, state, geometry); }
+void Uonz_Main::Line_Set_BW() { chart::Line_Set(uonz, state, geometry, true); }
+void Uonz_Main::Line_Reset() { chart::Line_Reset(uonz, geometry); }
+void Uonz_Main::Kion_Color() { colourValueTable(valueTable, state); }
+
+// --- Normal values and single years -----------------------------------------------------
+
+// The station a mode switch goes on with: the one of the current record, or, when a search
+// found nothing and the bound name reads empty, the station the window last looked up.
+QString Uonz_Main::stationForSwitch() const {
+    if (!Label36.Caption().isEmpty()) return Label36.Caption();
+    if (!Label29.Caption().isEmpty()) return Label29.Caption();
+    const data::Station_Ref* s = data::stationByNumber(Point_No_Cur);
+    return s ? s->name : QString();
+}
+
+void Uonz_Main::Check2_Click() {
+    if (revertingMode_) return;
+    const QString station = stationForSwitch();
+    if (Check2.Value() == 0) {
+        // Everything the single years need is opened before anything changes: a database
+        // or table that cannot be opened leaves the window showing what it showed.
+        const data::Station_Ref& s = lookup(station);
+        try {
+            prepared_ = openStationYears(QString::number(s.region), s.table);
+        } catch (const std::exception& e) {
+            prepared_.reset();
+            MsgBox(u"各年値を開けません。\n"_s + QString::fromStdString(e.what()), vbExclamation);
+            const QScopedValueRollback<bool> guard(revertingMode_, true);
+            Check2.setValue(1);
+            return;
+        }
+        Label19.setVisible(false);
+        Label19.setCaption(u"各年値"_s);
+        Label19.setForeColor(0xFF);
+        CheckBox1.setEnabled(true);
+        Label29.setCaption(station);
+        setArea(Label53.Caption());
+    } else if (Check2.Value() == 1) {
+        Label19.setVisible(true);
+        Label19.setCaption(u"平年値"_s);
+        Label19.setForeColor(0xFF0000);
+        {
+            // Clearing 累積表示 here must not switch the window back to single years.
+            const QScopedValueRollback<bool> guard(revertingMode_, true);
+            CheckBox1.setValue(false);
+        }
+        Label4.setCaption(QString::number(windows::kChoiceYear));
+        CheckBox1.setEnabled(false);
+        Label29.setCaption(station);
+        setArea(Label54.Caption());
+    } else {
+        return;
+    }
+    Heinen_Name();
+    DB_conect();
+    Hyouji();
+    Hyouji_Uonz();
+    Kion_Color();
+}
+
+void Uonz_Main::SpinButton1_SpinUp() {
+    if (Label19.Caption() == u"平年値"_s) {
+        // Past the last row the table starts again at its first.
+        if (!Uonz_Heinen_Rs->isEOF()) Uonz_Heinen_Rs->MoveNext();
+        if (Uonz_Heinen_Rs->isEOF()) Uonz_Heinen_Rs->MoveFirst();
+        Hyouji_Uonz();
+        Kion_Color();
+        Label29.setCaption(Label36.Caption());
+        setArea(Label54.Caption());
+    } else if (Label19.Caption() == u"各年値"_s) {
+        // A station without years has nothing to step to.
+        if (Uonz_Rs->RecordCount() == 0) return Beep();
+        if (Val(Label4.Caption()) >= kLastYear) return;
+        Label4.setCaption(Str(Val(Label4.Caption()) + 1));
+        Hyouji();
+        Hyouji_Uonz();
+        Kion_Color();
+        Label16.setCaption(Str(Val(Label16.Caption()) + 1));
+    }
+    stepEnd();
+}
+
+void Uonz_Main::SpinButton1_SpinDown() {
+    if (Label19.Caption() == u"平年値"_s) {
+        // Before the first row the table starts again at its last.
+        if (!Uonz_Heinen_Rs->isBOF()) Uonz_Heinen_Rs->MovePrevious();
+        if (Uonz_Heinen_Rs->isBOF()) Uonz_Heinen_Rs->MoveLast();
+        Hyouji_Uonz();
+        Kion_Color();
+        Label29.setCaption(Label36.Caption());
+        setArea(Label54.Caption());
+    } else if (Label19.Caption() == u"各年値"_s) {
+        // The station's first year is the floor; a row whose ID is no number stops here
+        // too. A year without a row steps on down to the years that have one, and never
+        // below the first of them.
+        if (Uonz_Rs->RecordCount() == 0) return Beep();
+        if (Uonz_Rs->hasCurrentRow()) {
+            bool numeric = false;
+            const double id = Label39.Caption().trimmed().toDouble(&numeric);
+            if (!numeric || id <= 1) return;
+        } else if (Val(Label4.Caption()) <= firstYear_) {
+            return;
+        }
+        Label4.setCaption(Str(Val(Label4.Caption()) - 1));
+        Hyouji();
+        Hyouji_Uonz();
+        Kion_Color();
+    }
+    stepEnd();
+}
+
+void Uonz_Main::setArea(const QString& area) {
+    Label55.setCaption(area);
+    Label55.setFontSize(areaFontSize(area, Label55.Font(), Label55.Width()));
+}
+
+void Uonz_Main::stepEnd() {
+    static const QStringList japaneseAreas = {u"日本"_s, u"北海道"_s,     u"東北"_s, u"関東"_s,
+                                              u"近畿"_s, u"中国・四国"_s, u"九州"_s, u"沖縄"_s};
+    // Single years exist for Japanese stations only; in single years the way back to the
+    // normal values stays open, also on a year without a row.
+    Check2.setEnabled(Check2.Value() == 0 || japaneseAreas.contains(Label55.Caption()));
+    setArea(Label55.Caption());
+    SpinButton1.SetFocus();
+}
+
+// --- Clear ------------------------------------------------------------------------------
+
+void Uonz_Main::clearChart() {
+    Label15.setCaption(u"0"_s);
+    Label16.setCaption(u"0"_s);
+    Cls();
+    Line_Reset();
+}
+
+void Uonz_Main::Command1_Click() {
+    clearChart();
+    if (Check2.Enabled()) Check2.SetFocus();
+}
+
+void Uonz_Main::Command1_GotFocus() { clearChart(); }
+
+// --- What the station pickers do to this window ------------------------------------------
+
+bool Uonz_Main::showsNormalValues() const { return Check2.Value() == 1; }
+
+void Uonz_Main::setStationName(const QString& name, double pointSize) {
+    Label29.setCaption(name);
+    if (pointSize > 0) Label29.setFontSize(pointSize);
+}
+
+void Uonz_Main::takeStationData(std::shared_ptr<ado::Connection> connection, std::shared_ptr<ado::Recordset> recordset) {
+    Uonz_Cn = std::move(connection);
+    if (recordset) Uonz_Rs = std::move(recordset);
+}
+
+void Uonz_Main::resetForNewStation() {
+    Label4.setCaption(QString::number(windows::kChoiceYear));
+    Label15.setCaption(u"0"_s);
+    Label16.setCaption(u"0"_s);
+}
+
+void Uonz_Main::setRegion(int region) { Label46.setCaption(QString::number(region)); }
+
+void Uonz_Main::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+
+void Uonz_Main::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 
 }  // namespace climograph

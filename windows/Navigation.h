@@ -26,6 +26,7 @@ enum class Window {
     Koppen,           // Form111
     KoppenDetail,     // Form112
     MonthNumberTool,  // Form57 (the main window's month numbers)
+    TwoGraphTool,     // Form56 (the two-graph window's month numbers)
     Readme,           // Form48
     InstallGuide,     // Form49
     WeatherData,      // Form50

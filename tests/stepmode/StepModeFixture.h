@@ -2,7 +2,9 @@
 // The step-mode window opened from the main window's menu, on a fixture program folder.
 
 #include "app/Start.h"
+#include "app/StepModePickers.h"
 #include "hythergraph/Hyser_Main.h"
+#include "pickers/tables/JapanRegions.h"
 #include "platform/forms/Services.h"
 #include "stepmode/Hyser_Step_Mode.h"
 #include "tests/support/ClimateFixture.h"
@@ -36,6 +38,18 @@ protected:
     // Presses the step spin button up until the window stands at the step.
     static void stepTo(stepmode::Hyser_Step_Mode& w, int step) {
         while (w.Step_No < step) w.SpinButton2.spinUp();
+    }
+
+    // Chooses a Japanese station on the step-mode window's picker of its region, as a
+    // click on its label does; the pickers' maps are put beside the program first.
+    void choose(const QString& name) {
+        fixture.copyMaps();
+        for (const pickers::JapanRegion& region : pickers::japanRegions()) {
+            for (const pickers::PickerStation& station : region.stations) {
+                if (station.name == name) return app::stepModeJapanPicker(region.region).chooseStation(station);
+            }
+        }
+        ADD_FAILURE() << "no picker offers " << name.toStdString();
     }
 
     // The points the drawing holds in one colour, in the order drawn.
