@@ -381,3 +381,75 @@ TEST_F(WorldChoiceTest, AWorldStationSwitchesToNormalValuesLocksTheBoxAndDrawsIt
 }
 
 }  // namespace
+
+namespace {
+
+class EveryWorldStationTest : public testing_support::MainWindowFixture {
+protected:
+    EveryWorldStationTest() : MainWindowFixture(true) {}
+
+    // A value cell of the table as the row gives it: one decimal, or the raw text of a
+    // month that lacks either value.
+    static QString cell(const data::ClimateRow& row, const QString& field, int month) {
+        const QString t = row.value(data::ondoField(month));
+        const QString p = row.value(data::rainField(month));
+        if (chart::isMissing(t) || chart::isMissing(p)) return row.value(field);
+        return FormatOneDecimal(Val(row.value(field)));
+    }
+
+    // The main window's world picker of a region (1..7), shown as its menu item shows it.
+    static pickers::WorldPicker& shownPicker(int region) {
+        windows::navigation().showWorldPicker(windows::Family::Hythergraph, region);
+        using namespace pickers;
+        switch (region) {
+        case 1: return instance<Form3>();
+        case 2: return instance<Form5>();
+        case 3: return instance<Form6>();
+        case 4: return instance<Form7>();
+        case 5: return instance<Form10>();
+        case 6: return instance<Form11>();
+        default: return instance<Form12>();
+        }
+    }
+};
+
+// Every station of the seven world maps, picked in the main window: one with normal
+// values shows and draws them; one without says so and leaves an empty table, never
+// another station's values.
+TEST_F(EveryWorldStationTest, EachDrawsItsNormalValuesOrSaysItHasNone) {
+    Hyser_Main& w = start();
+    std::map<int, const data::ClimateRow*> rows;
+    for (const data::ClimateRow& r : fixture.normals) rows[r.value(u"Point_No"_s).toInt()] = &r;
+    int drawn = 0, withoutValues = 0;
+    for (int region = 1; region <= 7; ++region) {
+        const std::vector<pickers::WorldStation> stations = shownPicker(region).region().stations;
+        for (const pickers::WorldStation& station : stations) {
+            SCOPED_TRACE(station.name.toStdString());
+            const int number = data::lookupStation(station.name).number;
+            const auto row = rows.find(number);
+            if (row == rows.end()) services.expectMessage();  // 該当するレコードが見つかりません
+            const std::size_t messages = services.messages.size();
+            w.Label2(1).setCaption(u"stale"_s);
+            shownPicker(region).chooseStation(station);
+            EXPECT_EQ(w.Label29.Caption(), station.name);
+            EXPECT_EQ(w.Check2.Value(), 1);
+            EXPECT_FALSE(w.Check2.Enabled());
+            if (row != rows.end()) {
+                ++drawn;
+                EXPECT_EQ(services.messages.size(), messages);
+                EXPECT_EQ(w.Label2(1).Caption(), cell(*row->second, data::ondoField(1), 1));
+                EXPECT_EQ(w.Label3(7).Caption(), cell(*row->second, data::rainField(7), 7));
+                EXPECT_FALSE(w.drawing().empty());
+            } else {
+                ++withoutValues;
+                EXPECT_EQ(services.messages.size(), messages + 1);
+                EXPECT_EQ(w.Label2(1).Caption(), QString()) << "an empty table";
+            }
+        }
+    }
+    // マニラ・アキノ and メキシコ stand on two maps each.
+    EXPECT_EQ(drawn + withoutValues, 205);
+    EXPECT_GT(drawn, 100);
+}
+
+}  // namespace
