@@ -71,6 +71,9 @@ void Uonz_Main::Form_Load() {
 // 終了 closes this window only; the program goes on.
 void Uonz_Main::Form_end_Click() { Unload(); }
 
+// Its pickers go with it: a pick on one left open would bring the window back unasked.
+void Uonz_Main::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::Climograph); }
+
 // --- Opening the data ----------------------------------------------------------------------
 
 void Uonz_Main::Start_DB_conect() {

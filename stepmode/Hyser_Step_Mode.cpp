@@ -80,6 +80,9 @@ void Hyser_Step_Mode::Form_Load() {
 // Closing this window leaves the program running.
 void Hyser_Step_Mode::Form_end_Click() { Unload(); }
 
+// Its pickers go with it: a pick on one left open would bring the window back unasked.
+void Hyser_Step_Mode::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::StepMode); }
+
 // --- Opening the data ----------------------------------------------------------------------
 
 void Hyser_Step_Mode::Start_DB_conect() {

@@ -112,6 +112,9 @@ void Form55::Form_Load() {
 // Closing this window leaves the program and every other window running.
 void Form55::Form_end_Click() { Unload(); }
 
+// Its pickers go with it: a pick on one left open would bring the window back unasked.
+void Form55::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::TwoGraph); }
+
 // --- Opening the data ----------------------------------------------------------------------
 
 void Form55::Start_DB_conect() {
