@@ -4,6 +4,7 @@
 // year, scales and chart state are its own, apart from the hythergraph windows'.
 
 #include "chart/Climograph.h"
+#include "data/StationData.h"
 #include "data/climate/DataPeriod.h"
 #include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
@@ -182,12 +183,7 @@ public:
 private:
     void Start_DB_conect();
     // A station's single-year data, opened before the window takes it.
-    struct StationYears {
-        QString table;
-        std::shared_ptr<ado::Connection> connection;
-        std::shared_ptr<ado::Recordset> recordset;
-        int firstYear = 0;  // of the table's first row; 0 for an empty table
-    };
+    using StationYears = data::StationYears;
     StationYears openStationYears(const QString& regionCaption, const QString& table) const;
     QString stationForSwitch() const;
     std::optional<StationYears> prepared_;  // opened by the mode switch for its binding

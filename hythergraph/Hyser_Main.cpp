@@ -98,48 +98,9 @@ void Hyser_Main::Start_DB_conect() {
     bindYearLabels(false);
 }
 
-// The region is compared as text, as the label holds it: "03" or " 3" select no database,
-// and the connection the window has is used.
 Hyser_Main::StationYears Hyser_Main::openStationYears(const QString& regionCaption, const QString& table) const {
-    StationYears years;
-    years.connection = Hyser_Cn;
-    for (int region = 1; region <= data::kRegionCount; ++region) {
-        if (regionCaption == QString::number(region)) {
-            years.connection = std::make_shared<ado::Connection>();
-            years.connection->ConnectionString = data::connectionString(region);
-            years.connection->Open(QString(), QString(), QString(), -1);
-            break;
-        }
-    }
-    years.recordset = std::make_shared<ado::Recordset>();
-    years.recordset->Open(table, years.connection, ado::adOpenStatic, -1, -1);
-    if (years.recordset->RecordCount() > 0) {
-        years.recordset->MoveFirst();
-        years.firstYear = static_cast<int>(Val(years.recordset->Fields(u"nen"_s)));
-    }
-    years.table = table;
-    return years;
+    return data::openStationYears(regionCaption, table, Hyser_Cn);
 }
-
-namespace {
-
-// Binds labels to fields of a recordset, and the two month arrays to "Ondo_" and "Rain_"
-// followed by the month.
-void bind(const std::shared_ptr<ado::Recordset>& rs, std::initializer_list<std::pair<Label*, QString>> fields,
-          const ControlArray<Label>& ondo, const ControlArray<Label>& rain) {
-    for (const auto& [label, field] : fields) {
-        label->setDataSource(rs);
-        label->setDataField(field);
-    }
-    for (int i = 1; i <= 13; ++i) {
-        ondo(i).setDataSource(rs);
-        rain(i).setDataSource(rs);
-        ondo(i).setDataField(data::ondoField(i));
-        rain(i).setDataField(data::rainField(i));
-    }
-}
-
-}  // namespace
 
 void Hyser_Main::copyToCells(const ControlArray<Label>& ondo, const ControlArray<Label>& rain, const Label& latitude,
                              const Label& longitude, const Label& elevation) {
@@ -154,30 +115,30 @@ void Hyser_Main::copyToCells(const ControlArray<Label>& ondo, const ControlArray
 
 // The normal-values labels follow Heinen_Rs and fill the value cells.
 void Hyser_Main::bindNormalValues() {
-    bind(Heinen_Rs,
-         {{&Label36, u"spot"_s},
-          {&Label1, u"nen"_s},
-          {&Label32, u"latitude"_s},
-          {&Label33, u"longitude"_s},
-          {&Label34, u"P_High"_s},
-          {&Label52, u"area"_s}},
-         Label30, Label31);
+    data::bindFields(Heinen_Rs,
+                     {{&Label36, u"spot"_s},
+                      {&Label1, u"nen"_s},
+                      {&Label32, u"latitude"_s},
+                      {&Label33, u"longitude"_s},
+                      {&Label34, u"P_High"_s},
+                      {&Label52, u"area"_s}},
+                     Label30, Label31);
     copyToCells(Label30, Label31, Label32, Label33, Label34);
 }
 
 // The single-year labels follow Hyser_Rs; the station's name and year follow it only
 // when single years are shown.
 void Hyser_Main::bindYearLabels(bool nameAndYear) {
-    bind(Hyser_Rs,
-         {{&Label39, u"ID"_s},
-          {&Label42, u"latitude"_s},
-          {&Label43, u"longitude"_s},
-          {&Label44, u"P_High"_s},
-          {&Label47, u"TS"_s},
-          {&Label48, u"KS"_s},
-          {&Label51, u"area"_s}},
-         Label40, Label41);
-    if (nameAndYear) bind(Hyser_Rs, {{&Label36, u"spot"_s}, {&Label1, u"nen"_s}}, Label40, Label41);
+    data::bindFields(Hyser_Rs,
+                     {{&Label39, u"ID"_s},
+                      {&Label42, u"latitude"_s},
+                      {&Label43, u"longitude"_s},
+                      {&Label44, u"P_High"_s},
+                      {&Label47, u"TS"_s},
+                      {&Label48, u"KS"_s},
+                      {&Label51, u"area"_s}},
+                     Label40, Label41);
+    if (nameAndYear) data::bindFields(Hyser_Rs, {{&Label36, u"spot"_s}, {&Label1, u"nen"_s}}, Label40, Label41);
 }
 
 void Hyser_Main::bindSingleYears() {
