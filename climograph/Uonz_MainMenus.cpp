@@ -3,6 +3,7 @@
 // other window.
 #include "chart/CScreenCapture.h"
 #include "chart/CaptureFolder.h"
+#include "chart/ColourSchemes.h"
 #include "climograph/Uonz_Main.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
@@ -26,8 +27,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace climograph {
 namespace {
 
-constexpr Color kWhite = 0xFFFFFF;
-constexpr Color kPale = 0xE4EFEF;
 constexpr Color kText = kSysButtonText;
 
 using windows::Family;
@@ -310,29 +309,6 @@ std::vector<Control*> all(const ControlArray<T>& a, int from, int to) {
     for (int i = from; i <= to; ++i) out.push_back(&a(i));
     return out;
 }
-
-// The month names of the value table by month, with their text and marker colours in the
-// colour scheme; the names stand in the design's order, not the months'.
-struct MonthRow {
-    int caption;  // index of lblLabels
-    Color captionFore;
-    Color marker;
-};
-constexpr MonthRow kMonthRows[13] = {
-    {0, 0, 0},
-    {3, kText, kText},
-    {8, 0xFF0000, 0xFF0000},
-    {9, 0xFF80FF, 0xFF80FF},
-    {10, 0x90FF90, 0x80FF80},
-    {11, 0x8000, 0xC000},
-    {12, 0xFFFF00, 0xFFFF00},
-    {13, 0xFF00FF, 0xFF00FF},
-    {14, 0xFF, 0xFF},
-    {15, 0x800080, 0x800080},
-    {4, 0x8080, 0xFFFF},
-    {5, 0x40C0, 0x60FF},
-    {6, 0xFF8080, 0xFF8080},
-};
 
 }  // namespace
 

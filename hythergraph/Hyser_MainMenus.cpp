@@ -4,6 +4,7 @@
 
 #include "chart/CScreenCapture.h"
 #include "chart/CaptureFolder.h"
+#include "chart/ColourSchemes.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Text.h"
@@ -23,36 +24,12 @@ using namespace Qt::Literals::StringLiterals;
 namespace hythergraph {
 namespace {
 
-constexpr Color kWhite = 0xFFFFFF;
-constexpr Color kPale = 0xE4EFEF;
 constexpr Color kText = kSysButtonText;
 
 void paint(Control& c, std::optional<Color> back, std::optional<Color> fore) {
     if (back) c.setBackColor(*back);
     if (fore) c.setForeColor(*fore);
 }
-
-// The row captions of the value table by month, and their colours in the colour scheme.
-struct MonthRow {
-    int caption;  // index of lblLabels
-    Color captionFore;
-    Color marker;
-};
-constexpr MonthRow kMonthRows[13] = {
-    {0, 0, 0},
-    {3, kText, kText},
-    {8, 0xFF0000, 0xFF0000},
-    {9, 0xFF80FF, 0xFF80FF},
-    {10, 0x90FF90, 0x80FF80},
-    {11, 0x8000, 0xC000},
-    {12, 0xFFFF00, 0xFFFF00},
-    {13, 0xFF00FF, 0xFF00FF},
-    {14, 0xFF, 0xFF},
-    {15, 0x800080, 0x800080},
-    {4, 0x8080, 0xFFFF},
-    {5, 0x40C0, 0x60FF},
-    {6, 0xFF8080, 0xFF8080},
-};
 
 using windows::Family;
 using windows::navigation;
