@@ -26,7 +26,8 @@ double UserScale::clampX(double units) const { return std::clamp(units, 0.0, wid
 double UserScale::clampY(double units) const { return std::clamp(units, 0.0, height); }
 
 bool readsAsNumber(const QString& text) {
-    static const QRegularExpression number(uR"(^[ \t]*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?[ \t]*$)"_s,
+    // \z and not $: a $ would also match before a final line break, and "12\n" would pass.
+    static const QRegularExpression number(uR"(^[ \t]*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?[ \t]*\z)"_s,
                                            QRegularExpression::DontCaptureOption);
     // Digits of other scripts are no typed value: the number reading takes ASCII only.
     for (const QChar c : text) {

@@ -45,14 +45,19 @@ QString safeFileName(const QString& name, const QString& fallback) {
     out.reserve(name.size());
     for (const QChar c : name) {
         const char16_t u = c.unicode();
-        const bool reserved = u < 0x20 || u == 0x7F || u == u'/' || u == u'\\' || u == u':' || u == u'*' || u == u'?' || u == u'"' ||
-                              u == u'<' || u == u'>' || u == u'|';
+        const bool reserved = u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == u'/' || u == u'\\' || u == u':' || u == u'*' || u == u'?' ||
+                              u == u'"' || u == u'<' || u == u'>' || u == u'|';
         out += reserved ? QChar(u'_') : c;
     }
-    // A name made only of dots would climb out of its folder or vanish.
-    out = out.trimmed();
-    while (out.startsWith(u'.')) out.remove(0, 1);
-    while (out.endsWith(u'.')) out.chop(1);
+    // A name made only of dots would climb out of its folder or vanish, and some file
+    // systems drop blanks and dots at the end of a name: both go from either end, in any
+    // mix (" 那覇 ." is 那覇, not "那覇 ").
+    const auto edge = [](QChar c) { return c == u'.' || c.isSpace(); };
+    qsizetype from = 0;
+    qsizetype to = out.size();
+    while (from < to && edge(out[from])) ++from;
+    while (to > from && edge(out[to - 1])) --to;
+    out = out.mid(from, to - from);
     out.replace(QStringLiteral(".."), QStringLiteral("_"));
     if (out.isEmpty()) out = fallback;
     return out;

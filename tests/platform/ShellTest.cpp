@@ -26,6 +26,9 @@ TEST(ShellTest, NamesForPathsLoseSeparatorsClimbsAndReservedCharacters) {
         {u"a:b*c?\"<>|"_s, u"a_b_c_____"_s},
         {u"tab\there"_s, u"tab_here"_s},
         {u"a..b"_s, u"a_b"_s},
+        {u"  那覇 ."_s, u"那覇"_s},  // blanks left by the dots go too: no name ends in a blank
+        {u". . ."_s, u"default"_s},
+        {u"a\u0085b\u009Fc"_s, u"a_b_c"_s},  // the controls beyond ASCII as well
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
