@@ -128,6 +128,8 @@ void setBrowsers(std::shared_ptr<BrowserService> service) {
     installed() = service ? std::move(service) : std::make_shared<PlainBrowsers>();
 }
 
+std::unique_ptr<WebBrowser> createPlainBrowser(Form& host) { return std::make_unique<PlainBrowser>(host); }
+
 void setKeyPress(ComboBox& box, std::function<void(int& keyAscii)> handler) {
     auto* combo = qobject_cast<QComboBox*>(box.widget());
     if (!combo || !combo->lineEdit()) return;

@@ -68,6 +68,9 @@ public:
 BrowserService& browsers();
 // Installs a browser service; null puts back the plain browser.
 void setBrowsers(std::shared_ptr<BrowserService> service);
+// The plain browser on the window's client area, whatever service is installed: for a
+// service that finds it cannot give its own.
+std::unique_ptr<WebBrowser> createPlainBrowser(Form& host);
 
 // The keys typed into a combo box's edit part, as a KeyPress handler takes them (Enter is
 // 13); a handler that sets the key to 0 keeps it from the box.

@@ -3,14 +3,14 @@
 #if TAVRIN_WEBENGINE
 
 #include "platform/forms/Browser.h"
+#include "platform/forms/EngineView.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Twips.h"
 
 #include <QCoreApplication>
-#include <QPointer>
-#include <QUrl>
-#include <QWebEngineHistory>
-#include <QWebEngineView>
+#include <QDir>
+#include <QLibrary>
+#include <QtDebug>
 
 #include <unistd.h>
 
@@ -19,30 +19,22 @@ namespace {
 
 class EngineBrowser final : public WebBrowser {
 public:
-    explicit EngineBrowser(Form& host) : host_(host), view_(new QWebEngineView(host.clientWidget())) {
-        QObject::connect(view_, &QWebEngineView::loadStarted, view_, [this] { busy_ = true; });
-        QObject::connect(view_, &QWebEngineView::urlChanged, view_, [this] { raise(host_, onNavigateComplete2); });
-        QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this] {
+    EngineBrowser(Form& host, CreateEngineView create) : host_(host), view_(create(host.clientWidget())) {
+        view_->loadStarted = [this] { busy_ = true; };
+        view_->urlChanged = [this] { raise(host_, onNavigateComplete2); };
+        view_->loadFinished = [this] {
             busy_ = false;
             raise(host_, onDownloadComplete);
-        });
-        view_->show();
+        };
     }
-    ~EngineBrowser() override { delete view_.data(); }
 
     // A load asked for counts as busy at once, as the engine starts it a moment later.
     void Navigate(const QString& address) override {
         busy_ = true;
-        view_->load(QUrl::fromUserInput(address));
+        view_->navigate(address);
     }
-    void GoBack() override {
-        busy_ = busy_ || view_->history()->canGoBack();
-        view_->back();
-    }
-    void GoForward() override {
-        busy_ = busy_ || view_->history()->canGoForward();
-        view_->forward();
-    }
+    void GoBack() override { busy_ = view_->back() || busy_; }
+    void GoForward() override { busy_ = view_->forward() || busy_; }
     void Refresh() override {
         busy_ = true;
         view_->reload();
@@ -53,25 +45,53 @@ public:
     }
     bool Busy() const override { return busy_; }
     QString LocationName() const override { return view_->title(); }
-    QString LocationURL() const override { return view_->url().toString(); }
+    QString LocationURL() const override { return view_->url(); }
 
 protected:
     void placed() override { view_->setGeometry(toPixels(Left()), toPixels(Top()), toPixels(Width()), toPixels(Height())); }
 
 private:
     Form& host_;
-    QPointer<QWebEngineView> view_;
+    std::unique_ptr<EngineView> view_;
     bool busy_ = false;
 };
 
+// Loads the engine module with the first browser: beside the program, as it is installed,
+// or where the build made it, for the tests and benches that run from elsewhere in the
+// build tree. Without it the windows get the plain browser.
 class EngineBrowsers final : public BrowserService {
 public:
-    std::unique_ptr<WebBrowser> create(Form& host) override { return std::make_unique<EngineBrowser>(host); }
+    std::unique_ptr<WebBrowser> create(Form& host) override {
+        if (!tried_) {
+            tried_ = true;
+            create_ = load();
+        }
+        if (!create_) return createPlainBrowser(host);
+        return std::make_unique<EngineBrowser>(host, create_);
+    }
+
+private:
+    static CreateEngineView load() {
+        QString failure;
+        for (const QString& path : {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(TAVRIN_WEBENGINE_MODULE_NAME)),
+                                    QStringLiteral(TAVRIN_WEBENGINE_MODULE_PATH)}) {
+            QLibrary module(path);
+            if (auto create = reinterpret_cast<CreateEngineView>(module.resolve(kCreateEngineView))) return create;
+            failure = module.errorString();
+        }
+        qWarning("the web engine could not be loaded, pages show in the plain browser: %s", qUtf8Printable(failure));
+        return nullptr;
+    }
+
+    bool tried_ = false;
+    CreateEngineView create_ = nullptr;
 };
 
 }  // namespace
 
 void installWebEngineBrowser() {
+    // The engine, loaded later, shares the application's graphics contexts, which are made
+    // with the application object only when asked for before it.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // The engine's sandbox refuses to start for the administrator; a program run as root
     // gets the engine without it rather than no page at all.

@@ -3,7 +3,7 @@
 # installers keep the names the launcher runs.
 #
 #   cmake -DMEDIUM=<folder> -DLAUNCHER=<setup> -DPROGRAM=<tavrin> -DPROGRAM_DIR=<its folder>
-#         -DSCRIPTS=<this folder> -DSTAMP=<file> -P make-medium.cmake
+#         -DSCRIPTS=<this folder> -DSTAMP=<file> [-DENGINE=<web engine module>] -P make-medium.cmake
 foreach(var MEDIUM LAUNCHER PROGRAM PROGRAM_DIR SCRIPTS STAMP)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "make-medium.cmake needs -D${var}=...")
@@ -14,6 +14,9 @@ file(REMOVE_RECURSE "${MEDIUM}")
 set(payload "${MEDIUM}/W_disk_1/tavrin")
 file(MAKE_DIRECTORY "${payload}" "${MEDIUM}/W_disk_2")
 file(COPY "${PROGRAM}" "${PROGRAM_DIR}/README.md" "${PROGRAM_DIR}/Hyther_DB" "${PROGRAM_DIR}/W_GIF" DESTINATION "${payload}")
+if(ENGINE)
+  file(COPY "${ENGINE}" DESTINATION "${payload}")
+endif()
 file(COPY "${LAUNCHER}" DESTINATION "${MEDIUM}")
 # Each installer stands alone on the medium: the window part both share goes into each in
 # place of the line that reads it beside the script.

@@ -84,7 +84,15 @@ echo "プログラムとデータをコピーしています..."
 cp -R "$payload/Hyther_DB" "$payload/W_GIF" "$stage/"
 cp "$payload/tavrin" "$payload/README.md" "$stage/"
 chmod 755 "$stage/tavrin"
-for item in Hyther_DB W_GIF README.md tavrin; do
+# The web engine module, in a program built with the engine: loaded with the first page shown.
+engine=libtavrin_webengine.so
+items=(Hyther_DB W_GIF README.md tavrin)
+rm -f "${dest:?}/$engine"
+if [ -f "$payload/$engine" ]; then
+  cp "$payload/$engine" "$stage/"
+  items+=("$engine")
+fi
+for item in "${items[@]}"; do
   rm -rf "${dest:?}/$item"
   mv "$stage/$item" "$dest/$item"
 done

@@ -143,6 +143,10 @@ TEST_F(MediumTest, TheInstalledProgramStartsHeadlessFromAFreshPrefixAndFindsItsD
     EXPECT_FALSE(QDir(dest + u"/W_GIF"_s).entryList({u"*.gif"_s}).isEmpty());
     EXPECT_TRUE(QFileInfo::exists(dest + u"/README.md"_s));
     EXPECT_TRUE(QFileInfo(dest + u"/CAP"_s).isDir());
+#ifdef TAVRIN_WEBENGINE_MODULE
+    // Without it beside the installed program, pages would show in the plain browser.
+    EXPECT_TRUE(QFileInfo::exists(dest + u"/"_s + QStringLiteral(TAVRIN_WEBENGINE_MODULE)));
+#endif
     EXPECT_EQ(QFileInfo(prefix + u"/bin/tavrin"_s).canonicalFilePath(), QFileInfo(dest + u"/tavrin"_s).canonicalFilePath());
     const QString entry = readAll(prefix + u"/share/applications/tavrin.desktop"_s);
     EXPECT_TRUE(entry.startsWith(u"[Desktop Entry]\n"_s));
