@@ -7,7 +7,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    forms::installWebEngineBrowser();  // before the application object, as the engine needs
+    forms::installWebEngineBrowser();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavrin"));
     int status = app::startProgram();

@@ -90,9 +90,10 @@ private:
 }  // namespace
 
 void installWebEngineBrowser() {
-    // The engine, loaded later, shares the application's graphics contexts, which are made
-    // with the application object only when asked for before it.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The application's graphics contexts are not made shareable for the engine: asking for
+    // that makes every start create a GL context and load the GL drivers, which more than
+    // doubled the start-up's time and memory on X. The engine draws its pages without it
+    // (and says so on its first start).
     // The engine's sandbox refuses to start for the administrator; a program run as root
     // gets the engine without it rather than no page at all.
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

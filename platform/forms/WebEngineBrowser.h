@@ -5,8 +5,7 @@
 namespace forms {
 
 // Installs the web engine as the program's browser when the program was built with it
-// (otherwise the plain browser stays). Call before the application object is made: the
-// engine shares its graphics contexts from the start.
+// (otherwise the plain browser stays). The engine itself loads with the first browser.
 void installWebEngineBrowser();
 // True when the program was built with the web engine.
 bool hasWebEngine();
