@@ -12,6 +12,8 @@
 
 #include <QScopedValueRollback>
 
+#include <cmath>
+
 using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -113,7 +115,7 @@ Uonz_Main::StationYears Uonz_Main::openStationYears(const QString& regionCaption
     years.recordset->Open(table, years.connection, ado::adOpenStatic, -1, -1);
     if (years.recordset->RecordCount() > 0) {
         years.recordset->MoveFirst();
-        years.firstYear = static_cast<int>(Val(years.recordset->Fields(u"nen"_s)));
+        years.firstYear = truncateToInt(Val(years.recordset->Fields(u"nen"_s)));
     }
     years.table = table;
     return years;
@@ -360,7 +362,7 @@ void Uonz_Main::SpinButton1_SpinDown() {
         if (Uonz_Rs->hasCurrentRow()) {
             bool numeric = false;
             const double id = Label39.Caption().trimmed().toDouble(&numeric);
-            if (!numeric || id <= 1) return;
+            if (!numeric || !std::isfinite(id) || id <= 1) return;
         } else if (Val(Label4.Caption()) <= firstYear_) {
             return;
         }

@@ -11,6 +11,9 @@
 
 #include <QScopedValueRollback>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -122,7 +125,7 @@ Hyser_Step_Mode::StationYears Hyser_Step_Mode::openStationYears(const QString& r
     years.recordset->Open(table, years.connection, ado::adOpenStatic, -1, -1);
     if (years.recordset->RecordCount() > 0) {
         years.recordset->MoveFirst();
-        years.firstYear = static_cast<int>(Val(years.recordset->Fields(u"nen"_s)));
+        years.firstYear = truncateToInt(Val(years.recordset->Fields(u"nen"_s)));
     }
     years.table = table;
     return years;
@@ -297,23 +300,22 @@ void Hyser_Step_Mode::Command2_Click() {
     if (Check2.Enabled()) Check2.SetFocus();
 }
 
-// The step is read from the label that shows it, so the two never disagree.
+// The step is read from the label that shows it, so the two never disagree; whatever the
+// label holds, a step goes no further than 1..kClosingStep.
+namespace {
+int shownStep(const Label& label) { return std::clamp(truncateToInt(Val(label.Caption())), 1, kClosingStep); }
+}  // namespace
+
 void Hyser_Step_Mode::SpinButton2_SpinUp() {
-    const int shown = static_cast<int>(Val(Label55.Caption()));
-    if (shown < kClosingStep) {
-        Label55.setCaption(QString::number(shown + 1));
-        Step_No = static_cast<int>(Val(Label55.Caption()));
-    }
+    Step_No = std::min(shownStep(Label55) + 1, kClosingStep);
+    Label55.setCaption(QString::number(Step_No));
     // A higher step draws more of the same chart: nothing needs taking down first.
     redraw();
 }
 
 void Hyser_Step_Mode::SpinButton2_SpinDown() {
-    const int shown = static_cast<int>(Val(Label55.Caption()));
-    if (shown > 1) {
-        Label55.setCaption(QString::number(shown - 1));
-        Step_No = static_cast<int>(Val(Label55.Caption()));
-    }
+    Step_No = std::max(shownStep(Label55) - 1, 1);
+    Label55.setCaption(QString::number(Step_No));
     // What the lower step no longer draws goes with the clearing.
     Command2_Click();
     redraw();
@@ -412,7 +414,7 @@ void Hyser_Step_Mode::SpinButton1_SpinDown() {
         if (Hyser_Rs->hasCurrentRow()) {
             bool numeric = false;
             const double id = Label39.Caption().trimmed().toDouble(&numeric);
-            if (!numeric || id <= 1) return;
+            if (!numeric || !std::isfinite(id) || id <= 1) return;
         } else if (Val(Label4.Caption()) <= firstYear_) {
             return;
         }

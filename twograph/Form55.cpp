@@ -12,6 +12,8 @@
 
 #include <QScopedValueRollback>
 
+#include <cmath>
+
 using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -154,7 +156,7 @@ Form55::StationYears Form55::openStationYears(const QString& regionCaption, cons
     years.recordset->Open(table, years.connection, ado::adOpenStatic, -1, -1);
     if (years.recordset->RecordCount() > 0) {
         years.recordset->MoveFirst();
-        years.firstYear = static_cast<int>(Val(years.recordset->Fields(u"nen"_s)));
+        years.firstYear = truncateToInt(Val(years.recordset->Fields(u"nen"_s)));
     }
     years.table = table;
     return years;
@@ -437,7 +439,7 @@ bool Form55::atFirstYear() const {
     if (Graph2_Rs->hasCurrentRow()) {
         bool numeric = false;
         const double id = Label39.Caption().trimmed().toDouble(&numeric);
-        return !numeric || id <= 1;
+        return !numeric || !std::isfinite(id) || id <= 1;
     }
     return Val(Label4.Caption()) <= firstYear_;
 }
