@@ -149,6 +149,9 @@ void bind(const std::shared_ptr<ado::Recordset>& rs, std::initializer_list<std::
     }
 }
 
+// The step the step label shows; whatever it holds, a step within 1..kClosingStep.
+int shownStep(const Label& label) { return std::clamp(truncateToInt(Val(label.Caption())), 1, kClosingStep); }
+
 }  // namespace
 
 void Hyser_Step_Mode::copyToCells(const ControlArray<Label>& ondo, const ControlArray<Label>& rain, const Label& latitude,
@@ -300,12 +303,7 @@ void Hyser_Step_Mode::Command2_Click() {
     if (Check2.Enabled()) Check2.SetFocus();
 }
 
-// The step is read from the label that shows it, so the two never disagree; whatever the
-// label holds, a step goes no further than 1..kClosingStep.
-namespace {
-int shownStep(const Label& label) { return std::clamp(truncateToInt(Val(label.Caption())), 1, kClosingStep); }
-}  // namespace
-
+// The step is read from the label that shows it, so the two never disagree.
 void Hyser_Step_Mode::SpinButton2_SpinUp() {
     Step_No = std::min(shownStep(Label55) + 1, kClosingStep);
     Label55.setCaption(QString::number(Step_No));
