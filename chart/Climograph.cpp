@@ -27,8 +27,8 @@ void drawPoint(const ClimographControls& c, ClimographState& s, const Climograph
     applyPenWidth(c, s);
     s.Month_Color_Text = QString::number(climographColour(point));
     // The points go in single precision, as the drawing surface takes them.
-    c.surface.PSet(static_cast<float>(s.Plot_X[point]), static_cast<float>(s.Plot_Y[point]), colour);
-    c.surface.PSet(static_cast<float>(g.axisX), static_cast<float>(s.Plot_Y[point]), colour);
+    c.surface.PSet(toSingle(s.Plot_X[point]), toSingle(s.Plot_Y[point]), colour);
+    c.surface.PSet(toSingle(g.axisX), toSingle(s.Plot_Y[point]), colour);
 }
 
 // A bar stands for every month with a precipitation above nothing, whatever its

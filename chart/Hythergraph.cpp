@@ -69,8 +69,8 @@ void plotPoints(const HytherControls& c, HytherState& s, const HytherGeometry& g
         s.Month_Color_Text = Month_Color(i);
         const Color colour = monthColour(i);
         // The points go in single precision, as the drawing surface takes them.
-        c.surface.PSet(static_cast<float>(s.Plot_X[i]), static_cast<float>(s.Plot_Y[i]), colour);
-        c.surface.PSet(static_cast<float>(g.axisX), static_cast<float>(s.Plot_Y[i]), colour);
+        c.surface.PSet(toSingle(s.Plot_X[i]), toSingle(s.Plot_Y[i]), colour);
+        c.surface.PSet(toSingle(g.axisX), toSingle(s.Plot_Y[i]), colour);
         if (c.monthNumbersBox.Value() && !cumulative) Month_Set(c, s, g, i);
         if (s.Plot_X[i] > g.rightLimit) c.outOfFrame.setCaption(Str(Val(c.outOfFrame.Caption()) + 1));
     }
@@ -101,7 +101,7 @@ void Month_Set(const HytherControls& c, const HytherState& s, const HytherGeomet
     }
     if (!c.monthNumbersBox.Value()) return;
     number.setVisible(true);
-    const int n = static_cast<int>(Val(number.Caption()));
+    const int n = truncateToInt(Val(number.Caption()));
     const NumberOffset& at = g.numberOffsets[n >= 6 && n <= 9 ? 1 : n >= 10 && n <= 12 ? 2 : 0];
     number.Move(s.Plot_X[month] + at.dx, s.Plot_Y[month] + at.dy);
 }
@@ -156,8 +156,8 @@ void replotMonths(const HytherControls& c, HytherState& s, const HytherGeometry&
         applyPenWidth(c, s);
         s.Month_Color_Text = Month_Color(i);
         const Color colour = blackAndWhite ? 0 : monthColour(i);
-        c.surface.PSet(static_cast<float>(s.Plot_X[i]), static_cast<float>(s.Plot_Y[i]), colour);
-        c.surface.PSet(static_cast<float>(g.axisX), static_cast<float>(s.Plot_Y[i]), colour);
+        c.surface.PSet(toSingle(s.Plot_X[i]), toSingle(s.Plot_Y[i]), colour);
+        c.surface.PSet(toSingle(g.axisX), toSingle(s.Plot_Y[i]), colour);
         if (blackAndWhite) {
             marker.setBackColor(kSysButtonText);
             marker.setBorderColor(kSysButtonText);
@@ -185,7 +185,7 @@ void colourValueTable(const ValueTableControls& c, HytherState& s) {
     }
     for (int i = 1; i <= 13; ++i) {
         Label& temp = c.tempCells(i);
-        s.Kion_Val[i] = static_cast<float>(Val(temp.Caption()));
+        s.Kion_Val[i] = toSingle(Val(temp.Caption()));
         if (isMissing(temp.Caption())) {
             temp.setBackColor(c.cellBack);
         } else {

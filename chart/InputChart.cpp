@@ -12,16 +12,6 @@ using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 
 namespace chart {
-namespace {
-
-// A double as single precision without leaving the float's range.
-float toSingle(double value) {
-    constexpr double top = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(value, -top, top));
-}
-
-}  // namespace
-
 double UserScale::clampX(double units) const { return std::clamp(units, 0.0, width); }
 double UserScale::clampY(double units) const { return std::clamp(units, 0.0, height); }
 

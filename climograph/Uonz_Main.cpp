@@ -12,6 +12,8 @@
 
 #include <QScopedValueRollback>
 
+#include <cmath>
+
 using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -325,7 +327,7 @@ void Uonz_Main::SpinButton1_SpinDown() {
         if (Uonz_Rs->hasCurrentRow()) {
             bool numeric = false;
             const double id = Label39.Caption().trimmed().toDouble(&numeric);
-            if (!numeric || id <= 1) return;
+            if (!numeric || !std::isfinite(id) || id <= 1) return;
         } else if (Val(Label4.Caption()) <= firstYear_) {
             return;
         }

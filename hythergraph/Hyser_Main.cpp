@@ -12,6 +12,8 @@
 
 #include <QScopedValueRollback>
 
+#include <cmath>
+
 using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -317,7 +319,7 @@ void Hyser_Main::SpinButton1_SpinDown() {
         if (Hyser_Rs->hasCurrentRow()) {
             bool numeric = false;
             const double id = Label39.Caption().trimmed().toDouble(&numeric);
-            if (!numeric || id <= 1) return;
+            if (!numeric || !std::isfinite(id) || id <= 1) return;
         } else if (Val(Label4.Caption()) <= firstYear_) {
             return;
         }

@@ -11,6 +11,9 @@
 
 #include <QScopedValueRollback>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -108,6 +111,13 @@ void Hyser_Step_Mode::Start_DB_conect() {
 Hyser_Step_Mode::StationYears Hyser_Step_Mode::openStationYears(const QString& regionCaption, const QString& table) const {
     return data::openStationYears(regionCaption, table, Hyser_Cn);
 }
+
+namespace {
+
+// The step the step label shows; whatever it holds, a step within 1..kClosingStep.
+int shownStep(const Label& label) { return std::clamp(truncateToInt(Val(label.Caption())), 1, kClosingStep); }
+
+}  // namespace
 
 void Hyser_Step_Mode::copyToCells(const ControlArray<Label>& ondo, const ControlArray<Label>& rain, const Label& latitude,
                                   const Label& longitude, const Label& elevation) {
@@ -260,21 +270,15 @@ void Hyser_Step_Mode::Command2_Click() {
 
 // The step is read from the label that shows it, so the two never disagree.
 void Hyser_Step_Mode::SpinButton2_SpinUp() {
-    const int shown = static_cast<int>(Val(Label55.Caption()));
-    if (shown < kClosingStep) {
-        Label55.setCaption(QString::number(shown + 1));
-        Step_No = static_cast<int>(Val(Label55.Caption()));
-    }
+    Step_No = std::min(shownStep(Label55) + 1, kClosingStep);
+    Label55.setCaption(QString::number(Step_No));
     // A higher step draws more of the same chart: nothing needs taking down first.
     redraw();
 }
 
 void Hyser_Step_Mode::SpinButton2_SpinDown() {
-    const int shown = static_cast<int>(Val(Label55.Caption()));
-    if (shown > 1) {
-        Label55.setCaption(QString::number(shown - 1));
-        Step_No = static_cast<int>(Val(Label55.Caption()));
-    }
+    Step_No = std::max(shownStep(Label55) - 1, 1);
+    Label55.setCaption(QString::number(Step_No));
     // What the lower step no longer draws goes with the clearing.
     Command2_Click();
     redraw();
@@ -373,7 +377,7 @@ void Hyser_Step_Mode::SpinButton1_SpinDown() {
         if (Hyser_Rs->hasCurrentRow()) {
             bool numeric = false;
             const double id = Label39.Caption().trimmed().toDouble(&numeric);
-            if (!numeric || id <= 1) return;
+            if (!numeric || !std::isfinite(id) || id <= 1) return;
         } else if (Val(Label4.Caption()) <= firstYear_) {
             return;
         }

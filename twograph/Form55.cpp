@@ -12,6 +12,8 @@
 
 #include <QScopedValueRollback>
 
+#include <cmath>
+
 using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -402,7 +404,7 @@ bool Form55::atFirstYear() const {
     if (Graph2_Rs->hasCurrentRow()) {
         bool numeric = false;
         const double id = Label39.Caption().trimmed().toDouble(&numeric);
-        return !numeric || id <= 1;
+        return !numeric || !std::isfinite(id) || id <= 1;
     }
     return Val(Label4.Caption()) <= firstYear_;
 }

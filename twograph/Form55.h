@@ -62,13 +62,15 @@ public:
     void Print_Black_White_Click();
     void Print_Gray_Click();
 
-    // Capture: no notice follows it in this window.
+    // Capture: no notice follows it in this window, unless it went to the user's data
+    // folder instead of beside the program.
     void Cap_White_Click();
     void Cap_Gray_Click();
     void Hyther_Capture();
     void Make_Folda();
     QString Cap_File;
     QString Cap_Folder;
+    bool capturesBesideProgram_ = true;
 
     // The maker's site: the program's own documentation for now.
     void adsasd_Click();

@@ -404,9 +404,14 @@ void Form55::capture(void (Form55::*view)(), bool showIds) {
     Hyther_Capture();
 }
 
-void Form55::Make_Folda() { Cap_Folder = makeCaptureFolder(AppInfo::Path(), captureName(Label36.Caption())).path; }
+void Form55::Make_Folda() {
+    const CaptureFolder folder = makeCaptureFolder(AppInfo::Path(), captureName(Label36.Caption()));
+    Cap_Folder = folder.path;
+    capturesBesideProgram_ = folder.besideProgram;
+}
 
-// As every chart window's capture, with no notice after it.
+// As every chart window's capture, with no notice after it beside the program; a capture
+// that went to the user's data folder instead says where, or the user would never find it.
 void Form55::Hyther_Capture() {
     DoEvents();
     Screen_Cap->setCaptureType(chart::CScreenCapture::ClientArea);
@@ -422,7 +427,8 @@ void Form55::Hyther_Capture() {
         return;
     }
     Cap_File = Cap_Folder + u'/' + fileName;
-    saveCapture(picture, navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s), Cap_File);
+    if (!saveCapture(picture, navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s), Cap_File)) return;
+    if (!capturesBesideProgram_) showCaptureNotice(navigation().form(Window::CaptureNotice), false, Cap_Folder);
 }
 
 // --- The maker's site ------------------------------------------------------------------------

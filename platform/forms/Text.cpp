@@ -50,6 +50,12 @@ int truncateToInt(double value) {
     return static_cast<int>(std::clamp(std::trunc(value), low, high));
 }
 
+float toSingle(double value) {
+    if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
+    constexpr double top = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(value, -top, top));
+}
+
 QString Str(double value) {
     if (!std::isfinite(value)) return kMissingMark;
     if (value == std::floor(value) && std::fabs(value) < 1e15) {

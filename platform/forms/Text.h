@@ -23,6 +23,10 @@ double Val(const QString& text);
 // outside the int range is undefined.)
 int truncateToInt(double value);
 
+// A double in single precision, as the drawing surface takes plot coordinates: held at
+// the float's range (a plain cast of a double beyond it is undefined); NaN stays NaN.
+float toSingle(double value);
+
 // A number written back as text in its shortest form: 2000 -> "2000", 12.5 -> "12.5",
 // -0.25 -> "-0.25", 1e20 -> "1e+20" (Val reads every one of them back); NaN and the
 // infinities are the missing mark.

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
 
 #include <stdexcept>
 
@@ -34,9 +36,17 @@ void SavePicture(const Picture& picture, const QString& path) {
         throw std::runtime_error((QStringLiteral("保存する画像がありません: ") + p).toStdString());
     }
     // A Windows bitmap of 24 bits per pixel, as the captures have always been written.
-    QImage rgb = picture.image().convertToFormat(QImage::Format_RGB888);
-    if (!rgb.save(p, "BMP")) {
-        throw std::runtime_error((QStringLiteral("画像ファイルを書けません: ") + p).toStdString());
+    const QImage rgb = picture.image().convertToFormat(QImage::Format_RGB888);
+    // Written beside the file and put in its place only when every byte went out: a full
+    // disk leaves neither a cut-off bitmap nor a lost earlier file. The last buffered bytes
+    // are flushed here, where a failure shows: the flush inside commit() goes unchecked
+    // and would put a cut-off file in place.
+    QSaveFile file(p);
+    QImageWriter writer(&file, "BMP");
+    if (!file.open(QIODevice::WriteOnly) || !writer.write(rgb) || !file.flush() || !file.commit()) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        file.cancelWriting();
+        throw std::runtime_error((QStringLiteral("画像ファイルを書けません: ") + p + QStringLiteral(" (") + reason + u')').toStdString());
     }
 }
 

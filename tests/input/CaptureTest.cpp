@@ -1,7 +1,9 @@
 // Capturing the input window to CAP/<place>/<place><year>_Hyser_In.bmp.
 #include "extras/CaptureWindows.h"
 #include "input/Hyser_Input.h"
+#include "input/Uonz_Input.h"
 #include "tests/input/InputWindowFixture.h"
+#include "tests/support/FullDisk.h"
 
 #include <QColor>
 #include <QFile>
@@ -100,6 +102,129 @@ TEST_F(CaptureTest, AFailedGrabSavesNothing) {
     EXPECT_FALSE(QFile::exists(u"CAP/札幌/札幌2005_Hyser_In.bmp"_s));
     EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
     expectControlsBack(w);
+}
+
+// Both input windows, capturing where the program's folder cannot take CAP/ or the disk
+// fills up: the user reads where the picture went or what failed, an earlier capture
+// stays whole and the typed values stay as typed.
+class CaptureFaultsTest : public CaptureTest {
+protected:
+    void SetUp() override {
+        CaptureTest::SetUp();
+        saved_ = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8());
+    }
+    void TearDown() override {
+        qputenv("XDG_DATA_HOME", saved_);
+        CaptureTest::TearDown();
+    }
+    struct Window {
+        const char* name;
+        InputWindow& (*open)();
+        QString suffix;
+    };
+    static InputWindow& openWindow(InputWindow& w) {
+        w.Text1.setText(u"札幌"_s);
+        w.Text2.setText(u"2005"_s);
+        typeYear(w, kTemps, kRains);
+        return w;
+    }
+    static inline const Window windows[] = {
+        {"hythergraph", []() -> InputWindow& { return openWindow(instance<Hyser_Input>()); }, u"_Hyser_In.bmp"_s},
+        {"climograph", []() -> InputWindow& { return openWindow(instance<Uonz_Input>()); }, u"_Uonz_In.bmp"_s},
+    };
+    static QStringList typed(const InputWindow& w) {
+        QStringList texts{w.Text1.Text(), w.Text2.Text()};
+        for (int i = 1; i <= 12; ++i) texts << w.Text3(i).Text() << w.Text4(i).Text();
+        return texts;
+    }
+    void closeAll() {
+        if (isLoaded<extras::Dialog_cap>()) instance<extras::Dialog_cap>().Unload();
+        destroyAllForms();
+    }
+    testing_support::TempFolder dataHome_;
+    QByteArray saved_;
+};
+
+TEST_F(CaptureFaultsTest, CapAsAFileSendsTheCaptureToTheUsersDataFolderAndTheNoticeSaysWhere) {
+    QFile cap(u"CAP"_s);
+    ASSERT_TRUE(cap.open(QIODevice::WriteOnly));
+    cap.close();
+    for (const Window& window : windows) {
+        SCOPED_TRACE(window.name);
+        InputWindow& w = window.open();
+        const QStringList before = typed(w);
+        w.menu(u"Cap_White"_s).click();
+        EXPECT_TRUE(services.messages.empty());
+        EXPECT_TRUE(w.Cap_File.startsWith(dataHome_.path())) << w.Cap_File.toStdString();
+        EXPECT_TRUE(w.Cap_File.endsWith(u"/CAP/札幌/札幌2005"_s + window.suffix)) << w.Cap_File.toStdString();
+        EXPECT_FALSE(QImage(w.Cap_File).isNull());
+        const Label& where = instance<extras::Dialog_cap>().control<Label>(u"Label2"_s);
+        EXPECT_TRUE(where.Visible());
+        EXPECT_TRUE(where.Caption().contains(w.Cap_Folder));
+        EXPECT_EQ(typed(w), before);
+        closeAll();
+    }
+}
+
+TEST_F(CaptureFaultsTest, WhenNoFolderCanBeMadeTheMessageNamesBothAndTheValuesStay) {
+    for (const QString& file : {u"CAP"_s, dataHome_.path() + u"/blocked"_s}) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    qputenv("XDG_DATA_HOME", (dataHome_.path() + u"/blocked"_s).toUtf8());
+    for (const Window& window : windows) {
+        SCOPED_TRACE(window.name);
+        InputWindow& w = window.open();
+        const QStringList before = typed(w);
+        services.messages.clear();
+        services.expectMessage();
+        w.menu(u"Cap_Gray"_s).click();
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_TRUE(services.messages[0].prompt.contains(folder.path() + u"/CAP/札幌"_s)) << services.messages[0].prompt.toStdString();
+        EXPECT_TRUE(services.messages[0].prompt.contains(dataHome_.path() + u"/blocked/"_s));
+        EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
+        EXPECT_EQ(typed(w), before);
+        EXPECT_TRUE(w.Command1.Visible());
+        closeAll();
+    }
+}
+
+TEST_F(CaptureFaultsTest, ADiskThatFillsUpIsReportedAndTheEarlierCaptureStaysWhole) {
+    for (const Window& window : windows) {
+        SCOPED_TRACE(window.name);
+        InputWindow& w = window.open();
+        w.menu(u"Cap_White"_s).click();
+        const QString file = u"CAP/札幌/札幌2005"_s + window.suffix;
+        QFile earlier(file);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        const QByteArray bytes = earlier.readAll();
+        earlier.close();
+        ASSERT_GT(bytes.size(), 100000);
+        instance<extras::Dialog_cap>().Unload();
+        const QStringList before = typed(w);
+        // The last bytes go out only when the file is closed.
+        for (const qint64 room : {qint64(4096), bytes.size() - 10}) {
+            SCOPED_TRACE(room);
+            services.messages.clear();
+            services.expectMessage();
+            {
+                testing_support::FullDisk full(static_cast<std::uint64_t>(room));
+                w.menu(u"Cap_Gray"_s).click();
+            }
+            ASSERT_EQ(services.messages.size(), 1u);
+            EXPECT_TRUE(services.messages[0].prompt.contains(file)) << services.messages[0].prompt.toStdString();
+            EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
+            QFile now(file);
+            ASSERT_TRUE(now.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(now.readAll() == bytes) << "the earlier capture is whole";
+            EXPECT_EQ(QDir(u"CAP/札幌"_s).entryList(QDir::Files).size(), 1);
+            EXPECT_EQ(typed(w), before);
+            EXPECT_TRUE(w.Command1.Visible());
+        }
+        closeAll();
+        QDir(u"CAP"_s).removeRecursively();
+    }
 }
 
 }  // namespace

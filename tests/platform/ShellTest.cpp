@@ -1,10 +1,12 @@
 // Files, folders and pictures as the windows use them.
 #include "platform/shell/Files.h"
 #include "platform/shell/Picture.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -65,4 +67,45 @@ TEST(ShellTest, PicturesSaveAsBitmapsAndMissingFilesAreNamed) {
         EXPECT_TRUE(QString::fromStdString(e.what()).contains(u"none.gif"_s));
     }
     EXPECT_THROW(SavePicture(Picture(), temp.file(u"empty.bmp"_s)), std::runtime_error);
+}
+
+// A disk that fills up during the write: the bitmap is a failure however far it got
+// (the last bytes fail only when the file is closed), no cut-off file is left under its
+// name, and an earlier picture of that name stays whole.
+TEST(ShellTest, APictureThatDoesNotFitOnTheDiskIsAFailureAndKeepsTheEarlierFile) {
+    testing_support::TempFolder temp;
+    QImage image(200, 150, QImage::Format_RGB32);
+    image.fill(QColor(10, 20, 30));
+    const QString file = temp.file(u"図.bmp"_s);
+    SavePicture(Picture(image), file);
+    const qint64 whole = QFileInfo(file).size();
+    ASSERT_GT(whole, 90000);
+    QImage other(image);
+    other.fill(QColor(200, 0, 0));
+
+    struct Case {
+        const char* name;
+        qint64 room;
+    };
+    const Case cases[] = {
+        {"full early", 4096},
+        {"full at the last bytes", whole - 10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const QString& target : {file, temp.file(u"新.bmp"_s)}) {
+            SCOPED_TRACE(target.toStdString());
+            try {
+                testing_support::FullDisk full(static_cast<std::uint64_t>(c.room));
+                SavePicture(Picture(other), target);
+                ADD_FAILURE() << "reported as written";
+            } catch (const std::runtime_error& e) {
+                EXPECT_TRUE(QString::fromStdString(e.what()).contains(target)) << e.what();
+            }
+        }
+        EXPECT_FALSE(QFileInfo::exists(temp.file(u"新.bmp"_s))) << "no cut-off bitmap";
+        EXPECT_EQ(QFileInfo(file).size(), whole);
+        EXPECT_EQ(QColor(LoadPicture(file).image().pixel(2, 2)), QColor(10, 20, 30)) << "the earlier picture is whole";
+        EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files).size(), 1) << "nothing left beside it";
+    }
 }

@@ -203,3 +203,24 @@ TEST(TwipsTest, PixelsAreDefinedForAnyTwips) {
         EXPECT_EQ(forms::toPixels(c.twips), c.pixels);
     }
 }
+
+TEST(TextTest, PlotCoordinatesInSinglePrecisionStayWithinTheFloatsRange) {
+    constexpr float kTop = std::numeric_limits<float>::max();
+    struct Case {
+        const char* name;
+        double value;
+        float expected;
+    };
+    const Case cases[] = {
+        {"a place on the chart", 4567.25, 4567.25f},
+        {"far beyond any window", 1e300, kTop},
+        {"far before any window", -1e300, -kTop},
+        {"infinity", kInf, kTop},
+        {"minus infinity", -kInf, -kTop},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(toSingle(c.value), c.expected);
+    }
+    EXPECT_TRUE(std::isnan(toSingle(kNaN)));
+}

@@ -138,6 +138,28 @@ TEST_F(StepDrawingTest, TheStepIsReadFromItsLabel) {
     expectStep(w, 8);
 }
 
+// Whatever the label holds, a step lands within 1..13 and the label shows it.
+TEST_F(StepDrawingTest, AStepLabelBeyondAnyStepIsHeldToTheSteps) {
+    Hyser_Step_Mode& w = start();
+    struct Case {
+        QString label;
+        bool up;
+        int step;
+    };
+    const Case cases[] = {
+        {u"1e300"_s, true, 13}, {u"1e300"_s, false, 12}, {u"-1e300"_s, true, 2}, {u"-1e300"_s, false, 1},
+        {u"nan"_s, true, 2},    {u"99"_s, false, 12},    {u"×"_s, false, 1},     {u"2147483648"_s, true, 13},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label.toStdString() + (c.up ? " up" : " down"));
+        w.Command2_Click();
+        w.Label55.setCaption(c.label);
+        c.up ? w.SpinButton2.spinUp() : w.SpinButton2.spinDown();
+        expectStep(w, c.step);
+        EXPECT_EQ(w.Label55.Caption(), QString::number(c.step));
+    }
+}
+
 TEST_F(StepDrawingTest, ClearEmptiesTheChartAndTheNextStepDrawsTwoMonths) {
     Hyser_Step_Mode& w = start();
     stepTo(w, 6);

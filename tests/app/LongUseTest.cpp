@@ -1,0 +1,122 @@
+// A long session on the real data: every Japanese station stepped through its single
+// years and every picker station chosen in every station chart window, twice. Once the
+// first pass has filled what is meant to fill (fonts, caches, the allocator's pools),
+// a second, identical pass must not keep the memory growing.
+#include "app/ClimographPickers.h"
+#include "app/JapanPickers.h"
+#include "app/StepModePickers.h"
+#include "app/TwoGraphPickers.h"
+#include "tests/app/ChartWindows.h"
+
+#include <QFile>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+
+using namespace forms;
+using namespace Qt::Literals::StringLiterals;
+using testing_support::ChartWindow;
+using testing_support::ChartWindowFixture;
+using testing_support::ClimateFixture;
+using windows::Family;
+using windows::Window;
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizers hold freed memory back on purpose and run many times slower: there the
+// session is a sample, the memory is not weighed (the leak check at exit weighs it).
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// The resident memory of this process in bytes.
+long long residentBytes() {
+    QFile statm(u"/proc/self/statm"_s);
+    if (!statm.open(QIODevice::ReadOnly)) return -1;
+    const QList<QByteArray> fields = statm.readAll().simplified().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : -1;
+}
+
+// Spins until the year label stops changing; the steps taken.
+int spinToTheEnd(SpinButton& spin, const Label& year, bool up) {
+    int steps = 0;
+    for (;;) {
+        const QString before = year.Caption();
+        up ? spin.spinUp() : spin.spinDown();
+        if (year.Caption() == before) return steps;
+        ++steps;
+    }
+}
+
+const ChartWindow kWindows[] = {
+    {"Hythergraph", QString(), Window::Hythergraph, Family::Hythergraph, app::mainJapanPicker, u"_Hyser.bmp"_s, true},
+    {"Climograph", u"Rain_Ondo_Graph"_s, Window::Climograph, Family::Climograph, app::climographJapanPicker, u"_Uonz.bmp"_s, true},
+    {"TwoGraph", u"graph_2_mode"_s, Window::TwoGraph, Family::TwoGraph, app::twoGraphJapanPicker, u"_2graph.bmp"_s, false},
+    {"StepMode", u"Step_Run"_s, Window::StepMode, Family::StepMode, app::stepModeJapanPicker, u"_Hyser.bmp"_s, true},
+};
+
+class LongUseTest : public ChartWindowFixture {
+protected:
+    LongUseTest() : ChartWindowFixture(kWindows[0], ClimateFixture::allStations()) {}
+
+    // One pass of the session: in each station chart window, every station of its Japan
+    // pickers chosen and taken down to its first single year and up to its last (about
+    // 28,000 years per window, some 20 s for both passes of all four windows in
+    // RelWithDebInfo). Under the sanitizers a sample: every 12th station, one year down.
+    // Returns the number of years shown.
+    int session() {
+        int shown = 0;
+        for (const ChartWindow& chart : kWindows) {
+            Form& w = windows::navigation().form(chart.window);  // loads a closed window
+            w.control<CheckBox>(u"Check2"_s).setValue(0);
+            SpinButton& spin = w.control<SpinButton>(u"SpinButton1"_s);
+            const Label& year = w.control<Label>(u"Label4"_s);
+            int n = 0;
+            for (const pickers::JapanRegion& region : pickers::japanRegions()) {
+                for (const pickers::PickerStation& s : region.stations) {
+                    if (kSanitized && n++ % 12) continue;
+                    chart.japanPicker(region.region).chooseStation(s);
+                    EXPECT_EQ(w.control<Label>(u"Label29"_s).Caption(), s.name);
+                    if (kSanitized) {
+                        spin.spinDown();
+                        ++shown;
+                    } else {
+                        shown += spinToTheEnd(spin, year, false) + spinToTheEnd(spin, year, true);
+                    }
+                }
+            }
+            // Each window but the main one is closed and opened again next pass: its whole
+            // life is in the session.
+            if (chart.window != Window::Hythergraph) w.Unload();
+        }
+        return shown;
+    }
+};
+
+TEST_F(LongUseTest, ASecondPassThroughEveryStationAndYearLeavesTheMemoryWhereTheFirstLeftIt) {
+    const auto began = std::chrono::steady_clock::now();
+    startMain();
+    const long long atStart = residentBytes();
+    const int first = session();
+    const long long afterWarmUp = residentBytes();
+    const int second = session();
+    const long long afterSecond = residentBytes();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+
+    EXPECT_EQ(first, second) << "the two passes are the same session";
+    EXPECT_GT(first, kSanitized ? 40 : 100000);
+    std::printf("%d years shown per pass in %.1f s; resident %.1f MB at start, %.1f MB after the first pass, %.1f MB after the second\n",
+                first, seconds, atStart / 1048576.0, afterWarmUp / 1048576.0, afterSecond / 1048576.0);
+    if (kSanitized) return;
+    ASSERT_GT(atStart, 0) << "no /proc/self/statm";
+    // A few megabytes for what the allocator keeps in its pools; a leak of a drawing or a
+    // recordset per step would be tens of megabytes over the years of a pass.
+    constexpr long long kBound = 6ll * 1024 * 1024;
+    EXPECT_LT(afterSecond - afterWarmUp, kBound) << "grew by " << (afterSecond - afterWarmUp) / 1024 << " KB in the second pass";
+}
+
+}  // namespace
