@@ -6,6 +6,7 @@
 #include "chart/CaptureFile.h"
 #include "chart/CaptureFolder.h"
 #include "chart/ColourSchemes.h"
+#include "chart/HythergraphLooks.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Text.h"
@@ -22,13 +23,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace stepmode {
 namespace {
-
-constexpr Color kText = kSysButtonText;
-
-void paint(Control& c, std::optional<Color> back, std::optional<Color> fore) {
-    if (back) c.setBackColor(*back);
-    if (fore) c.setForeColor(*fore);
-}
 
 using windows::Family;
 using windows::navigation;
@@ -196,24 +190,9 @@ void Hyser_Step_Mode::Yokohaba_defolt_Click() {
 
 // --- Looks -------------------------------------------------------------------------------
 
-// A new background colour wipes the drawing surface; the look, print and capture items
-// only recolour, so the years piled up by 累積表示 come back as they were drawn.
-void Hyser_Step_Mode::setBackColorKeepingChart(Color c) {
-    std::vector<DrawOp> kept = drawing();
-    setBackColor(c);
-    if (drawing().size() != kept.size()) restoreDrawing(std::move(kept));
-}
+void Hyser_Step_Mode::setBackColorKeepingChart(Color c) { chart::setBackColorKeepingChart(*this, c); }
 
-void Hyser_Step_Mode::setBackground(Color c) {
-    setBackColorKeepingChart(c);
-    for (Control* ctl : std::initializer_list<Control*>{&Label9, &Label11, &Label16, &Label17, &Label14, &CheckBox1, &Check2}) {
-        ctl->setBackColor(c);
-    }
-    for (int i = 0; i <= 6; ++i) {
-        Label12(i).setBackColor(c);
-        Label13(i).setBackColor(c);
-    }
-}
+void Hyser_Step_Mode::setBackground(Color c) { chart::hythergraphGround(*this, c); }
 
 void Hyser_Step_Mode::View_White_Click() {
     setBackground(kWhite);
@@ -230,65 +209,16 @@ void Hyser_Step_Mode::View_gray_Click() {
 }
 
 void Hyser_Step_Mode::View_BKWT_Click() {
-    setBackColorKeepingChart(kWhite);
-    for (Control* c : std::initializer_list<Control*>{&Label9, &Label11, &Label14, &Check2}) paint(*c, kWhite, kText);
-    for (Control* c : std::initializer_list<Control*>{&Label16, &Label17, &CheckBox1, &Label54}) paint(*c, kWhite, std::nullopt);
-    for (int i = 0; i <= 6; ++i) {
-        paint(Label12(i), kWhite, kText);
-        paint(Label13(i), kWhite, kText);
-    }
-    for (Control* c :
-         std::initializer_list<Control*>{&Label29, &Label53, &Label5, &Label6, &Label10, &Label25, &Label23, &Label24, &Label26, &Label27,
-                                         &Label38, &Label20, &Label21, &Label22, &Label39, &Label8, &Label55}) {
-        paint(*c, kWhite, kText);
-    }
-    paint(Label1, std::nullopt, kText);
-    paint(Label19, std::nullopt, kText);
-    for (int i = 3; i <= 15; ++i) paint(lblLabels(i), kWhite, kText);
-    for (int i = 1; i <= 13; ++i) {
-        paint(Label2(i), kWhite, kText);
-        paint(Label3(i), kWhite, kText);
-        paint(Label28(i), std::nullopt, kText);
-    }
+    chart::hythergraphBlackAndWhite(*this);
+    Label55.setBackColor(kWhite);
+    Label55.setForeColor(kSysButtonText);
     if (!CheckBox1.Value()) Line_Set_BW();
 }
 
 void Hyser_Step_Mode::View_Color_Click() {
-    setBackColorKeepingChart(kPale);
-    paint(Label9, kPale, 0x4000);
-    paint(Label11, kPale, 0x80);
-    paint(Label14, kPale, 0x4000);
-    for (Control* c : std::initializer_list<Control*>{&Label16, &Label17, &CheckBox1}) paint(*c, kPale, std::nullopt);
-    paint(Check2, kPale, 0x40);
-    for (int i = 0; i <= 6; ++i) {
-        paint(Label12(i), kPale, i <= 3 ? 0x40 : 0x800000);
-        paint(Label13(i), kPale, 0x4000);
-    }
-    paint(Label29, 0xC0FFC0, 0x4000);
-    paint(Label53, 0xC0C0FF, 0x800000);
-    paint(Label5, 0xC0FFFF, 0x80);
-    paint(Label6, 0xC0FFFF, 0x4000);
-    paint(Label10, 0xC0FFFF, kText);
-    for (Control* c : std::initializer_list<Control*>{&Label25, &Label23, &Label24, &Label26, &Label27, &Label38}) {
-        paint(*c, 0xFFC0FF, kText);
-    }
-    paint(Label54, 0xFFC0FF, std::nullopt);
-    paint(Label55, 0xFFFF, 0xC000C0);
-    for (Control* c : std::initializer_list<Control*>{&Label1, &Label20, &Label21, &Label22}) paint(*c, std::nullopt, 0x800000);
-    paint(Label39, std::nullopt, 0xFF00FF);
-    paint(Label19, std::nullopt, 0xFF0000);
-    for (int m = 1; m <= 12; ++m) {
-        paint(lblLabels(kMonthRows[m].caption), 0xC0FFFF, kMonthRows[m].captionFore);
-        Shape3(m).setBackColor(kMonthRows[m].marker);
-        Shape3(m).setBorderColor(kMonthRows[m].marker);
-    }
-    paint(lblLabels(kYearRowCaption), 0xC0FFFF, 0x4000);
-    for (int i = 1; i <= 13; ++i) {
-        paint(Label2(i), std::nullopt, 0xC0);
-        paint(Label3(i), std::nullopt, 0x4000);
-        paint(Label28(i), std::nullopt, 0x4000);
-    }
-    paint(Label8, 0xFFFFC0, kText);
+    chart::hythergraphColours(*this);
+    Label55.setBackColor(0xFFFF);
+    Label55.setForeColor(0xC000C0);
     redraw();
     if (!CheckBox1.Value()) Line_Set();
 }
