@@ -4,6 +4,7 @@
 #include "chart/CScreenCapture.h"
 #include "chart/CaptureFolder.h"
 #include "chart/ColourSchemes.h"
+#include "chart/WindowSizes.h"
 #include "climograph/Uonz_Main.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
@@ -161,25 +162,9 @@ void Uonz_Main::Point_Big_Click() { pointSize(u"Point_Big"_s, 8, 45, 120); }
 void Uonz_Main::Point_Mid_Click() { pointSize(u"Point_Mid"_s, 6, 30, 90); }
 void Uonz_Main::Point_Mini_Click() { pointSize(u"Point_Mini"_s, 4, 15, 60); }
 
-// The sizes never make the window larger than the screen, nor put it off its top left.
-void Uonz_Main::Yo_tatenaga_Max_Click() {
-    menu(u"Yokohaba_defolt"_s).setChecked(false);
-    menu(u"Yo_tatenaga_Max"_s).setChecked(true);
-    setLeft(placedLeft(*this, Placement::AboveCentre));
-    setHeight(std::min(11055.0, Screen().Height()));
-    setTop(0);
-    Show();
-}
+void Uonz_Main::Yo_tatenaga_Max_Click() { sizeChartWindow(*this, chart::ChartWindowSize::Tall); }
 
-void Uonz_Main::Yokohaba_defolt_Click() {
-    menu(u"Yo_tatenaga_Max"_s).setChecked(false);
-    menu(u"Yokohaba_defolt"_s).setChecked(true);
-    setWidth(std::min(12000.0, Screen().Width()));
-    setHeight(std::min(8835.0, Screen().Height()));
-    setLeft(placedLeft(*this, Placement::AboveCentre));
-    setTop(placedTop(*this, Placement::AboveCentre));
-    Show();
-}
+void Uonz_Main::Yokohaba_defolt_Click() { sizeChartWindow(*this, chart::ChartWindowSize::Standard); }
 
 // --- Confetti -------------------------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 #include "chart/CaptureFolder.h"
 #include "chart/ColourSchemes.h"
 #include "chart/HythergraphLooks.h"
+#include "chart/WindowSizes.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Text.h"
@@ -172,37 +173,11 @@ void Hyser_Main::Point_Big_Click() { pointSize(u"Point_Big"_s, 8, 60, 45, 120); 
 void Hyser_Main::Point_Mid_Click() { pointSize(u"Point_Mid"_s, 6, 45, 30, 90); }
 void Hyser_Main::Point_Mini_Click() { pointSize(u"Point_Mini"_s, 4, 30, 15, 60); }
 
-void Hyser_Main::windowSize(const QString& item) {
-    for (const QString& name : {u"Yokohaba_defolt"_s, u"Yokohaba_wide"_s, u"Yo_tatenaga_Max"_s}) {
-        menu(name).setChecked(name == item);
-    }
-}
+void Hyser_Main::Yokohaba_wide_Click() { sizeChartWindow(*this, chart::ChartWindowSize::Wide); }
 
-// The sizes never make the window larger than the screen, nor put it off its top left.
-void Hyser_Main::Yokohaba_wide_Click() {
-    windowSize(u"Yokohaba_wide"_s);
-    setLeft(0);
-    setWidth(Screen().Width());
-    setTop(placedTop(*this, Placement::AboveCentre));
-    Show();
-}
+void Hyser_Main::Yo_tatenaga_Max_Click() { sizeChartWindow(*this, chart::ChartWindowSize::Tall); }
 
-void Hyser_Main::Yo_tatenaga_Max_Click() {
-    windowSize(u"Yo_tatenaga_Max"_s);
-    setLeft(placedLeft(*this, Placement::AboveCentre));
-    setHeight(std::min(11055.0, Screen().Height()));
-    setTop(0);
-    Show();
-}
-
-void Hyser_Main::Yokohaba_defolt_Click() {
-    windowSize(u"Yokohaba_defolt"_s);
-    setWidth(std::min(12000.0, Screen().Width()));
-    setHeight(std::min(8835.0, Screen().Height()));
-    setLeft(placedLeft(*this, Placement::AboveCentre));
-    setTop(placedTop(*this, Placement::AboveCentre));
-    Show();
-}
+void Hyser_Main::Yokohaba_defolt_Click() { sizeChartWindow(*this, chart::ChartWindowSize::Standard); }
 
 // --- View schemes -------------------------------------------------------------------------
 

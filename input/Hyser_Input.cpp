@@ -1,5 +1,7 @@
 #include "input/Hyser_Input.h"
 
+#include "chart/WindowSizes.h"
+
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
 
@@ -65,13 +67,7 @@ void Hyser_Input::Point_Big_Click() { pointSize(u"Point_Big"_s, 8, 60, 45, 120);
 void Hyser_Input::Point_Mid_Click() { pointSize(u"Point_Mid"_s, 6, 30, 30, 90); }
 void Hyser_Input::Point_Mini_Click() { pointSize(u"Point_Mini"_s, 4, 15, 15, 60); }
 
-void Hyser_Input::Yokohaba_wide_Click() {
-    windowSize(u"Yokohaba_wide"_s);
-    setLeft(0);
-    setWidth(Screen().Width());
-    setTop(placedTop(*this, Placement::AboveCentre));
-    Show();
-}
+void Hyser_Input::Yokohaba_wide_Click() { chart::sizeChartWindow(*this, chart::ChartWindowSize::Wide); }
 
 // --- Capture --------------------------------------------------------------------------------
 

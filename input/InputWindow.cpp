@@ -4,6 +4,7 @@
 #include "chart/CaptureFile.h"
 #include "chart/CaptureFolder.h"
 #include "chart/ColourSchemes.h"
+#include "chart/WindowSizes.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
 
@@ -185,30 +186,9 @@ void InputWindow::pointSize(const QString& item, int width, double dx, double dy
 }
 
 // The check mark moves to the size item picked (the climograph window has no 横幅最大).
-void InputWindow::windowSize(const QString& item) {
-    static const QStringList sizes{u"Yokohaba_defolt"_s, u"Yokohaba_wide"_s, u"Yo_tatenaga_Max"_s};
-    for (const auto& m : menus()) {
-        if (sizes.contains(m->Name())) m->setChecked(m->Name() == item);
-    }
-}
+void InputWindow::Yo_tatenaga_Max_Click() { sizeChartWindow(*this, chart::ChartWindowSize::Tall); }
 
-// The sizes never make the window larger than the screen, nor put it off its top left.
-void InputWindow::Yo_tatenaga_Max_Click() {
-    windowSize(u"Yo_tatenaga_Max"_s);
-    setLeft(placedLeft(*this, Placement::AboveCentre));
-    setHeight(std::min(11055.0, Screen().Height()));
-    setTop(0);
-    Show();
-}
-
-void InputWindow::Yokohaba_defolt_Click() {
-    windowSize(u"Yokohaba_defolt"_s);
-    setWidth(std::min(12000.0, Screen().Width()));
-    setHeight(std::min(8835.0, Screen().Height()));
-    setLeft(placedLeft(*this, Placement::AboveCentre));
-    setTop(placedTop(*this, Placement::AboveCentre));
-    Show();
-}
+void InputWindow::Yokohaba_defolt_Click() { sizeChartWindow(*this, chart::ChartWindowSize::Standard); }
 
 // --- Looks ----------------------------------------------------------------------------------
 

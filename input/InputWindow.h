@@ -127,7 +127,6 @@ protected:
     // The window's capture into CAP/<place>/<place><year><suffix>.
     void captureWindow();
     // Puts the check mark on one window-size item.
-    void windowSize(const QString& item);
 
 private:
     void wire();

@@ -210,7 +210,6 @@ private:
     void wireMenus();
     void redraw();
     void pointSize(const QString& item, int width, double dx, double dy, double size);
-    void windowSize(const QString& item);
     void setBackground(forms::Color c);
     void setBackColorKeepingChart(forms::Color c);
     void capture(void (Hyser_Step_Mode::*view)());

@@ -192,8 +192,8 @@ TEST_F(HytherInputTest, ClearTakesTheChartDownAndKeepsTheValues) {
         void (*clear)(Hyser_Input&);
     };
     const Case cases[] = {
-        {"click", [](Hyser_Input& w) { w.Command1.click(); }},
-        {"tabbing onto it", [](Hyser_Input& w) { w.Command1.SetFocus(); }},
+        {"click", [](Hyser_Input& window) { window.Command1.click(); }},
+        {"tabbing onto it", [](Hyser_Input& window) { window.Command1.SetFocus(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
