@@ -78,6 +78,13 @@ void Uonz_Main::Form_Unload(int&) { windows::navigation().unloadPickers(windows:
 
 // --- Opening the data ----------------------------------------------------------------------
 
+namespace {
+
+// Where this window shows the area of each kind of row.
+const data::RecordLabels kRecordLabels{u"Label54"_s, u"Label53"_s};
+
+}  // namespace
+
 void Uonz_Main::Start_DB_conect() {
     Uonz_Heinen_Cn = std::make_shared<ado::Connection>();
     Uonz_Heinen_Cn->ConnectionString = data::connectionString(data::kNormalsRegion);
@@ -117,44 +124,12 @@ const data::Station_Ref& lookup(const QString& caption) {
 
 }  // namespace
 
-void Uonz_Main::copyToCells(const ControlArray<Label>& ondo, const ControlArray<Label>& rain, const Label& latitude, const Label& longitude,
-                            const Label& elevation) {
-    for (int i = 1; i <= 13; ++i) {
-        Label2(i).setCaption(ondo(i).Caption());
-        Label3(i).setCaption(rain(i).Caption());
-    }
-    Label20.setCaption(latitude.Caption());
-    Label21.setCaption(longitude.Caption());
-    Label22.setCaption(elevation.Caption());
-}
-
 // The normal-values labels follow Uonz_Heinen_Rs and fill the value cells.
-void Uonz_Main::bindNormalValues() {
-    data::bindFields(Uonz_Heinen_Rs,
-                     {{&Label36, u"spot"_s},
-                      {&Label1, u"nen"_s},
-                      {&Label32, u"latitude"_s},
-                      {&Label33, u"longitude"_s},
-                      {&Label34, u"P_High"_s},
-                      {&Label54, u"area"_s}},
-                     Label30, Label31);
-    copyToCells(Label30, Label31, Label32, Label33, Label34);
-}
+void Uonz_Main::bindNormalValues() { data::bindNormalValues(*this, Uonz_Heinen_Rs, kRecordLabels); }
 
-// The single-year labels follow Uonz_Rs; the station's name and year follow it only when
-// single years are shown.
-void Uonz_Main::bindYearLabels(bool nameAndYear) {
-    data::bindFields(Uonz_Rs,
-                     {{&Label39, u"ID"_s},
-                      {&Label42, u"latitude"_s},
-                      {&Label43, u"longitude"_s},
-                      {&Label44, u"P_High"_s},
-                      {&Label47, u"TS"_s},
-                      {&Label48, u"KS"_s},
-                      {&Label53, u"area"_s}},
-                     Label40, Label41);
-    if (nameAndYear) data::bindFields(Uonz_Rs, {{&Label36, u"spot"_s}, {&Label1, u"nen"_s}}, Label40, Label41);
-}
+// The single-year labels follow Uonz_Rs; the station's name and year follow it only
+// when single years are shown.
+void Uonz_Main::bindYearLabels(bool nameAndYear) { data::bindYearLabels(*this, Uonz_Rs, kRecordLabels, nameAndYear); }
 
 void Uonz_Main::bindSingleYears() {
     // What the mode switch opened ahead is used; otherwise the station's table is opened
@@ -166,7 +141,7 @@ void Uonz_Main::bindSingleYears() {
     Uonz_Rs = std::move(years.recordset);
     firstYear_ = years.firstYear;
     bindYearLabels(true);
-    copyToCells(Label40, Label41, Label42, Label43, Label44);
+    data::showYearInCells(*this);
 }
 
 void Uonz_Main::DB_conect() {

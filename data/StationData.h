@@ -4,6 +4,7 @@
 
 #include "platform/ado/Ado.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/Form.h"
 
 #include <QString>
 
@@ -30,5 +31,23 @@ StationYears openStationYears(const QString& regionCaption, const QString& table
 // "Rain_" followed by the month.
 void bindFields(const std::shared_ptr<ado::Recordset>& rs, std::initializer_list<std::pair<forms::Label*, QString>> fields,
                 const forms::ControlArray<forms::Label>& ondo, const forms::ControlArray<forms::Label>& rain);
+
+// What a station chart window shows of its records, by the names its design gives the
+// labels: the normal-values labels (Label30/31 the months, Label32..34 the position) and the
+// single-year labels (Label40/41, Label42..44, Label39 the ID, Label47/48 the marks); the
+// station's name and year (Label36, Label1); the value cells (Label2/3, Label20..22). Only
+// the area labels differ between the windows.
+struct RecordLabels {
+    QString normalsArea;  // the area of the normal-values row
+    QString yearsArea;    // the area of the single-year row
+};
+
+// Binds the window's normal-values labels to `rs` and fills the value cells from them.
+void bindNormalValues(const forms::Form& w, const std::shared_ptr<ado::Recordset>& rs, const RecordLabels& labels);
+// Binds the window's single-year labels to `rs`; the station's name and year follow the
+// single years only when they are shown (`nameAndYear`).
+void bindYearLabels(const forms::Form& w, const std::shared_ptr<ado::Recordset>& rs, const RecordLabels& labels, bool nameAndYear);
+// Fills the value cells from the bound single-year labels.
+void showYearInCells(const forms::Form& w);
 
 }  // namespace data

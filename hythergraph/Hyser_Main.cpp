@@ -80,6 +80,13 @@ void Hyser_Main::Form_end_Click() { AppInfo::End(0); }
 
 // --- Opening the data ----------------------------------------------------------------------
 
+namespace {
+
+// Where this window shows the area of each kind of row.
+const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
+
+}  // namespace
+
 void Hyser_Main::Start_DB_conect() {
     Heinen_Cn = std::make_shared<ado::Connection>();
     Heinen_Cn->ConnectionString = data::connectionString(data::kNormalsRegion);
@@ -104,44 +111,12 @@ Hyser_Main::StationYears Hyser_Main::openStationYears(const QString& regionCapti
     return data::openStationYears(regionCaption, table, Hyser_Cn);
 }
 
-void Hyser_Main::copyToCells(const ControlArray<Label>& ondo, const ControlArray<Label>& rain, const Label& latitude,
-                             const Label& longitude, const Label& elevation) {
-    for (int i = 1; i <= 13; ++i) {
-        Label2(i).setCaption(ondo(i).Caption());
-        Label3(i).setCaption(rain(i).Caption());
-    }
-    Label20.setCaption(latitude.Caption());
-    Label21.setCaption(longitude.Caption());
-    Label22.setCaption(elevation.Caption());
-}
-
 // The normal-values labels follow Heinen_Rs and fill the value cells.
-void Hyser_Main::bindNormalValues() {
-    data::bindFields(Heinen_Rs,
-                     {{&Label36, u"spot"_s},
-                      {&Label1, u"nen"_s},
-                      {&Label32, u"latitude"_s},
-                      {&Label33, u"longitude"_s},
-                      {&Label34, u"P_High"_s},
-                      {&Label52, u"area"_s}},
-                     Label30, Label31);
-    copyToCells(Label30, Label31, Label32, Label33, Label34);
-}
+void Hyser_Main::bindNormalValues() { data::bindNormalValues(*this, Heinen_Rs, kRecordLabels); }
 
 // The single-year labels follow Hyser_Rs; the station's name and year follow it only
 // when single years are shown.
-void Hyser_Main::bindYearLabels(bool nameAndYear) {
-    data::bindFields(Hyser_Rs,
-                     {{&Label39, u"ID"_s},
-                      {&Label42, u"latitude"_s},
-                      {&Label43, u"longitude"_s},
-                      {&Label44, u"P_High"_s},
-                      {&Label47, u"TS"_s},
-                      {&Label48, u"KS"_s},
-                      {&Label51, u"area"_s}},
-                     Label40, Label41);
-    if (nameAndYear) data::bindFields(Hyser_Rs, {{&Label36, u"spot"_s}, {&Label1, u"nen"_s}}, Label40, Label41);
-}
+void Hyser_Main::bindYearLabels(bool nameAndYear) { data::bindYearLabels(*this, Hyser_Rs, kRecordLabels, nameAndYear); }
 
 void Hyser_Main::bindSingleYears() {
     // What the mode switch opened ahead is used; otherwise the station's table is opened
@@ -153,7 +128,7 @@ void Hyser_Main::bindSingleYears() {
     Hyser_Rs = std::move(years.recordset);
     firstYear_ = years.firstYear;
     bindYearLabels(true);
-    copyToCells(Label40, Label41, Label42, Label43, Label44);
+    data::showYearInCells(*this);
 }
 
 void Hyser_Main::DB_conect() {

@@ -200,8 +200,6 @@ private:
     void bindNormalValues();
     void bindYearLabels(bool nameAndYear);
     void bindSingleYears();
-    void copyToCells(const forms::ControlArray<forms::Label>& ondo, const forms::ControlArray<forms::Label>& rain,
-                     const forms::Label& latitude, const forms::Label& longitude, const forms::Label& elevation);
     void clearChart();
     void backToFirstStep();
     void stepEnd();

@@ -103,6 +103,13 @@ void Form55::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Fa
 
 // --- Opening the data ----------------------------------------------------------------------
 
+namespace {
+
+// Where this window shows the area of each kind of row.
+const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
+
+}  // namespace
+
 void Form55::Start_DB_conect() {
     Graph2_Heinen_Cn = std::make_shared<ado::Connection>();
     Graph2_Heinen_Cn->ConnectionString = data::connectionString(data::kNormalsRegion);
@@ -127,44 +134,12 @@ Form55::StationYears Form55::openStationYears(const QString& regionCaption, cons
     return data::openStationYears(regionCaption, table, Graph2_Cn);
 }
 
-void Form55::copyToCells(const ControlArray<Label>& ondo, const ControlArray<Label>& rain, const Label& latitude, const Label& longitude,
-                         const Label& elevation) {
-    for (int i = 1; i <= 13; ++i) {
-        Label2(i).setCaption(ondo(i).Caption());
-        Label3(i).setCaption(rain(i).Caption());
-    }
-    Label20.setCaption(latitude.Caption());
-    Label21.setCaption(longitude.Caption());
-    Label22.setCaption(elevation.Caption());
-}
-
 // The normal-values labels follow Graph2_Heinen_Rs and fill the value cells.
-void Form55::bindNormalValues() {
-    data::bindFields(Graph2_Heinen_Rs,
-                     {{&Label36, u"spot"_s},
-                      {&Label1, u"nen"_s},
-                      {&Label32, u"latitude"_s},
-                      {&Label33, u"longitude"_s},
-                      {&Label34, u"P_High"_s},
-                      {&Label52, u"area"_s}},
-                     Label30, Label31);
-    copyToCells(Label30, Label31, Label32, Label33, Label34);
-}
+void Form55::bindNormalValues() { data::bindNormalValues(*this, Graph2_Heinen_Rs, kRecordLabels); }
 
 // The single-year labels follow Graph2_Rs; the station's name and year follow it only
 // when single years are shown.
-void Form55::bindYearLabels(bool nameAndYear) {
-    data::bindFields(Graph2_Rs,
-                     {{&Label39, u"ID"_s},
-                      {&Label42, u"latitude"_s},
-                      {&Label43, u"longitude"_s},
-                      {&Label44, u"P_High"_s},
-                      {&Label47, u"TS"_s},
-                      {&Label48, u"KS"_s},
-                      {&Label51, u"area"_s}},
-                     Label40, Label41);
-    if (nameAndYear) data::bindFields(Graph2_Rs, {{&Label36, u"spot"_s}, {&Label1, u"nen"_s}}, Label40, Label41);
-}
+void Form55::bindYearLabels(bool nameAndYear) { data::bindYearLabels(*this, Graph2_Rs, kRecordLabels, nameAndYear); }
 
 void Form55::bindSingleYears() {
     // What the mode switch opened ahead is used; otherwise the station's table is opened
@@ -176,7 +151,7 @@ void Form55::bindSingleYears() {
     Graph2_Rs = std::move(years.recordset);
     firstYear_ = years.firstYear;
     bindYearLabels(true);
-    copyToCells(Label40, Label41, Label42, Label43, Label44);
+    data::showYearInCells(*this);
 }
 
 void Form55::DB_conect() {
