@@ -16,4 +16,9 @@ double areaFontSize(const QString& area, const forms::FontDesign& font, double c
     return f.size;
 }
 
+void showArea(forms::Label& cell, const QString& area) {
+    cell.setCaption(area);
+    cell.setFontSize(areaFontSize(area, cell.Font(), cell.Width()));
+}
+
 }  // namespace chart

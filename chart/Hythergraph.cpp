@@ -87,8 +87,6 @@ void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g
     }
 }
 
-void Month_Set(const HytherControls& c, const HytherState& s, int month) { Month_Set(c, s, HytherGeometry{}, month); }
-
 void Month_Set(const HytherControls& c, const HytherState& s, const HytherGeometry& g, int month) {
     Label& number = c.monthNumbers(month);
     if (!monthHasData(c, month)) {

@@ -98,7 +98,6 @@ inline constexpr int kClosingStep = 13;
 void plotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g, int step = kClosingStep);
 
 // Places the number of one month beside its point.
-void Month_Set(const HytherControls& c, const HytherState& s, int month);
 void Month_Set(const HytherControls& c, const HytherState& s, const HytherGeometry& g, int month);
 
 // Joins the months with data into a closed polygon, shows the month numbers that 月表示

@@ -86,13 +86,11 @@ const data::RecordLabels kRecordLabels{u"Label54"_s, u"Label53"_s};
 }  // namespace
 
 void Uonz_Main::Start_DB_conect() {
-    Uonz_Heinen_Cn = std::make_shared<ado::Connection>();
-    Uonz_Heinen_Cn->ConnectionString = data::connectionString(data::kNormalsRegion);
-    Uonz_Heinen_Cn->Open(QString(), QString(), QString(), -1);
+    data::NormalValues normals = data::openNormalValues();
+    Uonz_Heinen_Cn = std::move(normals.connection);
+    Uonz_Heinen_Rs = std::move(normals.recordset);
     Label29.setCaption(u"東京"_s);
     Label36.setCaption(u"東京"_s);
-    Uonz_Heinen_Rs = std::make_shared<ado::Recordset>();
-    Uonz_Heinen_Rs->Open(data::kNormalsTable, Uonz_Heinen_Cn, ado::adOpenStatic, -1, -1);
     Label19.setCaption(u"平年値"_s);
     bindNormalValues();
 
@@ -314,10 +312,7 @@ void Uonz_Main::SpinButton1_SpinDown() {
     stepEnd();
 }
 
-void Uonz_Main::setArea(const QString& area) {
-    Label55.setCaption(area);
-    Label55.setFontSize(areaFontSize(area, Label55.Font(), Label55.Width()));
-}
+void Uonz_Main::setArea(const QString& area) { showArea(Label55, area); }
 
 void Uonz_Main::stepEnd() {
     static const QStringList japaneseAreas = {u"日本"_s, u"北海道"_s,     u"東北"_s, u"関東"_s,

@@ -7,6 +7,16 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace data {
 
+NormalValues openNormalValues() {
+    NormalValues normals;
+    normals.connection = std::make_shared<ado::Connection>();
+    normals.connection->ConnectionString = connectionString(kNormalsRegion);
+    normals.connection->Open(QString(), QString(), QString(), -1);
+    normals.recordset = std::make_shared<ado::Recordset>();
+    normals.recordset->Open(kNormalsTable, normals.connection, ado::adOpenStatic, -1, -1);
+    return normals;
+}
+
 StationYears openStationYears(const QString& regionCaption, const QString& table, const std::shared_ptr<ado::Connection>& current) {
     StationYears years;
     years.connection = current;

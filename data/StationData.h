@@ -22,6 +22,13 @@ struct StationYears {
     int firstYear = 0;  // the year of the table's first row; 0 for an empty table
 };
 
+// The normal values of every station, opened as a window starts.
+struct NormalValues {
+    std::shared_ptr<ado::Connection> connection;
+    std::shared_ptr<ado::Recordset> recordset;
+};
+NormalValues openNormalValues();
+
 // Opens the table on the database of the region the caption names ("1".."7"). The region is
 // compared as text, as the label holds it: "03" or " 3" select no database, and `current`,
 // the connection the window has, is used.

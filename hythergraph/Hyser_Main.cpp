@@ -88,13 +88,11 @@ const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
 }  // namespace
 
 void Hyser_Main::Start_DB_conect() {
-    Heinen_Cn = std::make_shared<ado::Connection>();
-    Heinen_Cn->ConnectionString = data::connectionString(data::kNormalsRegion);
-    Heinen_Cn->Open(QString(), QString(), QString(), -1);
+    data::NormalValues normals = data::openNormalValues();
+    Heinen_Cn = std::move(normals.connection);
+    Heinen_Rs = std::move(normals.recordset);
     Label29.setCaption(u"東京"_s);
     Label36.setCaption(u"東京"_s);
-    Heinen_Rs = std::make_shared<ado::Recordset>();
-    Heinen_Rs->Open(data::kNormalsTable, Heinen_Cn, ado::adOpenStatic, -1, -1);
     Label19.setCaption(u"平年値"_s);
     bindNormalValues();
 
@@ -191,7 +189,7 @@ void Hyser_Main::Hyouji_Hyther() {
     plotMonths(hyther, state, geometry);
 }
 
-void Hyser_Main::Month_Set(int month) { chart::Month_Set(hyther, state, month); }
+void Hyser_Main::Month_Set(int month) { chart::Month_Set(hyther, state, geometry, month); }
 void Hyser_Main::Line_Set() { chart::Line_Set(hyther, state, geometry); }
 void Hyser_Main::Line_Set_BW() { chart::Line_Set(hyther, state, geometry, true); }
 void Hyser_Main::Line_Reset() { chart::Line_Reset(hyther, geometry); }
@@ -306,10 +304,7 @@ void Hyser_Main::SpinButton1_SpinDown() {
     stepEnd();
 }
 
-void Hyser_Main::setArea(const QString& area) {
-    Label53.setCaption(area);
-    Label53.setFontSize(areaFontSize(area, Label53.Font(), Label53.Width()));
-}
+void Hyser_Main::setArea(const QString& area) { showArea(Label53, area); }
 
 void Hyser_Main::stepEnd() {
     static const QStringList japaneseAreas = {u"日本"_s, u"北海道"_s,     u"東北"_s, u"関東"_s,

@@ -111,13 +111,11 @@ const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
 }  // namespace
 
 void Form55::Start_DB_conect() {
-    Graph2_Heinen_Cn = std::make_shared<ado::Connection>();
-    Graph2_Heinen_Cn->ConnectionString = data::connectionString(data::kNormalsRegion);
-    Graph2_Heinen_Cn->Open(QString(), QString(), QString(), -1);
+    data::NormalValues normals = data::openNormalValues();
+    Graph2_Heinen_Cn = std::move(normals.connection);
+    Graph2_Heinen_Rs = std::move(normals.recordset);
     Label29.setCaption(u"東京"_s);
     Label36.setCaption(u"東京"_s);
-    Graph2_Heinen_Rs = std::make_shared<ado::Recordset>();
-    Graph2_Heinen_Rs->Open(data::kNormalsTable, Graph2_Heinen_Cn, ado::adOpenStatic, -1, -1);
     Label19.setCaption(u"平年値"_s);
     bindNormalValues();
 
@@ -384,10 +382,7 @@ bool Form55::atFirstYear() const {
     return Val(Label4.Caption()) <= firstYear_;
 }
 
-void Form55::setArea(const QString& area) {
-    Label53.setCaption(area);
-    Label53.setFontSize(areaFontSize(area, Label53.Font(), Label53.Width()));
-}
+void Form55::setArea(const QString& area) { showArea(Label53, area); }
 
 void Form55::stepEnd() {
     static const QStringList japaneseAreas = {u"日本"_s, u"北海道"_s,     u"東北"_s, u"関東"_s,
