@@ -1,5 +1,7 @@
 #include "platform/forms/Text.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -69,17 +71,18 @@ QString FormatOneDecimal(double value) {
     // From here on a double is spaced an eighth or more apart and ten times it may not fit
     // a whole number: there are no tenths left to round, and its exact digits are written.
     if (std::fabs(value) >= 1e15) return QString::number(value, 'f', 1);
-    // Round half away from zero on the decimal value the text stood for: 0.05 -> 0.1.
-    const double scaled = value * 10.0;
-    double rounded = std::round(scaled);
-    if (std::fabs(scaled - rounded) > 0.5 - 1e-9 && std::fabs(scaled - rounded) < 0.5 + 1e-9) {
-        rounded = scaled > 0 ? std::floor(scaled) + 1 : std::ceil(scaled) - 1;
-    }
-    const long long tenths = static_cast<long long>(rounded);
-    const long long whole = std::llabs(tenths) / 10;
-    const long long frac = std::llabs(tenths) % 10;
-    QString out = QString::number(whole) + u'.' + QString::number(frac);
-    if (tenths < 0) out.prepend(u'-');
+    // Round half away from zero on the decimal value the text stood for: 0.05 -> 0.1 and
+    // 0.15 -> 0.2, though 0.15 is held as 0.1499... The shortest digits that read back as
+    // the same double are that decimal value, so the rounding is done on them; no tolerance
+    // around the half is needed, and a value just under it (0.0499999999) stays down.
+    const QString digits = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
+    const qsizetype point = digits.indexOf(u'.');
+    const QStringView integral = point < 0 ? QStringView(digits) : QStringView(digits).left(point);
+    const auto digitAt = [&](qsizetype i) { return point >= 0 && point + i < digits.size() ? digits[point + i].digitValue() : 0; };
+    long long tenthsAbs = integral.toLongLong() * 10 + digitAt(1);
+    if (digitAt(2) >= 5) ++tenthsAbs;
+    QString out = QString::number(tenthsAbs / 10) + u'.' + QString::number(tenthsAbs % 10);
+    if (value < 0 && tenthsAbs != 0) out.prepend(u'-');
     return out;
 }
 

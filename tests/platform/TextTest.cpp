@@ -44,8 +44,20 @@ TEST(TextTest, OneDecimalRoundsHalfAwayFromZeroAndKeepsALeadingDigit) {
         QString expected;
     };
     const Case cases[] = {
-        {5.4, u"5.4"_s}, {15, u"15.0"_s},       {0.05, u"0.1"_s}, {0.15, u"0.2"_s},         {-0.15, u"-0.2"_s},
-        {-3, u"-3.0"_s}, {1598.2, u"1598.2"_s}, {0.04, u"0.0"_s}, {12345.67, u"12345.7"_s},
+        {5.4, u"5.4"_s},
+        {15, u"15.0"_s},
+        {0.05, u"0.1"_s},
+        {0.15, u"0.2"_s},
+        {-0.15, u"-0.2"_s},
+        {-3, u"-3.0"_s},
+        {1598.2, u"1598.2"_s},
+        {0.04, u"0.0"_s},
+        {12345.67, u"12345.7"_s},
+        // Just under a half stays down, however close: the shortest digits decide.
+        {0.04999999991, u"0.0"_s},
+        {-0.04999999991, u"0.0"_s},
+        {2.2499999999, u"2.2"_s},
+        {1.25, u"1.3"_s},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
