@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
@@ -18,8 +18,13 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cerrno>
 #include <stdexcept>
 #include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace forms {
 namespace {
@@ -181,21 +186,41 @@ private:
     }
 };
 
-// One lock file per user: a second copy finds it held by a live process.
-class LockFileInstance final : public InstanceService {
+// One lock file per user, held with flock(): a second copy finds it held by a live
+// process, and the system lets go of it when the holder ends, however it ends, so a
+// crashed copy never leaves a lock behind. Nothing is written to the file: a lock that
+// writes and syncs its holder's name costs the start a disk flush wherever the runtime
+// folder is not in memory.
+class FlockInstance final : public InstanceService {
 public:
+    explicit FlockInstance(QString path) : path_(std::move(path)) {}
+    ~FlockInstance() override {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FlockInstance(const FlockInstance&) = delete;
+    FlockInstance& operator=(const FlockInstance&) = delete;
+
     bool previousInstance() override {
-        if (!lock_) {
-            const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-            lock_ = std::make_unique<QLockFile>(QDir(dir.isEmpty() ? QDir::tempPath() : dir).filePath(QStringLiteral("tavrin.lock")));
-            lock_->setStaleLockTime(0);
-            held_ = lock_->tryLock(0);
+        if (!tried_) {
+            tried_ = true;
+            fd_ = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+            // A lock that cannot be made at all (no such folder, no right to it) does not
+            // keep the program from starting: only a live holder does.
+            if (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+                held_ = errno != EWOULDBLOCK;
+                ::close(fd_);
+                fd_ = -1;
+            } else {
+                held_ = true;
+            }
         }
         return !held_;
     }
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    QString path_;
+    int fd_ = -1;
+    bool tried_ = false;
     bool held_ = false;
 };
 
@@ -212,39 +237,37 @@ public:
     }
 };
 
+std::shared_ptr<InstanceService> userLock() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return makeSingleCopyLock(QDir(runtime.isEmpty() ? QDir::tempPath() : runtime).filePath(QStringLiteral("tavrin.lock")));
+}
+
+Services productionServices() {
+    Services d;
+    d.messageBox = std::make_shared<QtMessageBoxes>();
+    d.beep = std::make_shared<QtBeep>();
+    d.printer = std::make_shared<QtPrinter>();
+    d.url = std::make_shared<DesktopUrls>();
+    d.process = std::make_shared<QtProcesses>();
+    d.clock = std::make_shared<RealClock>();
+    d.screen = std::make_shared<PrimaryScreen>();
+    d.instance = userLock();
+    d.endProgram = std::make_shared<QuitEventLoop>();
+    return d;
+}
+
 }  // namespace
 
 Services& services() {
-    static Services s = [] {
-        Services d;
-        d.messageBox = std::make_shared<QtMessageBoxes>();
-        d.beep = std::make_shared<QtBeep>();
-        d.printer = std::make_shared<QtPrinter>();
-        d.url = std::make_shared<DesktopUrls>();
-        d.process = std::make_shared<QtProcesses>();
-        d.clock = std::make_shared<RealClock>();
-        d.screen = std::make_shared<PrimaryScreen>();
-        d.instance = std::make_shared<LockFileInstance>();
-        d.endProgram = std::make_shared<QuitEventLoop>();
-        return d;
-    }();
+    static Services s = productionServices();
     return s;
 }
 
-void installDefaultServices() {
-    Services& s = services();
-    s.messageBox = std::make_shared<QtMessageBoxes>();
-    s.beep = std::make_shared<QtBeep>();
-    s.printer = std::make_shared<QtPrinter>();
-    s.url = std::make_shared<DesktopUrls>();
-    s.process = std::make_shared<QtProcesses>();
-    s.clock = std::make_shared<RealClock>();
-    s.screen = std::make_shared<PrimaryScreen>();
-    s.instance = std::make_shared<LockFileInstance>();
-    s.endProgram = std::make_shared<QuitEventLoop>();
-}
+void installDefaultServices() { services() = productionServices(); }
 
 std::shared_ptr<PrinterService> makePdfPrinter(const QString& path) { return std::make_shared<QtPrinter>(path); }
+
+std::shared_ptr<InstanceService> makeSingleCopyLock(const QString& path) { return std::make_shared<FlockInstance>(path); }
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
     return services().messageBox->show(prompt, style, title.isEmpty() ? AppInfo::Title() : title);

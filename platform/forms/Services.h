@@ -135,6 +135,9 @@ struct Services {
 Services& services();
 // A printer that writes its pages to a PDF file instead of the default printer.
 std::shared_ptr<PrinterService> makePdfPrinter(const QString& path);
+// The single-copy test on the lock file at path: previousInstance() is true while another
+// holder of it lives, in this process or another.
+std::shared_ptr<InstanceService> makeSingleCopyLock(const QString& path);
 // Puts back the production services (tests use a scoped replacement instead).
 void installDefaultServices();
 
