@@ -5,6 +5,7 @@
 
 #include "chart/Hythergraph.h"
 #include "data/StationData.h"
+#include "data/StationModes.h"
 #include "data/climate/DataPeriod.h"
 #include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
@@ -26,7 +27,7 @@ using chart::HytherGeometry;
 using chart::HytherState;
 using chart::ValueTableControls;
 
-class Hyser_Main : public forms::Form, public windows::StationOwner, public windows::MonthNumberOwner {
+class Hyser_Main : public forms::Form, public windows::StationOwner, public windows::MonthNumberOwner, private data::StationModeWindow {
 public:
     Hyser_Main();
     ~Hyser_Main() override;
@@ -111,9 +112,8 @@ public:
     // Chart state: scales, point size, marker offsets, the plotted points.
     HytherState state;
     static constexpr HytherGeometry geometry{};
-    static constexpr int kLastYear = climate::kLastSingleYear;  // the single years end here
-    int tuki_Moved = 0;                                         // 1 after the user moved month numbers by hand
-    windows::MonthNumberPositions Tuki_Positions;               // where the month-number tool left them
+    int tuki_Moved = 0;                            // 1 after the user moved month numbers by hand
+    windows::MonthNumberPositions Tuki_Positions;  // where the month-number tool left them
 
     // What the month-number tool uses of this window.
     forms::Label& monthNumber(int month) override { return Label28(month); }
@@ -194,17 +194,27 @@ private:
     // A station's single-year data, opened before the window takes it.
     using StationYears = data::StationYears;
     StationYears openStationYears(const QString& regionCaption, const QString& table) const;
-    QString stationForSwitch() const;
-    std::optional<StationYears> prepared_;  // opened by the mode switch for its binding
     int firstYear_ = 0;
-    bool revertingMode_ = false;  // the window's own change of 平年値 or 累積表示, not the user's
+    data::StationModes modes_;
+
+    // What the mode switch and the steps ask of this window.
+    const data::Station_Ref& stationNamed(const QString& caption) const override;
+    int lookedUpStation() const override { return Point_No_Cur; }
+    StationYears openYears(const QString& regionCaption, const QString& table) const override {
+        return openStationYears(regionCaption, table);
+    }
+    ado::Recordset& normalRows() override { return *Heinen_Rs; }
+    ado::Recordset& yearRows() override { return *Hyser_Rs; }
+    int firstYear() const override { return firstYear_; }
+    void modeSwitched() override;
+    void drawRow() override;
+    void drawYear() override;
+    void stepStarting() override { tuki_Moved = 0; }
     void bindNormalValues();
     void bindYearLabels(bool nameAndYear);
     void bindSingleYears();
     void clearChart();
-    void stepEnd();
-    // The area cell with its caption in a size that fits.
-    void setArea(const QString& area);
+    void setArea(const QString& area) override;
     void wire();
     void wireMenus();
     void redraw();
