@@ -10,8 +10,6 @@
 #include "platform/forms/Text.h"
 #include "windows/Navigation.h"
 
-#include <QScopedValueRollback>
-
 #include <cmath>
 
 using namespace chart;
@@ -20,7 +18,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace climograph {
 
-Uonz_Main::Uonz_Main() : Form(design()) { wire(); }
+namespace {
+
+// Where this window shows the area of each kind of row.
+const data::RecordLabels kRecordLabels{u"Label54"_s, u"Label53"_s};
+
+}  // namespace
+
+// The climograph leaves the focus with the spin button after a step.
+Uonz_Main::Uonz_Main() : Form(design()), modes_(*this, *this, {kRecordLabels, u"Label55"_s}, windows::kChoiceYear, false) { wire(); }
 
 Uonz_Main::~Uonz_Main() = default;
 
@@ -78,13 +84,6 @@ void Uonz_Main::Form_Unload(int&) { windows::navigation().unloadPickers(windows:
 
 // --- Opening the data ----------------------------------------------------------------------
 
-namespace {
-
-// Where this window shows the area of each kind of row.
-const data::RecordLabels kRecordLabels{u"Label54"_s, u"Label53"_s};
-
-}  // namespace
-
 void Uonz_Main::Start_DB_conect() {
     data::NormalValues normals = data::openNormalValues();
     Uonz_Heinen_Cn = std::move(normals.connection);
@@ -132,9 +131,7 @@ void Uonz_Main::bindYearLabels(bool nameAndYear) { data::bindYearLabels(*this, U
 void Uonz_Main::bindSingleYears() {
     // What the mode switch opened ahead is used; otherwise the station's table is opened
     // here, and the window's objects are replaced only once it is open.
-    StationYears years = prepared_ && prepared_->table == Uonz_Station_Table ? std::move(*prepared_)
-                                                                             : openStationYears(Label46.Caption(), Uonz_Station_Table);
-    prepared_.reset();
+    StationYears years = modes_.takeYears(Label46.Caption(), Uonz_Station_Table);
     Uonz_Cn = std::move(years.connection);
     Uonz_Rs = std::move(years.recordset);
     firstYear_ = years.firstYear;
@@ -207,53 +204,13 @@ void Uonz_Main::Kion_Color() { colourValueTable(valueTable, state); }
 
 // --- Normal values and single years -----------------------------------------------------
 
-// The station a mode switch goes on with: the one of the current record, or, when a search
-// found nothing and the bound name reads empty, the station the window last looked up.
-QString Uonz_Main::stationForSwitch() const {
-    if (!Label36.Caption().isEmpty()) return Label36.Caption();
-    if (!Label29.Caption().isEmpty()) return Label29.Caption();
-    const data::Station_Ref* s = data::stationByNumber(Point_No_Cur);
-    return s ? s->name : QString();
-}
+void Uonz_Main::Check2_Click() { modes_.switchMode(); }
+void Uonz_Main::SpinButton1_SpinUp() { modes_.step(1); }
+void Uonz_Main::SpinButton1_SpinDown() { modes_.step(-1); }
 
-void Uonz_Main::Check2_Click() {
-    if (revertingMode_) return;
-    const QString station = stationForSwitch();
-    if (Check2.Value() == 0) {
-        // Everything the single years need is opened before anything changes: a database
-        // or table that cannot be opened leaves the window showing what it showed.
-        const data::Station_Ref& s = lookup(station);
-        try {
-            prepared_ = openStationYears(QString::number(s.region), s.table);
-        } catch (const std::exception& e) {
-            prepared_.reset();
-            MsgBox(u"各年値を開けません。\n"_s + QString::fromStdString(e.what()), vbExclamation);
-            const QScopedValueRollback<bool> guard(revertingMode_, true);
-            Check2.setValue(1);
-            return;
-        }
-        Label19.setVisible(false);
-        Label19.setCaption(u"各年値"_s);
-        Label19.setForeColor(0xFF);
-        CheckBox1.setEnabled(true);
-        Label29.setCaption(station);
-        setArea(Label53.Caption());
-    } else if (Check2.Value() == 1) {
-        Label19.setVisible(true);
-        Label19.setCaption(u"平年値"_s);
-        Label19.setForeColor(0xFF0000);
-        {
-            // Clearing 累積表示 here must not switch the window back to single years.
-            const QScopedValueRollback<bool> guard(revertingMode_, true);
-            CheckBox1.setValue(false);
-        }
-        Label4.setCaption(QString::number(windows::kChoiceYear));
-        CheckBox1.setEnabled(false);
-        Label29.setCaption(station);
-        setArea(Label54.Caption());
-    } else {
-        return;
-    }
+const data::Station_Ref& Uonz_Main::stationNamed(const QString& caption) const { return lookup(caption); }
+
+void Uonz_Main::modeSwitched() {
     Heinen_Name();
     DB_conect();
     Hyouji();
@@ -261,68 +218,18 @@ void Uonz_Main::Check2_Click() {
     Kion_Color();
 }
 
-void Uonz_Main::SpinButton1_SpinUp() {
-    if (Label19.Caption() == u"平年値"_s) {
-        // Past the last row the table starts again at its first.
-        if (!Uonz_Heinen_Rs->isEOF()) Uonz_Heinen_Rs->MoveNext();
-        if (Uonz_Heinen_Rs->isEOF()) Uonz_Heinen_Rs->MoveFirst();
-        Hyouji_Uonz();
-        Kion_Color();
-        Label29.setCaption(Label36.Caption());
-        setArea(Label54.Caption());
-    } else if (Label19.Caption() == u"各年値"_s) {
-        // A station without years has nothing to step to.
-        if (Uonz_Rs->RecordCount() == 0) return Beep();
-        if (Val(Label4.Caption()) >= kLastYear) return;
-        Label4.setCaption(Str(Val(Label4.Caption()) + 1));
-        Hyouji();
-        Hyouji_Uonz();
-        Kion_Color();
-        Label16.setCaption(Str(Val(Label16.Caption()) + 1));
-    }
-    stepEnd();
+void Uonz_Main::drawRow() {
+    Hyouji_Uonz();
+    Kion_Color();
 }
 
-void Uonz_Main::SpinButton1_SpinDown() {
-    if (Label19.Caption() == u"平年値"_s) {
-        // Before the first row the table starts again at its last.
-        if (!Uonz_Heinen_Rs->isBOF()) Uonz_Heinen_Rs->MovePrevious();
-        if (Uonz_Heinen_Rs->isBOF()) Uonz_Heinen_Rs->MoveLast();
-        Hyouji_Uonz();
-        Kion_Color();
-        Label29.setCaption(Label36.Caption());
-        setArea(Label54.Caption());
-    } else if (Label19.Caption() == u"各年値"_s) {
-        // The station's first year is the floor; a row whose ID is no number stops here
-        // too. A year without a row steps on down to the years that have one, and never
-        // below the first of them.
-        if (Uonz_Rs->RecordCount() == 0) return Beep();
-        if (Uonz_Rs->hasCurrentRow()) {
-            bool numeric = false;
-            const double id = Label39.Caption().trimmed().toDouble(&numeric);
-            if (!numeric || !std::isfinite(id) || id <= 1) return;
-        } else if (Val(Label4.Caption()) <= firstYear_) {
-            return;
-        }
-        Label4.setCaption(Str(Val(Label4.Caption()) - 1));
-        Hyouji();
-        Hyouji_Uonz();
-        Kion_Color();
-    }
-    stepEnd();
+void Uonz_Main::drawYear() {
+    Hyouji();
+    Hyouji_Uonz();
+    Kion_Color();
 }
 
 void Uonz_Main::setArea(const QString& area) { showArea(Label55, area); }
-
-void Uonz_Main::stepEnd() {
-    static const QStringList japaneseAreas = {u"日本"_s, u"北海道"_s,     u"東北"_s, u"関東"_s,
-                                              u"近畿"_s, u"中国・四国"_s, u"九州"_s, u"沖縄"_s};
-    // Single years exist for Japanese stations only; in single years the way back to the
-    // normal values stays open, also on a year without a row.
-    Check2.setEnabled(Check2.Value() == 0 || japaneseAreas.contains(Label55.Caption()));
-    setArea(Label55.Caption());
-    SpinButton1.SetFocus();
-}
 
 // --- Clear ------------------------------------------------------------------------------
 

@@ -5,6 +5,7 @@
 
 #include "chart/Climograph.h"
 #include "data/StationData.h"
+#include "data/StationModes.h"
 #include "data/climate/DataPeriod.h"
 #include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
@@ -20,7 +21,7 @@ class CScreenCapture;
 
 namespace climograph {
 
-class Uonz_Main : public forms::Form, public windows::StationOwner {
+class Uonz_Main : public forms::Form, public windows::StationOwner, private data::StationModeWindow {
 public:
     Uonz_Main();
     ~Uonz_Main() override;
@@ -106,9 +107,8 @@ public:
     // Chart state: bar scale, point size, marker offsets, the plotted points.
     chart::ClimographState state;
     static constexpr chart::ClimographGeometry geometry{};
-    static constexpr double kRainScale = 11.1;                  // twips per mm: 600 mm reach the frame's top
-    static constexpr double kRainScaleHalved = 5.55;            // 目盛変更: 1200 mm
-    static constexpr int kLastYear = climate::kLastSingleYear;  // the single years end here
+    static constexpr double kRainScale = 11.1;        // twips per mm: 600 mm reach the frame's top
+    static constexpr double kRainScaleHalved = 5.55;  // 目盛変更: 1200 mm
 
     std::unique_ptr<chart::CScreenCapture> Screen_Cap;
 
@@ -185,17 +185,26 @@ private:
     // A station's single-year data, opened before the window takes it.
     using StationYears = data::StationYears;
     StationYears openStationYears(const QString& regionCaption, const QString& table) const;
-    QString stationForSwitch() const;
-    std::optional<StationYears> prepared_;  // opened by the mode switch for its binding
     int firstYear_ = 0;
-    bool revertingMode_ = false;  // the window's own change of 平年値 or 累積表示, not the user's
+    data::StationModes modes_;
+
+    // What the mode switch and the steps ask of this window.
+    const data::Station_Ref& stationNamed(const QString& caption) const override;
+    int lookedUpStation() const override { return Point_No_Cur; }
+    StationYears openYears(const QString& regionCaption, const QString& table) const override {
+        return openStationYears(regionCaption, table);
+    }
+    ado::Recordset& normalRows() override { return *Uonz_Heinen_Rs; }
+    ado::Recordset& yearRows() override { return *Uonz_Rs; }
+    int firstYear() const override { return firstYear_; }
+    void modeSwitched() override;
+    void drawRow() override;
+    void drawYear() override;
     void bindNormalValues();
     void bindYearLabels(bool nameAndYear);
     void bindSingleYears();
     void clearChart();
-    void stepEnd();
-    // The area cell with its caption in a size that fits.
-    void setArea(const QString& area);
+    void setArea(const QString& area) override;
     void wire();
     void wireMenus();
     void redraw();

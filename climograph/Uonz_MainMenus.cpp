@@ -109,7 +109,7 @@ void Uonz_Main::redraw() {
 // --- Chart options --------------------------------------------------------------------------
 
 void Uonz_Main::CheckBox1_Click() {
-    if (revertingMode_ || Label55.Caption() != u"日本"_s) return;
+    if (modes_.reverting() || Label55.Caption() != u"日本"_s) return;
     Command1_Click();
     Cls();
     Line_Reset();

@@ -68,7 +68,8 @@ void StationModes::switchMode() {
         mode_.setCaption(u"平年値"_s);
         mode_.setForeColor(0xFF0000);
         {
-            // Clearing 累積表示 here must not switch the window back to single years.
+            // Clearing 累積表示 here is the window's own change, not the user's: its Click
+            // must neither switch back to single years nor start anything again.
             const QScopedValueRollback<bool> guard(reverting_, true);
             cumulative_.setValue(false);
         }

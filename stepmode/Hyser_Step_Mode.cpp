@@ -9,8 +9,6 @@
 #include "platform/shell/Files.h"
 #include "windows/Navigation.h"
 
-#include <QScopedValueRollback>
-
 #include <algorithm>
 #include <cmath>
 
@@ -20,7 +18,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace stepmode {
 
-Hyser_Step_Mode::Hyser_Step_Mode() : Form(design()) { wire(); }
+namespace {
+
+// Where this window shows the area of each kind of row.
+const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
+
+}  // namespace
+
+Hyser_Step_Mode::Hyser_Step_Mode() : Form(design()), modes_(*this, *this, {kRecordLabels, u"Label53"_s}, windows::kChoiceYear) { wire(); }
 
 Hyser_Step_Mode::~Hyser_Step_Mode() = default;
 
@@ -88,13 +93,6 @@ void Hyser_Step_Mode::Form_Unload(int&) { windows::navigation().unloadPickers(wi
 
 // --- Opening the data ----------------------------------------------------------------------
 
-namespace {
-
-// Where this window shows the area of each kind of row.
-const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
-
-}  // namespace
-
 void Hyser_Step_Mode::Start_DB_conect() {
     data::NormalValues normals = data::openNormalValues();
     Heinen_Cn = std::move(normals.connection);
@@ -134,9 +132,7 @@ void Hyser_Step_Mode::bindYearLabels(bool nameAndYear) { data::bindYearLabels(*t
 void Hyser_Step_Mode::bindSingleYears() {
     // What the mode switch opened ahead is used; otherwise the station's table is opened
     // here, and the window's objects are replaced only once it is open.
-    StationYears years =
-        prepared_ && prepared_->table == Station_Table ? std::move(*prepared_) : openStationYears(Label46.Caption(), Station_Table);
-    prepared_.reset();
+    StationYears years = modes_.takeYears(Label46.Caption(), Station_Table);
     Hyser_Cn = std::move(years.connection);
     Hyser_Rs = std::move(years.recordset);
     firstYear_ = years.firstYear;
@@ -261,119 +257,24 @@ void Hyser_Step_Mode::SpinButton2_SpinDown() {
 
 // --- Normal values and single years -----------------------------------------------------
 
-// The station a mode switch goes on with: the one of the current record, or, when a search
-// found nothing and the bound name reads empty, the station the window last looked up.
-QString Hyser_Step_Mode::stationForSwitch() const {
-    if (!Label36.Caption().isEmpty()) return Label36.Caption();
-    if (!Label29.Caption().isEmpty()) return Label29.Caption();
-    const data::Station_Ref* s = data::stationByNumber(Point_No_Cur);
-    return s ? s->name : QString();
-}
+void Hyser_Step_Mode::Check2_Click() { modes_.switchMode(); }
+void Hyser_Step_Mode::SpinButton1_SpinUp() { modes_.step(1); }
+void Hyser_Step_Mode::SpinButton1_SpinDown() { modes_.step(-1); }
 
-void Hyser_Step_Mode::Check2_Click() {
-    if (revertingMode_) return;
-    const QString station = stationForSwitch();
-    if (Check2.Value() == 0) {
-        // Everything the single years need is opened before anything changes: a database
-        // or table that cannot be opened leaves the window showing what it showed.
-        const data::Station_Ref& s = data::lookupStation(station);
-        try {
-            prepared_ = openStationYears(QString::number(s.region), s.table);
-        } catch (const std::exception& e) {
-            prepared_.reset();
-            MsgBox(u"各年値を開けません。\n"_s + QString::fromStdString(e.what()), vbExclamation);
-            const QScopedValueRollback<bool> guard(revertingMode_, true);
-            Check2.setValue(1);
-            return;
-        }
-        Label19.setVisible(false);
-        Label19.setCaption(u"各年値"_s);
-        Label19.setForeColor(0xFF);
-        CheckBox1.setEnabled(true);
-        Label29.setCaption(station);
-        setArea(Label51.Caption());
-    } else if (Check2.Value() == 1) {
-        Label19.setVisible(true);
-        Label19.setCaption(u"平年値"_s);
-        Label19.setForeColor(0xFF0000);
-        {
-            // Clearing 累積表示 here must not start the steps again.
-            const QScopedValueRollback<bool> guard(revertingMode_, true);
-            CheckBox1.setValue(false);
-        }
-        Label4.setCaption(QString::number(windows::kChoiceYear));
-        CheckBox1.setEnabled(false);
-        Label29.setCaption(station);
-        setArea(Label52.Caption());
-    } else {
-        return;
-    }
+const data::Station_Ref& Hyser_Step_Mode::stationNamed(const QString& caption) const { return data::lookupStation(caption); }
+
+void Hyser_Step_Mode::modeSwitched() {
     Heinen_Name();
     DB_conect();
     redraw();
 }
 
-void Hyser_Step_Mode::SpinButton1_SpinUp() {
-    tuki_Moved = 0;
-    if (Label19.Caption() == u"平年値"_s) {
-        // Past the last row the table starts again at its first.
-        if (!Heinen_Rs->isEOF()) Heinen_Rs->MoveNext();
-        if (Heinen_Rs->isEOF()) Heinen_Rs->MoveFirst();
-        Hyouji_Hyther();
-        Kion_Color();
-        Label29.setCaption(Label36.Caption());
-        setArea(Label52.Caption());
-    } else if (Label19.Caption() == u"各年値"_s) {
-        // A station without years has nothing to step to.
-        if (Hyser_Rs->RecordCount() == 0) return Beep();
-        if (Val(Label4.Caption()) >= kLastYear) return;
-        Label4.setCaption(Str(Val(Label4.Caption()) + 1));
-        redraw();
-        Label16.setCaption(Str(Val(Label16.Caption()) + 1));
-    }
-    stepEnd();
-}
-
-void Hyser_Step_Mode::SpinButton1_SpinDown() {
-    tuki_Moved = 0;
-    if (Label19.Caption() == u"平年値"_s) {
-        // Before the first row the table starts again at its last.
-        if (!Heinen_Rs->isBOF()) Heinen_Rs->MovePrevious();
-        if (Heinen_Rs->isBOF()) Heinen_Rs->MoveLast();
-        Hyouji_Hyther();
-        Kion_Color();
-        Label29.setCaption(Label36.Caption());
-        setArea(Label52.Caption());
-    } else if (Label19.Caption() == u"各年値"_s) {
-        // The station's first year is the floor; a row whose ID is no number stops here
-        // too. A year without a row steps on down to the years that have one, and never
-        // below the first of them.
-        if (Hyser_Rs->RecordCount() == 0) return Beep();
-        if (Hyser_Rs->hasCurrentRow()) {
-            bool numeric = false;
-            const double id = Label39.Caption().trimmed().toDouble(&numeric);
-            if (!numeric || !std::isfinite(id) || id <= 1) return;
-        } else if (Val(Label4.Caption()) <= firstYear_) {
-            return;
-        }
-        Label4.setCaption(Str(Val(Label4.Caption()) - 1));
-        redraw();
-    }
-    stepEnd();
+void Hyser_Step_Mode::drawRow() {
+    Hyouji_Hyther();
+    Kion_Color();
 }
 
 void Hyser_Step_Mode::setArea(const QString& area) { showArea(Label53, area); }
-
-void Hyser_Step_Mode::stepEnd() {
-    static const QStringList japaneseAreas = {u"日本"_s, u"北海道"_s,     u"東北"_s, u"関東"_s,
-                                              u"近畿"_s, u"中国・四国"_s, u"九州"_s, u"沖縄"_s};
-    if (!CheckBox1.Value() && Check2.Enabled()) Check2.SetFocus();
-    // Single years exist for Japanese stations only; in single years the way back to the
-    // normal values stays open, also on a year without a row.
-    Check2.setEnabled(Check2.Value() == 0 || japaneseAreas.contains(Label53.Caption()));
-    setArea(Label53.Caption());
-    SpinButton1.SetFocus();
-}
 
 // --- What the station pickers do to this window ------------------------------------------
 

@@ -9,6 +9,7 @@
 
 #include "chart/Hythergraph.h"
 #include "data/StationData.h"
+#include "data/StationModes.h"
 #include "data/climate/DataPeriod.h"
 #include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
@@ -28,7 +29,7 @@ using chart::HytherGeometry;
 using chart::HytherState;
 using chart::ValueTableControls;
 
-class Hyser_Step_Mode : public forms::Form, public windows::StationOwner {
+class Hyser_Step_Mode : public forms::Form, public windows::StationOwner, private data::StationModeWindow {
 public:
     Hyser_Step_Mode();
     ~Hyser_Step_Mode() override;
@@ -115,8 +116,7 @@ public:
     // Chart state.
     HytherState state;
     static constexpr HytherGeometry geometry{};
-    static constexpr int kLastYear = climate::kLastSingleYear;  // the single years end here
-    int Step_No = 1;                                            // how far the chart is drawn: 1..chart::kClosingStep
+    int Step_No = 1;  // how far the chart is drawn: 1..chart::kClosingStep
     int tuki_Moved = 0;
 
     std::unique_ptr<chart::CScreenCapture> Screen_Cap;
@@ -193,17 +193,28 @@ private:
     // A station's single-year data, opened before the window takes it.
     using StationYears = data::StationYears;
     StationYears openStationYears(const QString& regionCaption, const QString& table) const;
-    QString stationForSwitch() const;
-    std::optional<StationYears> prepared_;  // opened by the mode switch for its binding
     int firstYear_ = 0;
-    bool revertingMode_ = false;  // the window's own change of 平年値 or 累積表示, not the user's
+    data::StationModes modes_;
+
+    // What the mode switch and the steps ask of this window.
+    const data::Station_Ref& stationNamed(const QString& caption) const override;
+    int lookedUpStation() const override { return Point_No_Cur; }
+    StationYears openYears(const QString& regionCaption, const QString& table) const override {
+        return openStationYears(regionCaption, table);
+    }
+    ado::Recordset& normalRows() override { return *Heinen_Rs; }
+    ado::Recordset& yearRows() override { return *Hyser_Rs; }
+    int firstYear() const override { return firstYear_; }
+    void modeSwitched() override;
+    void drawRow() override;
+    void drawYear() override { redraw(); }
+    void stepStarting() override { tuki_Moved = 0; }
     void bindNormalValues();
     void bindYearLabels(bool nameAndYear);
     void bindSingleYears();
     void clearChart();
     void backToFirstStep();
-    void stepEnd();
-    void setArea(const QString& area);
+    void setArea(const QString& area) override;
     void wire();
     void wireMenus();
     void redraw();

@@ -108,7 +108,7 @@ void Hyser_Step_Mode::redraw() {
 
 // Piling years up, or stopping, starts the steps again from January.
 void Hyser_Step_Mode::CheckBox1_Click() {
-    if (revertingMode_) return;
+    if (modes_.reverting()) return;
     if (Label53.Caption() != u"日本"_s) return;
     Command1_Click();
     Cls();
