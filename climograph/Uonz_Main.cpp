@@ -106,21 +106,6 @@ Uonz_Main::StationYears Uonz_Main::openStationYears(const QString& regionCaption
     return data::openStationYears(regionCaption, table, Uonz_Cn);
 }
 
-namespace {
-
-// The station lookup of this window: the catalogue's, knowing station 57196 also by the
-// name its Oceania picker shows, ウェリントン (the database's row says オークランド).
-const data::Station_Ref& lookup(const QString& caption) {
-    constexpr int kWellington = 57196;
-    const bool quoted = caption.size() >= 2 && caption.front() == u'"' && caption.back() == u'"';
-    if ((quoted ? caption.mid(1, caption.size() - 2) : caption) == u"ウェリントン"_s) {
-        if (const data::Station_Ref* s = data::stationByNumber(kWellington)) return *s;
-    }
-    return data::lookupStation(caption);
-}
-
-}  // namespace
-
 // The normal-values labels follow Uonz_Heinen_Rs and fill the value cells.
 void Uonz_Main::bindNormalValues() { data::bindNormalValues(*this, Uonz_Heinen_Rs, kRecordLabels); }
 
@@ -148,7 +133,7 @@ void Uonz_Main::DB_conect() {
 }
 
 void Uonz_Main::Heinen_Name() {
-    const data::Station_Ref& s = lookup(Label29.Caption());
+    const data::Station_Ref& s = data::lookupPickedStation(Label29.Caption());
     Point_No_Cur = s.number;
     Uonz_Station_Table = s.table;
     Label46.setCaption(QString::number(s.region));
@@ -208,7 +193,7 @@ void Uonz_Main::Check2_Click() { modes_.switchMode(); }
 void Uonz_Main::SpinButton1_SpinUp() { modes_.step(1); }
 void Uonz_Main::SpinButton1_SpinDown() { modes_.step(-1); }
 
-const data::Station_Ref& Uonz_Main::stationNamed(const QString& caption) const { return lookup(caption); }
+const data::Station_Ref& Uonz_Main::stationNamed(const QString& caption) const { return data::lookupPickedStation(caption); }
 
 void Uonz_Main::modeSwitched() {
     Heinen_Name();

@@ -398,6 +398,15 @@ const Station_Ref& lookupStation(const QString& caption) {
     return *fallback;
 }
 
+const Station_Ref& lookupPickedStation(const QString& caption) {
+    constexpr int kWellington = 57196;
+    const bool quoted = caption.size() >= 2 && caption.front() == u'"' && caption.back() == u'"';
+    if ((quoted ? caption.mid(1, caption.size() - 2) : caption) == u"ウェリントン"_s) {
+        if (const Station_Ref* s = stationByNumber(kWellington)) return *s;
+    }
+    return lookupStation(caption);
+}
+
 const Station_Ref* stationByNumber(int number) {
     for (const Station_Ref& s : stationCatalogue()) {
         if (s.number == number) return &s;

@@ -25,6 +25,10 @@ const std::vector<Station_Ref>& stationCatalogue();
 // The row of a display name (also accepted inside ASCII double quotes), or 帯広's.
 const Station_Ref& lookupStation(const QString& caption);
 
+// lookupStation, knowing station 57196 also by the name the Oceania pickers of the
+// climograph and two-graph windows show, ウェリントン (its row says オークランド).
+const Station_Ref& lookupPickedStation(const QString& caption);
+
 // The row of a station number, or null.
 const Station_Ref* stationByNumber(int number);
 

@@ -10,8 +10,6 @@
 #include "platform/shell/Files.h"
 #include "windows/Navigation.h"
 
-#include <QScopedValueRollback>
-
 #include <cmath>
 
 using namespace chart;
@@ -21,23 +19,12 @@ using namespace Qt::Literals::StringLiterals;
 namespace twograph {
 namespace {
 
-// Station 57196, whose row the database stores as オークランド: this window's Oceania
-// picker shows it as ウェリントン.
-constexpr int kWellington = 57196;
-
-// The station lookup of this window: the catalogue's, knowing 57196 by both names.
-const data::Station_Ref& lookup(const QString& caption) {
-    const QString name =
-        caption.size() >= 2 && caption.front() == u'"' && caption.back() == u'"' ? caption.mid(1, caption.size() - 2) : caption;
-    if (name == u"ウェリントン"_s) {
-        if (const data::Station_Ref* s = data::stationByNumber(kWellington)) return *s;
-    }
-    return data::lookupStation(caption);
-}
+// Where this window shows the area of each kind of row.
+const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
 
 }  // namespace
 
-Form55::Form55() : Form(design()) { wire(); }
+Form55::Form55() : Form(design()), modes_(*this, *this, {kRecordLabels, u"Label53"_s}, windows::kChoiceYear) { wire(); }
 
 Form55::~Form55() = default;
 
@@ -103,13 +90,6 @@ void Form55::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Fa
 
 // --- Opening the data ----------------------------------------------------------------------
 
-namespace {
-
-// Where this window shows the area of each kind of row.
-const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
-
-}  // namespace
-
 void Form55::Start_DB_conect() {
     data::NormalValues normals = data::openNormalValues();
     Graph2_Heinen_Cn = std::move(normals.connection);
@@ -142,9 +122,7 @@ void Form55::bindYearLabels(bool nameAndYear) { data::bindYearLabels(*this, Grap
 void Form55::bindSingleYears() {
     // What the mode switch opened ahead is used; otherwise the station's table is opened
     // here, and the window's objects are replaced only once it is open.
-    StationYears years =
-        prepared_ && prepared_->table == Station_Table ? std::move(*prepared_) : openStationYears(Label46.Caption(), Station_Table);
-    prepared_.reset();
+    StationYears years = modes_.takeYears(Label46.Caption(), Station_Table);
     Graph2_Cn = std::move(years.connection);
     Graph2_Rs = std::move(years.recordset);
     firstYear_ = years.firstYear;
@@ -161,7 +139,7 @@ void Form55::DB_conect() {
 }
 
 void Form55::Heinen_Name() {
-    const data::Station_Ref& s = lookup(Label29.Caption());
+    const data::Station_Ref& s = data::lookupPickedStation(Label29.Caption());
     Graph2_Point_No_Cur = s.number;
     Station_Table = s.table;
     Label46.setCaption(QString::number(s.region));
@@ -281,53 +259,13 @@ void Form55::Kion_Color() { colourValueTable(valueTable, hytherState); }
 
 // --- Normal values and single years -----------------------------------------------------
 
-// The station a mode switch goes on with: the one of the current record, or, when a search
-// found nothing and the bound name reads empty, the station the window last looked up.
-QString Form55::stationForSwitch() const {
-    if (!Label36.Caption().isEmpty()) return Label36.Caption();
-    if (!Label29.Caption().isEmpty()) return Label29.Caption();
-    const data::Station_Ref* s = data::stationByNumber(Graph2_Point_No_Cur);
-    return s ? s->name : QString();
-}
+void Form55::Check2_Click() { modes_.switchMode(); }
+void Form55::SpinButton1_SpinUp() { modes_.step(1); }
+void Form55::SpinButton1_SpinDown() { modes_.step(-1); }
 
-void Form55::Check2_Click() {
-    if (revertingMode_) return;
-    const QString station = stationForSwitch();
-    if (Check2.Value() == 0) {
-        // Everything the single years need is opened before anything changes: a database
-        // or table that cannot be opened leaves the window showing what it showed.
-        const data::Station_Ref& s = lookup(station);
-        try {
-            prepared_ = openStationYears(QString::number(s.region), s.table);
-        } catch (const std::exception& e) {
-            prepared_.reset();
-            MsgBox(u"各年値を開けません。\n"_s + QString::fromStdString(e.what()), vbExclamation);
-            const QScopedValueRollback<bool> guard(revertingMode_, true);
-            Check2.setValue(1);
-            return;
-        }
-        Label19.setVisible(false);
-        Label19.setCaption(u"各年値"_s);
-        Label19.setForeColor(0xFF);
-        CheckBox1.setEnabled(true);
-        Label29.setCaption(station);
-        setArea(Label51.Caption());
-    } else if (Check2.Value() == 1) {
-        Label19.setVisible(true);
-        Label19.setCaption(u"平年値"_s);
-        Label19.setForeColor(0xFF0000);
-        {
-            // Clearing 累積表示 here must not switch the window back to single years.
-            const QScopedValueRollback<bool> guard(revertingMode_, true);
-            CheckBox1.setValue(false);
-        }
-        Label4.setCaption(QString::number(windows::kChoiceYear));
-        CheckBox1.setEnabled(false);
-        Label29.setCaption(station);
-        setArea(Label52.Caption());
-    } else {
-        return;
-    }
+const data::Station_Ref& Form55::stationNamed(const QString& caption) const { return data::lookupPickedStation(caption); }
+
+void Form55::modeSwitched() {
     Heinen_Name();
     DB_conect();
     Hyouji();
@@ -335,66 +273,20 @@ void Form55::Check2_Click() {
     Kion_Color();
 }
 
-void Form55::SpinButton1_SpinUp() { step(1); }
-void Form55::SpinButton1_SpinDown() { step(-1); }
-
-// One normal-values row or one year up or down. A step places the month numbers by rule
-// again.
-void Form55::step(int by) {
-    tuki_Moved = 0;
-    if (Label19.Caption() == u"平年値"_s) {
-        // Past the last row the table starts again at its first, before the first at its
-        // last.
-        ado::Recordset& rs = *Graph2_Heinen_Rs;
-        if (by > 0) {
-            if (!rs.isEOF()) rs.MoveNext();
-            if (rs.isEOF()) rs.MoveFirst();
-        } else {
-            if (!rs.isBOF()) rs.MovePrevious();
-            if (rs.isBOF()) rs.MoveLast();
-        }
-        Hyouji_Hyther();
-        Kion_Color();
-        Label29.setCaption(Label36.Caption());
-        setArea(Label52.Caption());
-    } else if (Label19.Caption() == u"各年値"_s) {
-        // A station without years has nothing to step to.
-        if (Graph2_Rs->RecordCount() == 0) return Beep();
-        if (by > 0 ? Val(Label4.Caption()) >= kLastYear : atFirstYear()) return;
-        Label4.setCaption(Str(Val(Label4.Caption()) + by));
-        Hyouji();
-        Hyouji_Hyther();
-        Kion_Color();
-        if (by > 0) Label16.setCaption(Str(Val(Label16.Caption()) + 1));
-    }
-    stepEnd();
+void Form55::drawRow() {
+    Hyouji_Hyther();
+    Kion_Color();
 }
 
-// The station's first year is the floor; a row whose ID is no number stops the steps down
-// too. A year without a row steps on down to the years that have one, and never below the
-// first of them.
-bool Form55::atFirstYear() const {
-    if (Graph2_Rs->hasCurrentRow()) {
-        bool numeric = false;
-        const double id = Label39.Caption().trimmed().toDouble(&numeric);
-        return !numeric || !std::isfinite(id) || id <= 1;
-    }
-    return Val(Label4.Caption()) <= firstYear_;
+void Form55::drawYear() {
+    Hyouji();
+    Hyouji_Hyther();
+    Kion_Color();
 }
 
 void Form55::setArea(const QString& area) { showArea(Label53, area); }
 
-void Form55::stepEnd() {
-    static const QStringList japaneseAreas = {u"日本"_s, u"北海道"_s,     u"東北"_s, u"関東"_s,
-                                              u"近畿"_s, u"中国・四国"_s, u"九州"_s, u"沖縄"_s};
-    if (!CheckBox1.Value() && Check2.Enabled()) Check2.SetFocus();
-    // Single years exist for Japanese stations only; in single years the way back to the
-    // normal values stays open, also on a year without a row.
-    Check2.setEnabled(Check2.Value() == 0 || japaneseAreas.contains(Label53.Caption()));
-    Label29.setFontSize(Label29.Caption() == u"サンクトペテルブルグ"_s ? 20 : 24);
-    setArea(Label53.Caption());
-    SpinButton1.SetFocus();
-}
+void Form55::stepEnding() { Label29.setFontSize(Label29.Caption() == u"サンクトペテルブルグ"_s ? 20 : 24); }
 
 // --- Clear ------------------------------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include "chart/Climograph.h"
 #include "chart/Hythergraph.h"
 #include "data/StationData.h"
+#include "data/StationModes.h"
 #include "data/climate/DataPeriod.h"
 #include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
@@ -23,7 +24,7 @@ class CScreenCapture;
 
 namespace twograph {
 
-class Form55 : public forms::Form, public windows::StationOwner, public windows::MonthNumberOwner {
+class Form55 : public forms::Form, public windows::StationOwner, public windows::MonthNumberOwner, private data::StationModeWindow {
 public:
     Form55();
     ~Form55() override;
@@ -109,13 +110,12 @@ public:
 
     // Chart state. The hythergraph's scales are Graph2_Rain_Scale and Graph2_Temp_Scale,
     // the climograph's bar scale Graph2_Bar_Scale; both charts take the one point size.
-    chart::HytherState hytherState;                             // Plot_X, Plot_Y: Graph2_HX, Graph2_HY
-    chart::ClimographState uonzState;                           // Rain_Scale: Graph2_Bar_Scale; Plot_X, Plot_Y: Graph2_UX, Graph2_UY
-    static constexpr double kRainScale = 9;                     // twips per mm
-    static constexpr double kRainScaleDoubled = 18;             // 目盛変更: 250 mm across the frame
-    static constexpr double kTempScale = 90;                    // twips per °C, both charts
-    static constexpr double kBarScale = 9;                      // twips per mm, whatever 目盛変更 says
-    static constexpr int kLastYear = climate::kLastSingleYear;  // the single years end here
+    chart::HytherState hytherState;                  // Plot_X, Plot_Y: Graph2_HX, Graph2_HY
+    chart::ClimographState uonzState;                // Rain_Scale: Graph2_Bar_Scale; Plot_X, Plot_Y: Graph2_UX, Graph2_UY
+    static constexpr double kRainScale = 9;          // twips per mm
+    static constexpr double kRainScaleDoubled = 18;  // 目盛変更: 250 mm across the frame
+    static constexpr double kTempScale = 90;         // twips per °C, both charts
+    static constexpr double kBarScale = 9;           // twips per mm, whatever 目盛変更 says
 
     // The hythergraph's month numbers as the month-number tool left them: every drawing
     // puts them back there while tuki_Moved is 1.
@@ -238,19 +238,29 @@ private:
     // A station's single-year data, opened before the window takes it.
     using StationYears = data::StationYears;
     StationYears openStationYears(const QString& regionCaption, const QString& table) const;
-    QString stationForSwitch() const;
-    std::optional<StationYears> prepared_;  // opened by the mode switch for its binding
     int firstYear_ = 0;
-    bool revertingMode_ = false;  // the window's own change of 平年値 or 累積表示, not the user's
+    data::StationModes modes_;
+
+    // What the mode switch and the steps ask of this window.
+    const data::Station_Ref& stationNamed(const QString& caption) const override;
+    int lookedUpStation() const override { return Graph2_Point_No_Cur; }
+    StationYears openYears(const QString& regionCaption, const QString& table) const override {
+        return openStationYears(regionCaption, table);
+    }
+    ado::Recordset& normalRows() override { return *Graph2_Heinen_Rs; }
+    ado::Recordset& yearRows() override { return *Graph2_Rs; }
+    int firstYear() const override { return firstYear_; }
+    void modeSwitched() override;
+    void drawRow() override;
+    void drawYear() override;
+    // A step places the month numbers by rule again.
+    void stepStarting() override { tuki_Moved = 0; }
+    void stepEnding() override;
     void bindNormalValues();
     void bindYearLabels(bool nameAndYear);
     void bindSingleYears();
     void clearChart();
-    void step(int by);
-    bool atFirstYear() const;
-    void stepEnd();
-    // The area cell with its caption in a size that fits.
-    void setArea(const QString& area);
+    void setArea(const QString& area) override;
     void wire();
     void wireMenus();
     void redraw();
