@@ -26,7 +26,12 @@ const data::RecordLabels kRecordLabels{u"Label54"_s, u"Label53"_s};
 }  // namespace
 
 // The climograph leaves the focus with the spin button after a step.
-Uonz_Main::Uonz_Main() : Form(design()), modes_(*this, *this, {kRecordLabels, u"Label55"_s}, windows::kChoiceYear, false) { wire(); }
+Uonz_Main::Uonz_Main()
+    : Form(design()),
+      modes_(*this, *this, {Uonz_Heinen_Cn, Uonz_Heinen_Rs, Uonz_Cn, Uonz_Rs, Point_No_Cur, Uonz_Station_Table, Uonz_Find_Key},
+             {kRecordLabels, u"Label55"_s, u"Label45"_s}, windows::kChoiceYear, false) {
+    wire();
+}
 
 Uonz_Main::~Uonz_Main() = default;
 
@@ -84,84 +89,12 @@ void Uonz_Main::Form_Unload(int&) { windows::navigation().unloadPickers(windows:
 
 // --- Opening the data ----------------------------------------------------------------------
 
-void Uonz_Main::Start_DB_conect() {
-    data::NormalValues normals = data::openNormalValues();
-    Uonz_Heinen_Cn = std::move(normals.connection);
-    Uonz_Heinen_Rs = std::move(normals.recordset);
-    Label29.setCaption(u"東京"_s);
-    Label36.setCaption(u"東京"_s);
-    Label19.setCaption(u"平年値"_s);
-    bindNormalValues();
-
-    StationYears years = openStationYears(QString::number(data::kDefaultStationRegion), data::kDefaultStationTable);
-    Uonz_Cn = std::move(years.connection);
-    Uonz_Rs = std::move(years.recordset);
-    firstYear_ = years.firstYear;
-    // The normal-values table lies in the first database, and so does the first row.
-    Label46.setCaption(QString::number(data::kNormalsRegion));
-    bindYearLabels(false);
-}
-
-Uonz_Main::StationYears Uonz_Main::openStationYears(const QString& regionCaption, const QString& table) const {
-    return data::openStationYears(regionCaption, table, Uonz_Cn);
-}
-
-// The normal-values labels follow Uonz_Heinen_Rs and fill the value cells.
-void Uonz_Main::bindNormalValues() { data::bindNormalValues(*this, Uonz_Heinen_Rs, kRecordLabels); }
-
-// The single-year labels follow Uonz_Rs; the station's name and year follow it only
-// when single years are shown.
-void Uonz_Main::bindYearLabels(bool nameAndYear) { data::bindYearLabels(*this, Uonz_Rs, kRecordLabels, nameAndYear); }
-
-void Uonz_Main::bindSingleYears() {
-    // What the mode switch opened ahead is used; otherwise the station's table is opened
-    // here, and the window's objects are replaced only once it is open.
-    StationYears years = modes_.takeYears(Label46.Caption(), Uonz_Station_Table);
-    Uonz_Cn = std::move(years.connection);
-    Uonz_Rs = std::move(years.recordset);
-    firstYear_ = years.firstYear;
-    bindYearLabels(true);
-    data::showYearInCells(*this);
-}
-
-void Uonz_Main::DB_conect() {
-    if (Check2.Value() == 1) {
-        bindNormalValues();
-    } else if (Check2.Value() == 0) {
-        bindSingleYears();
-    }
-}
-
-void Uonz_Main::Heinen_Name() {
-    const data::Station_Ref& s = data::lookupPickedStation(Label29.Caption());
-    Point_No_Cur = s.number;
-    Uonz_Station_Table = s.table;
-    Label46.setCaption(QString::number(s.region));
-    Label45.setCaption(s.table);
-}
-
-void Uonz_Main::Hyouji() {
-    if (Check2.Value() == 1) {
-        Heinen_Name();
-        Uonz_Find_Key = u"Point_No="_s + QString::number(Point_No_Cur);
-        Uonz_Heinen_Rs->MoveFirst();
-        Uonz_Heinen_Rs->Find(Uonz_Find_Key);
-    } else if (Check2.Value() == 0) {
-        Uonz_Find_Key = u"nen="_s + Str(Val(Label4.Caption()));
-        Uonz_Rs->MoveFirst();
-        Uonz_Rs->Find(Uonz_Find_Key);
-    }
-    // A station or year without a row shows nothing rather than another station's row
-    // or another year: the recordset stays after its last row and the cells stay empty.
-    if (Check2.Value() == 1) {
-        if (Uonz_Heinen_Rs->isEOF()) {
-            Beep();
-            MsgBox(u"該当するレコードが見つかりません"_s);
-        }
-    } else if (Check2.Value() == 0) {
-        if (Uonz_Rs->isEOF()) Beep();
-    }
-}
+// The window's records: opened at the start, looked up, bound and searched as every station
+// chart window does it.
+void Uonz_Main::Start_DB_conect() { modes_.openAtStart(); }
+void Uonz_Main::Heinen_Name() { modes_.lookUp(); }
+void Uonz_Main::DB_conect() { modes_.bind(); }
+void Uonz_Main::Hyouji() { modes_.find(); }
 
 void Uonz_Main::Hyouji_Uonz() {
     const int mode = Check2.Value();

@@ -1,5 +1,7 @@
 #include "data/StationModes.h"
 
+#include "data/ClimateDb.h"
+
 #include "data/climate/DataPeriod.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Text.h"
@@ -14,9 +16,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace data {
 
-StationModes::StationModes(const forms::Form& form, StationModeWindow& window, const Labels& labels, int choiceYear,
+StationModes::StationModes(const forms::Form& form, StationModeWindow& window, const Records& records, Labels labels, int choiceYear,
                            bool focusModeBoxAfterStep)
-    : window_(window),
+    : form_(form),
+      window_(window),
+      records_(records),
+      labels_(std::move(labels)),
       choiceYear_(choiceYear),
       focusModeBoxAfterStep_(focusModeBoxAfterStep),
       mode_(form.control<forms::Label>(u"Label19"_s)),
@@ -25,19 +30,98 @@ StationModes::StationModes(const forms::Form& form, StationModeWindow& window, c
       station_(form.control<forms::Label>(u"Label29"_s)),
       boundStation_(form.control<forms::Label>(u"Label36"_s)),
       boundId_(form.control<forms::Label>(u"Label39"_s)),
-      normalsArea_(form.control<forms::Label>(labels.record.normalsArea)),
-      yearsArea_(form.control<forms::Label>(labels.record.yearsArea)),
-      area_(form.control<forms::Label>(labels.areaCell)),
+      normalsArea_(form.control<forms::Label>(labels_.record.normalsArea)),
+      yearsArea_(form.control<forms::Label>(labels_.record.yearsArea)),
+      area_(form.control<forms::Label>(labels_.areaCell)),
+      region_(form.control<forms::Label>(u"Label46"_s)),
       normalValues_(form.control<forms::CheckBox>(u"Check2"_s)),
       cumulative_(form.control<forms::FormsCheckBox>(u"CheckBox1"_s)),
       spin_(form.control<forms::SpinButton>(u"SpinButton1"_s)) {}
+
+// --- The records ----------------------------------------------------------------------------
+
+StationYears StationModes::openYears(const QString& regionCaption, const QString& table) const {
+    return openStationYears(regionCaption, table, records_.yearsConnection);
+}
+
+// The normal-values labels follow the normal values and fill the value cells.
+void StationModes::bindNormalValues() { data::bindNormalValues(form_, records_.normals, labels_.record); }
+
+// The single-year labels follow the years; the station's name and year follow them only
+// when single years are shown.
+void StationModes::bindYearLabels(bool nameAndYear) { data::bindYearLabels(form_, records_.years, labels_.record, nameAndYear); }
+
+void StationModes::openAtStart() {
+    NormalValues normals = openNormalValues();
+    records_.normalsConnection = std::move(normals.connection);
+    records_.normals = std::move(normals.recordset);
+    station_.setCaption(u"東京"_s);
+    boundStation_.setCaption(u"東京"_s);
+    mode_.setCaption(u"平年値"_s);
+    bindNormalValues();
+
+    StationYears years = openYears(QString::number(kDefaultStationRegion), kDefaultStationTable);
+    records_.yearsConnection = std::move(years.connection);
+    records_.years = std::move(years.recordset);
+    firstYear_ = years.firstYear;
+    // The normal-values table lies in the first database, and so does the first row.
+    region_.setCaption(QString::number(kNormalsRegion));
+    bindYearLabels(false);
+}
+
+void StationModes::lookUp() {
+    const Station_Ref& s = window_.stationNamed(station_.Caption());
+    records_.stationNumber = s.number;
+    records_.stationTable = s.table;
+    region_.setCaption(QString::number(s.region));
+    if (!labels_.tableCell.isEmpty()) form_.control<forms::Label>(labels_.tableCell).setCaption(s.table);
+}
+
+void StationModes::bind() {
+    if (normalValues_.Value() == 1) {
+        bindNormalValues();
+    } else if (normalValues_.Value() == 0) {
+        // What the mode switch opened ahead is used; otherwise the station's table is
+        // opened here, and the window's objects are replaced only once it is open.
+        StationYears years = prepared_ && prepared_->table == records_.stationTable ? std::move(*prepared_)
+                                                                                    : openYears(region_.Caption(), records_.stationTable);
+        prepared_.reset();
+        records_.yearsConnection = std::move(years.connection);
+        records_.years = std::move(years.recordset);
+        firstYear_ = years.firstYear;
+        bindYearLabels(true);
+        showYearInCells(form_);
+    }
+}
+
+void StationModes::find() {
+    if (normalValues_.Value() == 1) {
+        lookUp();
+        records_.findKey = u"Point_No="_s + QString::number(records_.stationNumber);
+        records_.normals->MoveFirst();
+        records_.normals->Find(records_.findKey);
+        // A station without a row shows nothing rather than another station's row.
+        if (records_.normals->isEOF()) {
+            forms::Beep();
+            forms::MsgBox(u"該当するレコードが見つかりません"_s);
+        }
+    } else if (normalValues_.Value() == 0) {
+        records_.findKey = u"nen="_s + forms::Str(forms::Val(year_.Caption()));
+        records_.years->MoveFirst();
+        records_.years->Find(records_.findKey);
+        // A year without a row shows nothing rather than another year.
+        if (records_.years->isEOF()) forms::Beep();
+    }
+}
+
+// --- The modes and the steps ----------------------------------------------------------------
 
 // The station a mode switch goes on with: the one of the current record, or, when a search
 // found nothing and the bound name reads empty, the station the window last looked up.
 QString StationModes::stationForSwitch() const {
     if (!boundStation_.Caption().isEmpty()) return boundStation_.Caption();
     if (!station_.Caption().isEmpty()) return station_.Caption();
-    const Station_Ref* s = stationByNumber(window_.lookedUpStation());
+    const Station_Ref* s = stationByNumber(records_.stationNumber);
     return s ? s->name : QString();
 }
 
@@ -49,7 +133,7 @@ void StationModes::switchMode() {
         // or table that cannot be opened leaves the window showing what it showed.
         const Station_Ref& s = window_.stationNamed(station);
         try {
-            prepared_ = window_.openYears(QString::number(s.region), s.table);
+            prepared_ = openYears(QString::number(s.region), s.table);
         } catch (const std::exception& e) {
             prepared_.reset();
             forms::MsgBox(u"各年値を開けません。\n"_s + QString::fromStdString(e.what()), forms::vbExclamation);
@@ -83,22 +167,16 @@ void StationModes::switchMode() {
     window_.modeSwitched();
 }
 
-StationYears StationModes::takeYears(const QString& regionCaption, const QString& table) {
-    StationYears years = prepared_ && prepared_->table == table ? std::move(*prepared_) : window_.openYears(regionCaption, table);
-    prepared_.reset();
-    return years;
-}
-
 // The station's first year is the floor; a row whose ID is no number stops the steps down
 // too. A year without a row steps on down to the years that have one, and never below the
 // first of them.
 bool StationModes::atFirstYear() const {
-    if (window_.yearRows().hasCurrentRow()) {
+    if (records_.years->hasCurrentRow()) {
         bool numeric = false;
         const double id = boundId_.Caption().trimmed().toDouble(&numeric);
         return !numeric || !std::isfinite(id) || id <= 1;
     }
-    return forms::Val(year_.Caption()) <= window_.firstYear();
+    return forms::Val(year_.Caption()) <= firstYear_;
 }
 
 void StationModes::step(int by) {
@@ -106,7 +184,7 @@ void StationModes::step(int by) {
     if (mode_.Caption() == u"平年値"_s) {
         // Past the last row the table starts again at its first, before the first at its
         // last.
-        ado::Recordset& rs = window_.normalRows();
+        ado::Recordset& rs = *records_.normals;
         if (by > 0) {
             if (!rs.isEOF()) rs.MoveNext();
             if (rs.isEOF()) rs.MoveFirst();
@@ -120,7 +198,7 @@ void StationModes::step(int by) {
     } else if (mode_.Caption() == u"各年値"_s) {
         // A station without years has nothing to step to; the last year of the data is
         // the ceiling.
-        if (window_.yearRows().RecordCount() == 0) return forms::Beep();
+        if (records_.years->RecordCount() == 0) return forms::Beep();
         if (by > 0 ? forms::Val(year_.Caption()) >= climate::kLastSingleYear : atFirstYear()) return;
         year_.setCaption(forms::Str(forms::Val(year_.Caption()) + by));
         window_.drawYear();

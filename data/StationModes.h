@@ -1,8 +1,9 @@
 #pragma once
 // The two ways a station chart window shows a station, its normal values or one of its
-// years: the switch between them (the 平年値 box) and the steps through the rows and the
-// years (the spin button). Every station chart window does these alike, by the names its
-// design gives the controls; what it draws, and where its area cell is, are its own.
+// years: opening, looking up, binding and finding its records, the switch between the two
+// (the 平年値 box) and the steps through the rows and the years (the spin button). Every
+// station chart window does these alike, by the names its design gives the controls; its
+// data objects and what it draws are its own.
 
 #include "data/Catalogue.h"
 #include "data/StationData.h"
@@ -22,14 +23,6 @@ public:
     virtual ~StationModeWindow() = default;
     // The station a caption names; windows differ in the names they accept.
     virtual const Station_Ref& stationNamed(const QString& caption) const = 0;
-    // The station the window last looked up.
-    virtual int lookedUpStation() const = 0;
-    // Opens a station's table of years without binding it; throws when it cannot.
-    virtual StationYears openYears(const QString& regionCaption, const QString& table) const = 0;
-    virtual ado::Recordset& normalRows() = 0;
-    virtual ado::Recordset& yearRows() = 0;
-    // The year of the first row of the station's years.
-    virtual int firstYear() const = 0;
     // The area cell, with its caption in a size that fits.
     virtual void setArea(const QString& area) = 0;
     // After a switch: the station looked up again, its rows bound, everything drawn.
@@ -44,13 +37,37 @@ public:
 
 class StationModes {
 public:
+    // The window's data objects and what it looked up last: opened, replaced and set
+    // here, read by the window's drawing.
+    struct Records {
+        std::shared_ptr<ado::Connection>& normalsConnection;
+        std::shared_ptr<ado::Recordset>& normals;
+        std::shared_ptr<ado::Connection>& yearsConnection;
+        std::shared_ptr<ado::Recordset>& years;
+        int& stationNumber;
+        QString& stationTable;
+        QString& findKey;  // the last search
+    };
     struct Labels {
         RecordLabels record;  // where the rows' areas are bound
         QString areaCell;     // the area cell shown
+        QString tableCell;    // where the looked-up table is named; empty for nowhere
     };
     // choiceYear: the year the window stands on with normal values.
-    StationModes(const forms::Form& form, StationModeWindow& window, const Labels& labels, int choiceYear,
+    StationModes(const forms::Form& form, StationModeWindow& window, const Records& records, Labels labels, int choiceYear,
                  bool focusModeBoxAfterStep = true);
+
+    // As the window starts: the normal values of every station and 東京's years opened,
+    // 東京's normal values bound.
+    void openAtStart();
+    // The station the name label names: its number, table and region.
+    void lookUp();
+    // The rows of the mode shown bound to the window's labels. The years are opened (or
+    // taken from the last switch) before the window's objects are replaced.
+    void bind();
+    // The row of the station (normal values) or of the year (single years) made current;
+    // none found leaves the recordset after its last row, so the cells stay empty.
+    void find();
 
     // The 平年値 box's Click.
     void switchMode();
@@ -59,16 +76,19 @@ public:
 
     // True while the window itself changes 平年値 or 累積表示: their Clicks must not act.
     bool reverting() const { return reverting_; }
-    // The years the last switch opened ahead, when they are the table's; otherwise the
-    // table opened now. The window replaces its objects only with what this returns.
-    StationYears takeYears(const QString& regionCaption, const QString& table);
 
 private:
+    StationYears openYears(const QString& regionCaption, const QString& table) const;
+    void bindNormalValues();
+    void bindYearLabels(bool nameAndYear);
     QString stationForSwitch() const;
     bool atFirstYear() const;
     void stepEnd();
 
+    const forms::Form& form_;
     StationModeWindow& window_;
+    Records records_;
+    Labels labels_;
     int choiceYear_;
     bool focusModeBoxAfterStep_;
     forms::Label& mode_;  // 平年値 or 各年値
@@ -80,10 +100,12 @@ private:
     forms::Label& normalsArea_;  // the areas bound to the two kinds of row
     forms::Label& yearsArea_;
     forms::Label& area_;
+    forms::Label& region_;
     forms::CheckBox& normalValues_;
     forms::FormsCheckBox& cumulative_;
     forms::SpinButton& spin_;
-    std::optional<StationYears> prepared_;
+    std::optional<StationYears> prepared_;  // opened by the mode switch for the binding
+    int firstYear_ = 0;
     bool reverting_ = false;
 };
 

@@ -25,7 +25,12 @@ const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
 
 }  // namespace
 
-Hyser_Step_Mode::Hyser_Step_Mode() : Form(design()), modes_(*this, *this, {kRecordLabels, u"Label53"_s}, windows::kChoiceYear) { wire(); }
+Hyser_Step_Mode::Hyser_Step_Mode()
+    : Form(design()),
+      modes_(*this, *this, {Heinen_Cn, Heinen_Rs, Hyser_Cn, Hyser_Rs, Point_No_Cur, Station_Table, Find_Key},
+             {kRecordLabels, u"Label53"_s, QString()}, windows::kChoiceYear) {
+    wire();
+}
 
 Hyser_Step_Mode::~Hyser_Step_Mode() = default;
 
@@ -93,27 +98,12 @@ void Hyser_Step_Mode::Form_Unload(int&) { windows::navigation().unloadPickers(wi
 
 // --- Opening the data ----------------------------------------------------------------------
 
-void Hyser_Step_Mode::Start_DB_conect() {
-    data::NormalValues normals = data::openNormalValues();
-    Heinen_Cn = std::move(normals.connection);
-    Heinen_Rs = std::move(normals.recordset);
-    Label29.setCaption(u"東京"_s);
-    Label36.setCaption(u"東京"_s);
-    Label19.setCaption(u"平年値"_s);
-    bindNormalValues();
-
-    StationYears years = openStationYears(QString::number(data::kDefaultStationRegion), data::kDefaultStationTable);
-    Hyser_Cn = std::move(years.connection);
-    Hyser_Rs = std::move(years.recordset);
-    firstYear_ = years.firstYear;
-    // The normal-values table lies in the first database, and so does the first row.
-    Label46.setCaption(QString::number(data::kNormalsRegion));
-    bindYearLabels(false);
-}
-
-Hyser_Step_Mode::StationYears Hyser_Step_Mode::openStationYears(const QString& regionCaption, const QString& table) const {
-    return data::openStationYears(regionCaption, table, Hyser_Cn);
-}
+// The window's records: opened at the start, looked up, bound and searched as every station
+// chart window does it.
+void Hyser_Step_Mode::Start_DB_conect() { modes_.openAtStart(); }
+void Hyser_Step_Mode::Heinen_Name() { modes_.lookUp(); }
+void Hyser_Step_Mode::DB_conect() { modes_.bind(); }
+void Hyser_Step_Mode::Hyouji() { modes_.find(); }
 
 namespace {
 
@@ -121,58 +111,6 @@ namespace {
 int shownStep(const Label& label) { return std::clamp(truncateToInt(Val(label.Caption())), 1, kClosingStep); }
 
 }  // namespace
-
-// The normal-values labels follow Heinen_Rs and fill the value cells.
-void Hyser_Step_Mode::bindNormalValues() { data::bindNormalValues(*this, Heinen_Rs, kRecordLabels); }
-
-// The single-year labels follow Hyser_Rs; the station's name and year follow it only
-// when single years are shown.
-void Hyser_Step_Mode::bindYearLabels(bool nameAndYear) { data::bindYearLabels(*this, Hyser_Rs, kRecordLabels, nameAndYear); }
-
-void Hyser_Step_Mode::bindSingleYears() {
-    // What the mode switch opened ahead is used; otherwise the station's table is opened
-    // here, and the window's objects are replaced only once it is open.
-    StationYears years = modes_.takeYears(Label46.Caption(), Station_Table);
-    Hyser_Cn = std::move(years.connection);
-    Hyser_Rs = std::move(years.recordset);
-    firstYear_ = years.firstYear;
-    bindYearLabels(true);
-    data::showYearInCells(*this);
-}
-
-void Hyser_Step_Mode::DB_conect() {
-    if (Check2.Value() == 1) {
-        bindNormalValues();
-    } else if (Check2.Value() == 0) {
-        bindSingleYears();
-    }
-}
-
-void Hyser_Step_Mode::Heinen_Name() {
-    const data::Station_Ref& s = data::lookupStation(Label29.Caption());
-    Point_No_Cur = s.number;
-    Station_Table = s.table;
-    Label46.setCaption(QString::number(s.region));
-}
-
-void Hyser_Step_Mode::Hyouji() {
-    if (Check2.Value() == 1) {
-        Heinen_Name();
-        Find_Key = u"Point_No="_s + QString::number(Point_No_Cur);
-        Heinen_Rs->MoveFirst();
-        Heinen_Rs->Find(Find_Key);
-        // A station without a row shows nothing rather than another station's row.
-        if (Heinen_Rs->isEOF()) {
-            Beep();
-            MsgBox(u"該当するレコードが見つかりません"_s);
-        }
-    } else if (Check2.Value() == 0) {
-        Find_Key = u"nen="_s + Str(Val(Label4.Caption()));
-        Hyser_Rs->MoveFirst();
-        Hyser_Rs->Find(Find_Key);
-        if (Hyser_Rs->isEOF()) Beep();
-    }
-}
 
 // --- Drawing ---------------------------------------------------------------------------------
 

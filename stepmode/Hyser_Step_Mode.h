@@ -190,28 +190,15 @@ public:
 
 private:
     void Start_DB_conect();
-    // A station's single-year data, opened before the window takes it.
-    using StationYears = data::StationYears;
-    StationYears openStationYears(const QString& regionCaption, const QString& table) const;
-    int firstYear_ = 0;
     data::StationModes modes_;
 
     // What the mode switch and the steps ask of this window.
     const data::Station_Ref& stationNamed(const QString& caption) const override;
-    int lookedUpStation() const override { return Point_No_Cur; }
-    StationYears openYears(const QString& regionCaption, const QString& table) const override {
-        return openStationYears(regionCaption, table);
-    }
-    ado::Recordset& normalRows() override { return *Heinen_Rs; }
-    ado::Recordset& yearRows() override { return *Hyser_Rs; }
-    int firstYear() const override { return firstYear_; }
     void modeSwitched() override;
     void drawRow() override;
     void drawYear() override { redraw(); }
     void stepStarting() override { tuki_Moved = 0; }
-    void bindNormalValues();
-    void bindYearLabels(bool nameAndYear);
-    void bindSingleYears();
+
     void clearChart();
     void backToFirstStep();
     void setArea(const QString& area) override;

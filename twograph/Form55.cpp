@@ -24,7 +24,12 @@ const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
 
 }  // namespace
 
-Form55::Form55() : Form(design()), modes_(*this, *this, {kRecordLabels, u"Label53"_s}, windows::kChoiceYear) { wire(); }
+Form55::Form55()
+    : Form(design()),
+      modes_(*this, *this, {Graph2_Heinen_Cn, Graph2_Heinen_Rs, Graph2_Cn, Graph2_Rs, Graph2_Point_No_Cur, Station_Table, Graph2_Find_Key},
+             {kRecordLabels, u"Label53"_s, u"Label45"_s}, windows::kChoiceYear) {
+    wire();
+}
 
 Form55::~Form55() = default;
 
@@ -90,84 +95,12 @@ void Form55::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Fa
 
 // --- Opening the data ----------------------------------------------------------------------
 
-void Form55::Start_DB_conect() {
-    data::NormalValues normals = data::openNormalValues();
-    Graph2_Heinen_Cn = std::move(normals.connection);
-    Graph2_Heinen_Rs = std::move(normals.recordset);
-    Label29.setCaption(u"東京"_s);
-    Label36.setCaption(u"東京"_s);
-    Label19.setCaption(u"平年値"_s);
-    bindNormalValues();
-
-    StationYears years = openStationYears(QString::number(data::kDefaultStationRegion), data::kDefaultStationTable);
-    Graph2_Cn = std::move(years.connection);
-    Graph2_Rs = std::move(years.recordset);
-    firstYear_ = years.firstYear;
-    // The normal-values table lies in the first database, and so does the first row.
-    Label46.setCaption(QString::number(data::kNormalsRegion));
-    bindYearLabels(false);
-}
-
-Form55::StationYears Form55::openStationYears(const QString& regionCaption, const QString& table) const {
-    return data::openStationYears(regionCaption, table, Graph2_Cn);
-}
-
-// The normal-values labels follow Graph2_Heinen_Rs and fill the value cells.
-void Form55::bindNormalValues() { data::bindNormalValues(*this, Graph2_Heinen_Rs, kRecordLabels); }
-
-// The single-year labels follow Graph2_Rs; the station's name and year follow it only
-// when single years are shown.
-void Form55::bindYearLabels(bool nameAndYear) { data::bindYearLabels(*this, Graph2_Rs, kRecordLabels, nameAndYear); }
-
-void Form55::bindSingleYears() {
-    // What the mode switch opened ahead is used; otherwise the station's table is opened
-    // here, and the window's objects are replaced only once it is open.
-    StationYears years = modes_.takeYears(Label46.Caption(), Station_Table);
-    Graph2_Cn = std::move(years.connection);
-    Graph2_Rs = std::move(years.recordset);
-    firstYear_ = years.firstYear;
-    bindYearLabels(true);
-    data::showYearInCells(*this);
-}
-
-void Form55::DB_conect() {
-    if (Check2.Value() == 1) {
-        bindNormalValues();
-    } else if (Check2.Value() == 0) {
-        bindSingleYears();
-    }
-}
-
-void Form55::Heinen_Name() {
-    const data::Station_Ref& s = data::lookupPickedStation(Label29.Caption());
-    Graph2_Point_No_Cur = s.number;
-    Station_Table = s.table;
-    Label46.setCaption(QString::number(s.region));
-    Label45.setCaption(s.table);
-}
-
-void Form55::Hyouji() {
-    if (Check2.Value() == 1) {
-        Heinen_Name();
-        Graph2_Find_Key = u"Point_No="_s + QString::number(Graph2_Point_No_Cur);
-        Graph2_Heinen_Rs->MoveFirst();
-        Graph2_Heinen_Rs->Find(Graph2_Find_Key);
-    } else if (Check2.Value() == 0) {
-        Graph2_Find_Key = u"nen="_s + Str(Val(Label4.Caption()));
-        Graph2_Rs->MoveFirst();
-        Graph2_Rs->Find(Graph2_Find_Key);
-    }
-    // A station or year without a row shows nothing rather than another station's row
-    // or another year: the recordset stays after its last row and the cells stay empty.
-    if (Check2.Value() == 1) {
-        if (Graph2_Heinen_Rs->isEOF()) {
-            Beep();
-            MsgBox(u"該当するレコードが見つかりません"_s);
-        }
-    } else if (Check2.Value() == 0) {
-        if (Graph2_Rs->isEOF()) Beep();
-    }
-}
+// The window's records: opened at the start, looked up, bound and searched as every station
+// chart window does it.
+void Form55::Start_DB_conect() { modes_.openAtStart(); }
+void Form55::Heinen_Name() { modes_.lookUp(); }
+void Form55::DB_conect() { modes_.bind(); }
+void Form55::Hyouji() { modes_.find(); }
 
 // --- Drawing -------------------------------------------------------------------------------
 
