@@ -1,9 +1,13 @@
 #include "chart/CaptureFile.h"
 
+#include "chart/CScreenCapture.h"
+
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Text.h"
 #include "platform/shell/Files.h"
+
+#include <QDir>
 
 #include <QFileInfo>
 
@@ -34,6 +38,25 @@ bool saveCapture(const shell::Picture& picture, PictureBox& holder, const QStrin
         return false;
     }
     return true;
+}
+
+bool captureChart(CScreenCapture& grabber, const QString& place, const QString& yearText, const QString& suffix,
+                  const std::function<void()>& makeFolder, const QString& folder, const std::function<PictureBox&()>& holder,
+                  QString& file) {
+    DoEvents();
+    grabber.setCaptureType(CScreenCapture::ClientArea);
+    grabber.Capture();
+    const QString fileName = captureFileName(place, yearText, suffix);
+    const shell::Picture picture = grabber.PictureData();
+    if (!pictureTaken(picture, QDir(AppInfo::Path()).absoluteFilePath(u"CAP/"_s + captureName(place) + u'/' + fileName))) return false;
+    try {
+        makeFolder();
+    } catch (const std::exception& e) {
+        MsgBox(QString::fromStdString(e.what()), vbExclamation);
+        return false;
+    }
+    file = folder + u'/' + fileName;
+    return saveCapture(picture, holder(), file);
 }
 
 void showCaptureNotice(Form& notice, bool besideProgram, const QString& folder) {

@@ -8,7 +8,11 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace chart {
+
+class CScreenCapture;
 
 // The place as one part of a path: separators, "..", control and reserved characters
 // replaced; an empty place is 名称未設定.
@@ -25,6 +29,16 @@ bool pictureTaken(const shell::Picture& picture, const QString& file);
 // Puts the picture into the holder's picture box and saves it as a bitmap at `file`;
 // false, after telling the user why, when it cannot be written.
 bool saveCapture(const shell::Picture& picture, forms::PictureBox& holder, const QString& file);
+
+// A chart window's capture of its client area, as every chart window takes it: pending
+// events run, the grab, the folder made by the window's own `makeFolder` (which sets
+// `folder`), the bitmap <folder>/<place><year><suffix> written through the capture
+// holder's picture box (`holder`, reached only once there is a picture to put in it).
+// True with `file` set when the bitmap was saved; false, after telling the user what
+// failed, when nothing was.
+bool captureChart(CScreenCapture& grabber, const QString& place, const QString& yearText, const QString& suffix,
+                  const std::function<void()>& makeFolder, const QString& folder, const std::function<forms::PictureBox&()>& holder,
+                  QString& file);
 
 // Places and shows the capture-complete notice; a capture that could not go beside the
 // program says where it went instead.

@@ -3,6 +3,7 @@
 #include "hythergraph/Hyser_Main.h"
 
 #include "chart/CScreenCapture.h"
+#include "chart/CaptureFile.h"
 #include "chart/CaptureFolder.h"
 #include "chart/ColourSchemes.h"
 #include "chart/HythergraphLooks.h"
@@ -13,9 +14,6 @@
 #include "platform/shell/Files.h"
 #include "windows/Navigation.h"
 #include "windows/StationOwner.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 #include <optional>
 
@@ -292,42 +290,11 @@ void Hyser_Main::Make_Folda() {
 }
 
 void Hyser_Main::Hyther_Capture() {
-    DoEvents();
-    Screen_Cap->setCaptureType(chart::CScreenCapture::ClientArea);
-    Screen_Cap->Capture();
-    const QString name = shell::safeFileName(Label36.Caption(), u"名称未設定"_s);
-    const QString fileName = name + Str(Val(Label4.Caption())) + u"_Hyser.bmp"_s;
-    const shell::Picture picture = Screen_Cap->PictureData();
-    if (picture.isNull()) {
-        // A grab that failed leaves no picture, and an earlier one is never saved in its place.
-        MsgBox(u"キャプチャできなかったため、保存していません: "_s +
-                   QDir(AppInfo::Path()).absoluteFilePath(u"CAP/"_s + name + u'/' + fileName),
-               vbExclamation);
+    const auto holder = []() -> PictureBox& { return navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s); };
+    if (!chart::captureChart(
+            *Screen_Cap, Label36.Caption(), Label4.Caption(), u"_Hyser.bmp"_s, [this] { Make_Folda(); }, Cap_Folder, holder, Cap_File))
         return;
-    }
-    try {
-        Make_Folda();
-    } catch (const std::exception& e) {
-        MsgBox(QString::fromStdString(e.what()), vbExclamation);
-        return;
-    }
-    Cap_File = Cap_Folder + u'/' + fileName;
-    PictureBox& holder = navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s);
-    holder.setPicture(picture);
-    try {
-        shell::SavePicture(holder.Picture(), Cap_File);
-    } catch (const std::exception& e) {
-        MsgBox(
-            u"キャプチャを保存できませんでした: "_s + QFileInfo(Cap_File).absoluteFilePath() + u"\n"_s + QString::fromStdString(e.what()),
-            vbExclamation);
-        return;
-    }
-    Form& notice = navigation().form(Window::CaptureNotice);
-    // Captures that cannot go beside the program say where they went instead.
-    Label& where = notice.control<Label>(u"Label2"_s);
-    where.setCaption(capturesBesideProgram_ ? QString() : u"保存先: "_s + Cap_Folder);
-    where.setVisible(!capturesBesideProgram_);
-    placeAndShow(notice, Placement::AboveCentre);
+    showCaptureNotice(navigation().form(Window::CaptureNotice), capturesBesideProgram_, Cap_Folder);
 }
 
 // --- The maker's site ------------------------------------------------------------------------

@@ -8,7 +8,6 @@
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
 
-#include <QDir>
 #include <QScopedValueRollback>
 
 #include <optional>
@@ -341,20 +340,10 @@ void InputWindow::Make_Folda() {
 }
 
 void InputWindow::captureWindow() {
-    DoEvents();
-    Screen_Cap->setCaptureType(CScreenCapture::ClientArea);
-    Screen_Cap->Capture();
-    const QString fileName = captureFileName(Text1.Text(), Text2.Text(), traits_.captureSuffix);
-    const shell::Picture picture = Screen_Cap->PictureData();
-    if (!pictureTaken(picture, QDir(AppInfo::Path()).absoluteFilePath(u"CAP/"_s + captureName(Text1.Text()) + u'/' + fileName))) return;
-    try {
-        Make_Folda();
-    } catch (const std::exception& e) {
-        MsgBox(QString::fromStdString(e.what()), vbExclamation);
+    const auto holder = []() -> PictureBox& { return navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s); };
+    if (!chart::captureChart(
+            *Screen_Cap, Text1.Text(), Text2.Text(), traits_.captureSuffix, [this] { Make_Folda(); }, Cap_Folder, holder, Cap_File))
         return;
-    }
-    Cap_File = Cap_Folder + u'/' + fileName;
-    if (!saveCapture(picture, navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s), Cap_File)) return;
     showCaptureNotice(navigation().form(Window::CaptureNotice), capturesBesideProgram_, Cap_Folder);
 }
 

@@ -14,8 +14,6 @@
 #include "platform/shell/Files.h"
 #include "windows/Navigation.h"
 
-#include <QDir>
-
 #include <optional>
 
 using namespace chart;
@@ -276,21 +274,10 @@ void Hyser_Step_Mode::Make_Folda() {
 }
 
 void Hyser_Step_Mode::Hyther_Capture() {
-    DoEvents();
-    Screen_Cap->setCaptureType(CScreenCapture::ClientArea);
-    Screen_Cap->Capture();
-    const QString fileName = captureFileName(Label36.Caption(), Label4.Caption(), u"_Hyser.bmp"_s);
-    const shell::Picture picture = Screen_Cap->PictureData();
-    if (!pictureTaken(picture, QDir(AppInfo::Path()).absoluteFilePath(u"CAP/"_s + captureName(Label36.Caption()) + u'/' + fileName)))
+    const auto holder = []() -> PictureBox& { return navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s); };
+    if (!chart::captureChart(
+            *Screen_Cap, Label36.Caption(), Label4.Caption(), u"_Hyser.bmp"_s, [this] { Make_Folda(); }, Cap_Folder, holder, Cap_File))
         return;
-    try {
-        Make_Folda();
-    } catch (const std::exception& e) {
-        MsgBox(QString::fromStdString(e.what()), vbExclamation);
-        return;
-    }
-    Cap_File = Cap_Folder + u'/' + fileName;
-    if (!saveCapture(picture, navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s), Cap_File)) return;
     showCaptureNotice(navigation().form(Window::CaptureNotice), capturesBesideProgram_, Cap_Folder);
 }
 

@@ -12,8 +12,6 @@
 #include "platform/shell/Files.h"
 #include "windows/Navigation.h"
 
-#include <QDir>
-
 #include <optional>
 
 using namespace chart;
@@ -388,21 +386,10 @@ void Form55::Make_Folda() {
 // As every chart window's capture, with no notice after it beside the program; a capture
 // that went to the user's data folder instead says where, or the user would never find it.
 void Form55::Hyther_Capture() {
-    DoEvents();
-    Screen_Cap->setCaptureType(chart::CScreenCapture::ClientArea);
-    Screen_Cap->Capture();
-    const QString fileName = captureFileName(Label36.Caption(), Label4.Caption(), u"_2graph.bmp"_s);
-    const shell::Picture picture = Screen_Cap->PictureData();
-    if (!pictureTaken(picture, QDir(AppInfo::Path()).absoluteFilePath(u"CAP/"_s + captureName(Label36.Caption()) + u'/' + fileName)))
+    const auto holder = []() -> PictureBox& { return navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s); };
+    if (!chart::captureChart(
+            *Screen_Cap, Label36.Caption(), Label4.Caption(), u"_2graph.bmp"_s, [this] { Make_Folda(); }, Cap_Folder, holder, Cap_File))
         return;
-    try {
-        Make_Folda();
-    } catch (const std::exception& e) {
-        MsgBox(QString::fromStdString(e.what()), vbExclamation);
-        return;
-    }
-    Cap_File = Cap_Folder + u'/' + fileName;
-    if (!saveCapture(picture, navigation().form(Window::CaptureHolder).control<PictureBox>(u"picCapture"_s), Cap_File)) return;
     if (!capturesBesideProgram_) showCaptureNotice(navigation().form(Window::CaptureNotice), false, Cap_Folder);
 }
 
