@@ -109,4 +109,41 @@ void hythergraphColours(Form& w) {
     paintAll(w, {u"Label8"}, 0xFFFFC0, kText);
 }
 
+void showMonthNumbers(Form& w, bool shown) {
+    const ControlArray<Label> numbers = w.controls<Label>(u"Label28"_s);
+    for (int i = 1; i <= 12; ++i) numbers(i).setVisible(shown);
+}
+
+void changePrecipitationScale(Form& w, HytherState& state, bool changed) {
+    w.Cls();
+    state.Rain_Scale = changed ? 22 : 11;
+    state.Temp_Scale = 110;
+    const ControlArray<Label> ticks = w.controls<Label>(u"Label13"_s);
+    for (int i = 1; i <= 6; ++i) ticks(i).setCaption(QString::number((changed ? 50 : 100) * i));
+}
+
+void setPointSize(Form& w, HytherState& state, PointSize size) {
+    struct Look {
+        const char16_t* item;
+        int width;
+        double dx, dy, side;
+    };
+    static constexpr Look kLooks[] = {
+        {u"Point_Very_Big", 12, 90, 75, 180},
+        {u"Point_Big", 8, 60, 45, 120},
+        {u"Point_Mid", 6, 45, 30, 90},
+        {u"Point_Mini", 4, 30, 15, 60},
+    };
+    const Look& look = kLooks[static_cast<int>(size)];
+    state.Point_Width = look.width;
+    state.Mark_DX = look.dx;
+    state.Mark_DY = look.dy;
+    const ControlArray<Shape> markers = w.controls<Shape>(u"Shape3"_s);
+    for (int i = 1; i <= 12; ++i) {
+        markers(i).setWidth(look.side);
+        markers(i).setHeight(look.side);
+    }
+    for (const Look& l : kLooks) w.menu(QString::fromUtf16(l.item)).setChecked(&l == &look);
+}
+
 }  // namespace chart

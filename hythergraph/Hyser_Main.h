@@ -4,6 +4,7 @@
 // to every other window through its menus. Its chart and data state are its own.
 
 #include "chart/Hythergraph.h"
+#include "chart/HythergraphLooks.h"
 #include "data/StationData.h"
 #include "data/StationModes.h"
 #include "data/climate/DataPeriod.h"
@@ -205,7 +206,7 @@ private:
     void wire();
     void wireMenus();
     void redraw();
-    void pointSize(const QString& item, int width, double dx, double dy, double size);
+    void pointSize(chart::PointSize size);
     void setBackground(forms::Color c);
     void setBackColorKeepingChart(forms::Color c);
     void capture(void (Hyser_Main::*view)());

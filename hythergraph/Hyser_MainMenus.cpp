@@ -135,41 +135,24 @@ void Hyser_Main::CheckBox1_Click() {
 }
 
 void Hyser_Main::CheckBox3_Change() {
-    if (CheckBox3.Value()) {
-        for (int i = 1; i <= 12; ++i) Label28(i).setVisible(true);
-        redraw();
-    } else {
-        for (int i = 1; i <= 12; ++i) Label28(i).setVisible(false);
-    }
+    showMonthNumbers(*this, CheckBox3.Value());
+    if (CheckBox3.Value()) redraw();
 }
 
 void Hyser_Main::CheckBox4_Click() {
-    const bool changed = CheckBox4.Value();
-    Cls();
-    state.Rain_Scale = changed ? 22 : 11;
-    state.Temp_Scale = 110;
-    for (int i = 1; i <= 6; ++i) Label13(i).setCaption(QString::number((changed ? 50 : 100) * i));
+    changePrecipitationScale(*this, state, CheckBox4.Value());
     redraw();
 }
 
-void Hyser_Main::pointSize(const QString& item, int width, double dx, double dy, double size) {
-    state.Point_Width = width;
-    state.Mark_DX = dx;
-    state.Mark_DY = dy;
-    for (int i = 1; i <= 12; ++i) {
-        Shape3(i).setWidth(size);
-        Shape3(i).setHeight(size);
-    }
-    for (const QString& name : {u"Point_Very_Big"_s, u"Point_Big"_s, u"Point_Mid"_s, u"Point_Mini"_s}) {
-        menu(name).setChecked(name == item);
-    }
+void Hyser_Main::pointSize(PointSize size) {
+    setPointSize(*this, state, size);
     redraw();
 }
 
-void Hyser_Main::Point_Very_Big_Click() { pointSize(u"Point_Very_Big"_s, 12, 90, 75, 180); }
-void Hyser_Main::Point_Big_Click() { pointSize(u"Point_Big"_s, 8, 60, 45, 120); }
-void Hyser_Main::Point_Mid_Click() { pointSize(u"Point_Mid"_s, 6, 45, 30, 90); }
-void Hyser_Main::Point_Mini_Click() { pointSize(u"Point_Mini"_s, 4, 30, 15, 60); }
+void Hyser_Main::Point_Very_Big_Click() { pointSize(PointSize::VeryBig); }
+void Hyser_Main::Point_Big_Click() { pointSize(PointSize::Big); }
+void Hyser_Main::Point_Mid_Click() { pointSize(PointSize::Mid); }
+void Hyser_Main::Point_Mini_Click() { pointSize(PointSize::Mini); }
 
 void Hyser_Main::Yokohaba_wide_Click() { sizeChartWindow(*this, chart::ChartWindowSize::Wide); }
 

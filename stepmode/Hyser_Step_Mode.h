@@ -8,6 +8,7 @@
 // window.
 
 #include "chart/Hythergraph.h"
+#include "chart/HythergraphLooks.h"
 #include "data/StationData.h"
 #include "data/StationModes.h"
 #include "data/climate/DataPeriod.h"
@@ -205,7 +206,7 @@ private:
     void wire();
     void wireMenus();
     void redraw();
-    void pointSize(const QString& item, int width, double dx, double dy, double size);
+    void pointSize(chart::PointSize size);
     void setBackground(forms::Color c);
     void setBackColorKeepingChart(forms::Color c);
     void capture(void (Hyser_Step_Mode::*view)());
