@@ -31,22 +31,9 @@ constexpr Color kText = kSysButtonText;
 
 using windows::Family;
 using windows::navigation;
+using windows::showFromMenu;
 using windows::Window;
-
-void showByRule(Form& owner, Window w, Placement placement = Placement::AboveCentre) {
-    // Menu picks wait until the window has loaded.
-    Form::BusyScope busy(owner);
-    navigation().show(w, placement);
-}
-
-void showPicker(Form& owner, bool japan, int region) {
-    Form::BusyScope busy(owner);
-    if (japan) {
-        navigation().showJapanPicker(Family::Climograph, region);
-    } else {
-        navigation().showWorldPicker(Family::Climograph, region);
-    }
-}
+using windows::wireRegionMenus;
 
 }  // namespace
 
@@ -77,20 +64,14 @@ void Uonz_Main::wireMenus() {
     for (const auto& [name, handler] : items) {
         menu(QString::fromUtf16(name)).onClick = [this, handler] { (this->*handler)(); };
     }
-    const QString japan[] = {u"select_hokkaido"_s, u"select_touhok"_s, u"select_kanto"_s,  u"select_kinki"_s,
-                             u"select_tyugok"_s,   u"select_kyusyu"_s, u"select_okinawa"_s};
-    const QString world[] = {u"W_Uro"_s, u"W_Rossia"_s, u"W_Asia"_s, u"W_Afrika"_s, u"W_N_America"_s, u"W_S_America"_s, u"W_Oceania"_s};
-    for (int region = 1; region <= 7; ++region) {
-        menu(japan[region - 1]).onClick = [this, region] { showPicker(*this, true, region); };
-        menu(world[region - 1]).onClick = [this, region] { showPicker(*this, false, region); };
-    }
+    wireRegionMenus(*this, Family::Climograph);
     const std::pair<QString, Window> windowItems[] = {
         {u"Step_Run"_s, Window::StepMode},          {u"auto_View"_s, Window::Hythergraph},  {u"graph_2_mode_U"_s, Window::TwoGraph},
         {u"syudou"_s, Window::ClimographInput},     {u"Readme_View"_s, Window::Readme},     {u"kisyou_data"_s, Window::WeatherData},
         {u"install_Guide"_s, Window::InstallGuide}, {u"Readme_New_dev"_s, Window::History}, {u"kisyocho_V"_s, Window::Browser},
     };
     for (const auto& [name, target] : windowItems) {
-        menu(name).onClick = [this, target] { showByRule(*this, target); };
+        menu(name).onClick = [this, target] { showFromMenu(*this, target); };
     }
     // The version window is centred exactly, whatever its state.
     menu(u"ver_access"_s).onClick = [this] {

@@ -26,7 +26,9 @@ namespace {
 
 using windows::Family;
 using windows::navigation;
+using windows::showFromMenu;
 using windows::Window;
+using windows::wireRegionMenus;
 
 // Where the window's design puts a control across.
 double designLeft(const QString& name) {
@@ -35,21 +37,6 @@ double designLeft(const QString& name) {
         if (c.name == name) return c.left;
     }
     throw std::logic_error("no such control in the design");
-}
-
-void showByRule(Form& owner, Window w, Placement placement = Placement::AboveCentre) {
-    // Menu picks wait until the window has loaded.
-    Form::BusyScope busy(owner);
-    navigation().show(w, placement);
-}
-
-void showPicker(Form& owner, bool japan, int region) {
-    Form::BusyScope busy(owner);
-    if (japan) {
-        navigation().showJapanPicker(Family::Hythergraph, region);
-    } else {
-        navigation().showWorldPicker(Family::Hythergraph, region);
-    }
 }
 
 }  // namespace
@@ -80,32 +67,19 @@ void Hyser_Main::wireMenus() {
     for (const auto& [name, handler] : items) {
         menu(QString::fromUtf16(name)).onClick = [this, handler] { (this->*handler)(); };
     }
-    menu(u"select_hokkaido"_s).onClick = [this] { showPicker(*this, true, 1); };
-    menu(u"select_touhok"_s).onClick = [this] { showPicker(*this, true, 2); };
-    menu(u"select_kanto"_s).onClick = [this] { showPicker(*this, true, 3); };
-    menu(u"select_kinki"_s).onClick = [this] { showPicker(*this, true, 4); };
-    menu(u"select_tyugok"_s).onClick = [this] { showPicker(*this, true, 5); };
-    menu(u"select_kyusyu"_s).onClick = [this] { showPicker(*this, true, 6); };
-    menu(u"select_okinawa"_s).onClick = [this] { showPicker(*this, true, 7); };
-    menu(u"W_Uro"_s).onClick = [this] { showPicker(*this, false, 1); };
-    menu(u"W_Rossia"_s).onClick = [this] { showPicker(*this, false, 2); };
-    menu(u"W_Asia"_s).onClick = [this] { showPicker(*this, false, 3); };
-    menu(u"W_Afrika"_s).onClick = [this] { showPicker(*this, false, 4); };
-    menu(u"W_N_America"_s).onClick = [this] { showPicker(*this, false, 5); };
-    menu(u"W_S_America"_s).onClick = [this] { showPicker(*this, false, 6); };
-    menu(u"W_Oceania"_s).onClick = [this] { showPicker(*this, false, 7); };
-    menu(u"Step_Run"_s).onClick = [this] { showByRule(*this, Window::StepMode); };
-    menu(u"Rain_Ondo_Graph"_s).onClick = [this] { showByRule(*this, Window::Climograph); };
-    menu(u"graph_2_mode"_s).onClick = [this] { showByRule(*this, Window::TwoGraph); };
-    menu(u"auto_View"_s).onClick = [this] { showByRule(*this, Window::HytherInput); };
-    menu(u"F_keppen"_s).onClick = [this] { showByRule(*this, Window::Koppen); };
-    menu(u"F_keppen_2"_s).onClick = [this] { showByRule(*this, Window::KoppenDetail); };
-    menu(u"tuki_set"_s).onClick = [this] { showByRule(*this, Window::MonthNumberTool, Placement::ToolOffset); };
-    menu(u"Readme_View"_s).onClick = [this] { showByRule(*this, Window::Readme); };
-    menu(u"kisyou_data"_s).onClick = [this] { showByRule(*this, Window::WeatherData); };
-    menu(u"kisyocho_V"_s).onClick = [this] { showByRule(*this, Window::Browser); };
-    menu(u"install_Guide"_s).onClick = [this] { showByRule(*this, Window::InstallGuide); };
-    menu(u"Readme_New_dev"_s).onClick = [this] { showByRule(*this, Window::History); };
+    wireRegionMenus(*this, Family::Hythergraph);
+    menu(u"Step_Run"_s).onClick = [this] { showFromMenu(*this, Window::StepMode); };
+    menu(u"Rain_Ondo_Graph"_s).onClick = [this] { showFromMenu(*this, Window::Climograph); };
+    menu(u"graph_2_mode"_s).onClick = [this] { showFromMenu(*this, Window::TwoGraph); };
+    menu(u"auto_View"_s).onClick = [this] { showFromMenu(*this, Window::HytherInput); };
+    menu(u"F_keppen"_s).onClick = [this] { showFromMenu(*this, Window::Koppen); };
+    menu(u"F_keppen_2"_s).onClick = [this] { showFromMenu(*this, Window::KoppenDetail); };
+    menu(u"tuki_set"_s).onClick = [this] { showFromMenu(*this, Window::MonthNumberTool, Placement::ToolOffset); };
+    menu(u"Readme_View"_s).onClick = [this] { showFromMenu(*this, Window::Readme); };
+    menu(u"kisyou_data"_s).onClick = [this] { showFromMenu(*this, Window::WeatherData); };
+    menu(u"kisyocho_V"_s).onClick = [this] { showFromMenu(*this, Window::Browser); };
+    menu(u"install_Guide"_s).onClick = [this] { showFromMenu(*this, Window::InstallGuide); };
+    menu(u"Readme_New_dev"_s).onClick = [this] { showFromMenu(*this, Window::History); };
     // The version window is centred exactly, whatever its state.
     menu(u"ver_access"_s).onClick = [this] {
         BusyScope busy(*this);

@@ -25,22 +25,9 @@ namespace {
 
 using windows::Family;
 using windows::navigation;
+using windows::showFromMenu;
 using windows::Window;
-
-void showByRule(Form& owner, Window w, Placement placement = Placement::AboveCentre) {
-    // Menu picks wait until the window has loaded.
-    Form::BusyScope busy(owner);
-    navigation().show(w, placement);
-}
-
-void showPicker(Form& owner, bool japan, int region) {
-    Form::BusyScope busy(owner);
-    if (japan) {
-        navigation().showJapanPicker(Family::StepMode, region);
-    } else {
-        navigation().showWorldPicker(Family::StepMode, region);
-    }
-}
+using windows::wireRegionMenus;
 
 }  // namespace
 
@@ -70,13 +57,7 @@ void Hyser_Step_Mode::wireMenus() {
     for (const auto& [name, handler] : items) {
         menu(QString::fromUtf16(name)).onClick = [this, handler] { (this->*handler)(); };
     }
-    const char16_t* japan[] = {u"select_hokkaido", u"select_touhok", u"select_kanto",  u"select_kinki",
-                               u"select_tyugok",   u"select_kyusyu", u"select_okinawa"};
-    const char16_t* world[] = {u"W_Uro", u"W_Rossia", u"W_Asia", u"W_Afrika", u"W_N_America", u"W_S_America", u"W_Oceania"};
-    for (int region = 1; region <= 7; ++region) {
-        menu(QString::fromUtf16(japan[region - 1])).onClick = [this, region] { showPicker(*this, true, region); };
-        menu(QString::fromUtf16(world[region - 1])).onClick = [this, region] { showPicker(*this, false, region); };
-    }
+    wireRegionMenus(*this, Family::StepMode);
     const std::pair<const char16_t*, Window> windows[] = {
         {u"Rain_Ondo_Graph", Window::Climograph}, {u"graph_2_mode", Window::TwoGraph},
         {u"auto_View", Window::HytherInput},      {u"F_keppen", Window::Koppen},
@@ -85,10 +66,10 @@ void Hyser_Step_Mode::wireMenus() {
         {u"install_Guide", Window::InstallGuide}, {u"Readme_New_dev", Window::History},
     };
     for (const auto& [name, w] : windows) {
-        menu(QString::fromUtf16(name)).onClick = [this, w] { showByRule(*this, w); };
+        menu(QString::fromUtf16(name)).onClick = [this, w] { showFromMenu(*this, w); };
     }
     // The tool moves the main window's month numbers; its item here is hidden and disabled.
-    menu(u"tuki_set"_s).onClick = [this] { showByRule(*this, Window::MonthNumberTool, Placement::ToolOffset); };
+    menu(u"tuki_set"_s).onClick = [this] { showFromMenu(*this, Window::MonthNumberTool, Placement::ToolOffset); };
     // The version window is centred exactly, whatever its state.
     menu(u"ver_access"_s).onClick = [this] {
         BusyScope busy(*this);

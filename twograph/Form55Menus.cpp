@@ -34,7 +34,9 @@ constexpr Color kMonthAxisColours[13] = {0,        0x0,  0xFF0000, 0xFF80FF, 0xF
 
 using windows::Family;
 using windows::navigation;
+using windows::showFromMenu;
 using windows::Window;
+using windows::wireRegionMenus;
 
 // Where the window's design puts a control across.
 double designLeft(const QString& name) {
@@ -43,21 +45,6 @@ double designLeft(const QString& name) {
         if (c.name == name) return c.left;
     }
     throw std::logic_error("no such control in the design");
-}
-
-void showByRule(Form& owner, Window w, Placement placement = Placement::AboveCentre) {
-    // Menu picks wait until the window has loaded.
-    Form::BusyScope busy(owner);
-    navigation().show(w, placement);
-}
-
-void showPicker(Form& owner, bool japan, int region) {
-    Form::BusyScope busy(owner);
-    if (japan) {
-        navigation().showJapanPicker(Family::TwoGraph, region);
-    } else {
-        navigation().showWorldPicker(Family::TwoGraph, region);
-    }
 }
 
 }  // namespace
@@ -85,13 +72,7 @@ void Form55::wireMenus() {
     for (const auto& [name, handler] : items) {
         menu(QString::fromUtf16(name)).onClick = [this, handler] { (this->*handler)(); };
     }
-    const char16_t* const japan[7] = {u"select_hokkaido", u"select_touhok", u"select_kanto",  u"select_kinki",
-                                      u"select_tyugok",   u"select_kyusyu", u"select_okinawa"};
-    const char16_t* const world[7] = {u"W_Uro", u"W_Rossia", u"W_Asia", u"W_Afrika", u"W_N_America", u"W_S_America", u"W_Oceania"};
-    for (int region = 1; region <= 7; ++region) {
-        menu(QString::fromUtf16(japan[region - 1])).onClick = [this, region] { showPicker(*this, true, region); };
-        menu(QString::fromUtf16(world[region - 1])).onClick = [this, region] { showPicker(*this, false, region); };
-    }
+    wireRegionMenus(*this, Family::TwoGraph);
     const std::pair<const char16_t*, Window> windowItems[] = {
         {u"Step_Run", Window::StepMode},       {u"Rain_Ondo_Graph", Window::Climograph},
         {u"Hyther_mode", Window::Hythergraph}, {u"auto_View", Window::HytherInput},
@@ -101,9 +82,9 @@ void Form55::wireMenus() {
         {u"Readme_New_dev", Window::History},
     };
     for (const auto& [name, target] : windowItems) {
-        menu(QString::fromUtf16(name)).onClick = [this, target] { showByRule(*this, target); };
+        menu(QString::fromUtf16(name)).onClick = [this, target] { showFromMenu(*this, target); };
     }
-    menu(u"tuki_ichi"_s).onClick = [this] { showByRule(*this, Window::TwoGraphTool, Placement::ToolOffset); };
+    menu(u"tuki_ichi"_s).onClick = [this] { showFromMenu(*this, Window::TwoGraphTool, Placement::ToolOffset); };
     // The version window is centred exactly, whatever its state.
     menu(u"ver_access"_s).onClick = [this] {
         BusyScope busy(*this);

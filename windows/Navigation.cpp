@@ -14,4 +14,26 @@ Navigation& navigation() {
 
 void setNavigation(Navigation* n) { installed = n; }
 
+void showFromMenu(forms::Form& owner, Window w, forms::Placement placement) {
+    const forms::Form::BusyScope busy(owner);
+    navigation().show(w, placement);
+}
+
+void wireRegionMenus(forms::Form& owner, Family family) {
+    static const char16_t* const japan[] = {u"select_hokkaido", u"select_touhok", u"select_kanto",  u"select_kinki",
+                                            u"select_tyugok",   u"select_kyusyu", u"select_okinawa"};
+    static const char16_t* const world[] = {u"W_Uro", u"W_Rossia", u"W_Asia", u"W_Afrika", u"W_N_America", u"W_S_America", u"W_Oceania"};
+    for (int region = 1; region <= 7; ++region) {
+        // Picks wait until the picker has loaded.
+        owner.menu(QString::fromUtf16(japan[region - 1])).onClick = [&owner, family, region] {
+            const forms::Form::BusyScope busy(owner);
+            navigation().showJapanPicker(family, region);
+        };
+        owner.menu(QString::fromUtf16(world[region - 1])).onClick = [&owner, family, region] {
+            const forms::Form::BusyScope busy(owner);
+            navigation().showWorldPicker(family, region);
+        };
+    }
+}
+
 }  // namespace windows

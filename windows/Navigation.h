@@ -54,4 +54,12 @@ public:
 Navigation& navigation();
 void setNavigation(Navigation* n);
 
+// What a menu item that opens a window does: shows it by the window-showing rule, the
+// owner taking no other pick until the window has loaded.
+void showFromMenu(forms::Form& owner, Window w, forms::Placement placement = forms::Placement::AboveCentre);
+
+// Wires a station chart window's fourteen region items, 日本ファイル's seven and 世界ファイル's
+// seven, to its family's pickers.
+void wireRegionMenus(forms::Form& owner, Family family);
+
 }  // namespace windows
