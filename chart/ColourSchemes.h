@@ -5,11 +5,20 @@
 // January differ), and the row captions' not quite the markers'.
 
 #include "platform/forms/Color.h"
+#include "platform/forms/Controls.h"
+
+#include <optional>
 
 namespace chart {
 
 inline constexpr forms::Color kPale = 0xE4EFEF;   // 淡地
 inline constexpr forms::Color kWhite = 0xFFFFFF;  // 白地
+
+// A look's colours for one control; a colour left out stays as it is.
+inline void paint(forms::Control& c, std::optional<forms::Color> back, std::optional<forms::Color> fore) {
+    if (back) c.setBackColor(*back);
+    if (fore) c.setForeColor(*fore);
+}
 
 struct MonthRowColours {
     int caption;  // index of the row caption lblLabels

@@ -13,11 +13,6 @@ namespace {
 
 constexpr Color kText = kSysButtonText;
 
-void paint(Control& c, std::optional<Color> back, std::optional<Color> fore) {
-    if (back) c.setBackColor(*back);
-    if (fore) c.setForeColor(*fore);
-}
-
 void paintAll(const Form& w, std::initializer_list<const char16_t*> names, std::optional<Color> back, std::optional<Color> fore) {
     for (const char16_t* name : names) paint(w.control<Control>(QString::fromUtf16(name)), back, fore);
 }

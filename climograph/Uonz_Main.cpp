@@ -128,21 +128,7 @@ void Uonz_Main::SpinButton1_SpinDown() { modes_.step(-1); }
 
 const data::Station_Ref& Uonz_Main::stationNamed(const QString& caption) const { return data::lookupPickedStation(caption); }
 
-void Uonz_Main::modeSwitched() {
-    Heinen_Name();
-    DB_conect();
-    Hyouji();
-    Hyouji_Uonz();
-    Kion_Color();
-}
-
 void Uonz_Main::drawRow() {
-    Hyouji_Uonz();
-    Kion_Color();
-}
-
-void Uonz_Main::drawYear() {
-    Hyouji();
     Hyouji_Uonz();
     Kion_Color();
 }

@@ -186,15 +186,13 @@ private:
 
     // What the mode switch and the steps ask of this window.
     const data::Station_Ref& stationNamed(const QString& caption) const override;
-    void modeSwitched() override;
     void drawRow() override;
-    void drawYear() override;
 
     void clearChart();
     void setArea(const QString& area) override;
     void wire();
     void wireMenus();
-    void redraw();
+    void redraw() override;
     void pointSize(const QString& item, int width, double offset, double size);
     void setBackground(forms::Color c);
     void setBackColorKeepingChart(forms::Color c);

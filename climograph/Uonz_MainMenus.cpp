@@ -261,10 +261,7 @@ void paintScheme(const std::vector<SchemeRow>& rows, bool blackAndWhite) {
     for (const SchemeRow& row : rows) {
         const std::optional<Color> back = blackAndWhite ? row.bwBack : row.colourBack;
         const std::optional<Color> fore = blackAndWhite ? row.bwFore : row.colourFore;
-        for (Control* c : row.controls) {
-            if (back) c->setBackColor(*back);
-            if (fore) c->setForeColor(*fore);
-        }
+        for (Control* c : row.controls) paint(*c, back, fore);
     }
 }
 

@@ -164,7 +164,9 @@ void StationModes::switchMode() {
     } else {
         return;
     }
-    window_.modeSwitched();
+    lookUp();
+    bind();
+    window_.redraw();
 }
 
 // The station's first year is the floor; a row whose ID is no number stops the steps down
@@ -201,7 +203,7 @@ void StationModes::step(int by) {
         if (records_.years->RecordCount() == 0) return forms::Beep();
         if (by > 0 ? forms::Val(year_.Caption()) >= climate::kLastSingleYear : atFirstYear()) return;
         year_.setCaption(forms::Str(forms::Val(year_.Caption()) + by));
-        window_.drawYear();
+        window_.redraw();
         if (by > 0) yearsPiled_.setCaption(forms::Str(forms::Val(yearsPiled_.Caption()) + 1));
     }
     stepEnd();

@@ -25,11 +25,10 @@ public:
     virtual const Station_Ref& stationNamed(const QString& caption) const = 0;
     // The area cell, with its caption in a size that fits.
     virtual void setArea(const QString& area) = 0;
-    // After a switch: the station looked up again, its rows bound, everything drawn.
-    virtual void modeSwitched() = 0;
-    // After a step to another normal-values row, and to another year.
+    // The row shown found again and everything drawn: after a switch and a year step.
+    virtual void redraw() = 0;
+    // The current normal-values row drawn: after a step through the rows.
     virtual void drawRow() = 0;
-    virtual void drawYear() = 0;
     // Before a step, and at its end before the focus goes back to the spin button.
     virtual void stepStarting() {}
     virtual void stepEnding() {}

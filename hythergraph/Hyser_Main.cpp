@@ -133,21 +133,7 @@ void Hyser_Main::SpinButton1_SpinDown() { modes_.step(-1); }
 
 const data::Station_Ref& Hyser_Main::stationNamed(const QString& caption) const { return data::lookupStation(caption); }
 
-void Hyser_Main::modeSwitched() {
-    Heinen_Name();
-    DB_conect();
-    Hyouji();
-    Hyouji_Hyther();
-    Kion_Color();
-}
-
 void Hyser_Main::drawRow() {
-    Hyouji_Hyther();
-    Kion_Color();
-}
-
-void Hyser_Main::drawYear() {
-    Hyouji();
     Hyouji_Hyther();
     Kion_Color();
 }

@@ -196,16 +196,14 @@ private:
 
     // What the mode switch and the steps ask of this window.
     const data::Station_Ref& stationNamed(const QString& caption) const override;
-    void modeSwitched() override;
     void drawRow() override;
-    void drawYear() override;
     void stepStarting() override { tuki_Moved = 0; }
 
     void clearChart();
     void setArea(const QString& area) override;
     void wire();
     void wireMenus();
-    void redraw();
+    void redraw() override;
     void pointSize(chart::PointSize size);
     void setBackground(forms::Color c);
     void setBackColorKeepingChart(forms::Color c);

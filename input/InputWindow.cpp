@@ -26,17 +26,6 @@ constexpr Color kText = kSysButtonText;
 // The month check's box: キャンセル, 再試行 (the default) and 続行, with the stop sign.
 constexpr int kCheckStyle = vbCancelTryContinue + vbCritical + vbDefaultButton2;
 
-void paint(Control& c, std::optional<Color> back, std::optional<Color> fore) {
-    if (back) c.setBackColor(*back);
-    if (fore) c.setForeColor(*fore);
-}
-
-void showByRule(Form& owner, Window w, Placement placement = Placement::AboveCentre) {
-    // Menu picks wait until the window has loaded.
-    Form::BusyScope busy(owner);
-    navigation().show(w, placement);
-}
-
 }  // namespace
 
 InputWindow::InputWindow(FormDesign design, Traits traits) : Form(std::move(design)), traits_(std::move(traits)) { wire(); }
@@ -71,11 +60,11 @@ void InputWindow::wire() {
     for (const auto& [name, handler] : items) {
         menu(QString::fromUtf16(name)).onClick = [this, handler] { (this->*handler)(); };
     }
-    menu(u"auto_View"_s).onClick = [this] { showByRule(*this, traits_.databaseWindow); };
-    menu(u"Rain_Ondo_Graph"_s).onClick = [this] { showByRule(*this, traits_.otherChart); };
-    menu(u"Readme_View"_s).onClick = [this] { showByRule(*this, Window::Readme); };
-    menu(u"kisyou_data"_s).onClick = [this] { showByRule(*this, Window::WeatherData); };
-    menu(u"install_Guide"_s).onClick = [this] { showByRule(*this, Window::InstallGuide); };
+    menu(u"auto_View"_s).onClick = [this] { windows::showFromMenu(*this, traits_.databaseWindow); };
+    menu(u"Rain_Ondo_Graph"_s).onClick = [this] { windows::showFromMenu(*this, traits_.otherChart); };
+    menu(u"Readme_View"_s).onClick = [this] { windows::showFromMenu(*this, Window::Readme); };
+    menu(u"kisyou_data"_s).onClick = [this] { windows::showFromMenu(*this, Window::WeatherData); };
+    menu(u"install_Guide"_s).onClick = [this] { windows::showFromMenu(*this, Window::InstallGuide); };
     // The version window is centred exactly, whatever its state.
     menu(u"ver_access"_s).onClick = [this] {
         BusyScope busy(*this);

@@ -201,12 +201,6 @@ void Hyser_Step_Mode::SpinButton1_SpinDown() { modes_.step(-1); }
 
 const data::Station_Ref& Hyser_Step_Mode::stationNamed(const QString& caption) const { return data::lookupStation(caption); }
 
-void Hyser_Step_Mode::modeSwitched() {
-    Heinen_Name();
-    DB_conect();
-    redraw();
-}
-
 void Hyser_Step_Mode::drawRow() {
     Hyouji_Hyther();
     Kion_Color();

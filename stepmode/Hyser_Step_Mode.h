@@ -195,9 +195,7 @@ private:
 
     // What the mode switch and the steps ask of this window.
     const data::Station_Ref& stationNamed(const QString& caption) const override;
-    void modeSwitched() override;
     void drawRow() override;
-    void drawYear() override { redraw(); }
     void stepStarting() override { tuki_Moved = 0; }
 
     void clearChart();
@@ -205,7 +203,7 @@ private:
     void setArea(const QString& area) override;
     void wire();
     void wireMenus();
-    void redraw();
+    void redraw() override;
     void pointSize(chart::PointSize size);
     void setBackground(forms::Color c);
     void setBackColorKeepingChart(forms::Color c);

@@ -198,21 +198,7 @@ void Form55::SpinButton1_SpinDown() { modes_.step(-1); }
 
 const data::Station_Ref& Form55::stationNamed(const QString& caption) const { return data::lookupPickedStation(caption); }
 
-void Form55::modeSwitched() {
-    Heinen_Name();
-    DB_conect();
-    Hyouji();
-    Hyouji_Hyther();
-    Kion_Color();
-}
-
 void Form55::drawRow() {
-    Hyouji_Hyther();
-    Kion_Color();
-}
-
-void Form55::drawYear() {
-    Hyouji();
     Hyouji_Hyther();
     Kion_Color();
 }

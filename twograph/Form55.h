@@ -239,9 +239,7 @@ private:
 
     // What the mode switch and the steps ask of this window.
     const data::Station_Ref& stationNamed(const QString& caption) const override;
-    void modeSwitched() override;
     void drawRow() override;
-    void drawYear() override;
     // A step places the month numbers by rule again.
     void stepStarting() override { tuki_Moved = 0; }
     void stepEnding() override;
@@ -250,7 +248,7 @@ private:
     void setArea(const QString& area) override;
     void wire();
     void wireMenus();
-    void redraw();
+    void redraw() override;
     void pointSize(const QString& item, int width, double dx, double dy, double size);
     void setBackground(forms::Color c);
     void setBackColorKeepingChart(forms::Color c);

@@ -23,11 +23,6 @@ namespace {
 
 constexpr Color kText = kSysButtonText;
 
-void paint(Control& c, std::optional<Color> back, std::optional<Color> fore) {
-    if (back) c.setBackColor(*back);
-    if (fore) c.setForeColor(*fore);
-}
-
 // What the colour look gives the climograph's month axis numbers, by month.
 constexpr Color kMonthAxisColours[13] = {0,        0x0,  0xFF0000, 0xFF80FF, 0xFF00, 0x8000,  0xFFFF00,
                                          0xFF00FF, 0xFF, 0x800080, 0x8080,   0x4080, 0xFF8080};
