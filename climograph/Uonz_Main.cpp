@@ -1,116 +1,67 @@
 #include "climograph/Uonz_Main.h"
 
-#include "chart/AreaCell.h"
-#include "chart/CScreenCapture.h"
-#include "chart/ColourBands.h"
-#include "data/Catalogue.h"
-#include "data/ClimateDb.h"
-#include "platform/forms/Placement.h"
-#include "platform/forms/Services.h"
+#include "chart/ColourSchemes.h"
 #include "platform/forms/Text.h"
-#include "windows/Navigation.h"
+#include "platform/forms/Twips.h"
+
+#include <QFontMetricsF>
 
 #include <cmath>
 
 using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
+using stationwindow::members;
+using windows::Window;
 
 namespace climograph {
-
 namespace {
 
-// Where this window shows the area of each kind of row.
-const data::RecordLabels kRecordLabels{u"Label54"_s, u"Label53"_s};
+const stationwindow::Traits kTraits{
+    .family = windows::Family::Climograph,
+    .recordLabels = {u"Label54"_s, u"Label53"_s},
+    .areaCell = u"Label55"_s,
+    .tableCell = u"Label45"_s,
+    .yearCaption = u"Label56"_s,
+    .lookup = data::lookupPickedStation,
+    // The climograph leaves the focus with the spin button after a step.
+    .focusModeBoxAfterStep = false,
+    .cumulativeShowsYears = true,
+    .elevationAsNumber = true,
+    .captureSuffix = u"_Uonz.bmp"_s,
+    .captureHidesCommand = true,
+    // Each size keeps the marker's centre 15 twips right of and below its point.
+    .pointSizes = {{{12, 75, 75, 180}, {8, 45, 45, 120}, {6, 30, 30, 90}, {4, 15, 15, 60}}},
+    .markedMonths = 13,
+    .windowItems = {{u"Step_Run"_s, Window::StepMode},
+                    {u"auto_View"_s, Window::Hythergraph},
+                    {u"graph_2_mode_U"_s, Window::TwoGraph},
+                    {u"syudou"_s, Window::ClimographInput},
+                    {u"Readme_View"_s, Window::Readme},
+                    {u"kisyou_data"_s, Window::WeatherData},
+                    {u"install_Guide"_s, Window::InstallGuide},
+                    {u"Readme_New_dev"_s, Window::History},
+                    {u"kisyocho_V"_s, Window::Browser}},
+};
 
 }  // namespace
 
-// The climograph leaves the focus with the spin button after a step.
-Uonz_Main::Uonz_Main()
-    : Form(design()),
-      modes_(*this, *this, {Uonz_Heinen_Cn, Uonz_Heinen_Rs, Uonz_Cn, Uonz_Rs, Point_No_Cur, Uonz_Station_Table, Uonz_Find_Key},
-             {kRecordLabels, u"Label55"_s, u"Label45"_s}, windows::kChoiceYear, false) {
-    wire();
+Uonz_Main::Uonz_Main() : StationWindow(design(), kTraits) {
+    Timer1.onTimer = [this] { confettiDots(); };
+    menu(u"Paper_Fubuki"_s).onClick = [this] { Paper_Fubuki_Click(); };
 }
-
-Uonz_Main::~Uonz_Main() = default;
-
-void Uonz_Main::wire() {
-    Command1.onClick = [this] { Command1_Click(); };
-    Command1.onGotFocus = [this] { Command1_GotFocus(); };
-    Check2.onClick = [this] { Check2_Click(); };
-    SpinButton1.onSpinUp = [this] { SpinButton1_SpinUp(); };
-    SpinButton1.onSpinDown = [this] { SpinButton1_SpinDown(); };
-    menu(u"Form_end"_s).onClick = [this] { Form_end_Click(); };
-    wireMenus();
-}
-
-// --- Start-up and end ---------------------------------------------------------------------
 
 // The paths of the data stay relative to the folder the main window's start-up made
 // current; this window never changes it.
-void Uonz_Main::Form_Load() {
-    if (AppInfo::PrevInstance()) {
-        MsgBox(u" 複数の起動はできません "_s);
-        AppInfo::End(1);
-        return;
-    }
+void Uonz_Main::loadState() {
     state.Mark_DX = 30;
     state.Mark_DY = 30;
-    setWidth(12000);
-
-    windows::navigation().form(windows::Window::Splash).Show();
-    DoEvents();
-    placeAndShow(*this, Placement::AboveCentre);
-    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
-
-    setDrawWidth(6);
-    state.Rain_Scale = kRainScale;
-    Start_DB_conect();
-    Label4.setCaption(Label1.Caption());
-    setArea(Label54.Caption());
-
-    Hyouji();
-    Hyouji_Uonz();
-    Kion_Color();
-
-    Screen_Cap = std::make_unique<chart::CScreenCapture>();
-    Screen_Cap->setForm(this);
-
-    Check2.SetFocus();
-    SpinButton1.SetFocus();
 }
 
-// 終了 closes this window only; the program goes on.
-void Uonz_Main::Form_end_Click() { Unload(); }
-
-// Its pickers go with it: a pick on one left open would bring the window back unasked.
-void Uonz_Main::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::Climograph); }
-
-// --- Opening the data ----------------------------------------------------------------------
-
-// The window's records: opened at the start, looked up, bound and searched as every station
-// chart window does it.
-void Uonz_Main::Start_DB_conect() { modes_.openAtStart(); }
-void Uonz_Main::Heinen_Name() { modes_.lookUp(); }
-void Uonz_Main::DB_conect() { modes_.bind(); }
-void Uonz_Main::Hyouji() { modes_.find(); }
+void Uonz_Main::loadScales() { state.Rain_Scale = kRainScale; }
 
 void Uonz_Main::Hyouji_Uonz() {
-    const int mode = Check2.Value();
-    // The marks belong to single years; in normal values they stay hidden.
-    Label49.setVisible(mode == 0 && !Label47.Caption().isEmpty());
-    Label50.setVisible(mode == 0 && !Label48.Caption().isEmpty());
-    if (mode == 1 || mode == 0) {
-        const bool normals = mode == 1;
-        fillValueTable(Label2, Label3, normals ? Label30 : Label40, normals ? Label31 : Label41);
-        // The area of the row shown: a single year's table says 日本.
-        setArea(normals ? Label54.Caption() : Label53.Caption());
-        Label20.setCaption((normals ? Label32 : Label42).Caption());
-        Label21.setCaption((normals ? Label33 : Label43).Caption());
-        const QString elevation = (normals ? Label34 : Label44).Caption();
-        Label22.setCaption(isMissing(elevation) ? elevation : Str(Val(elevation)));
-    }
+    showRow();
     plotClimograph(uonz, state, geometry);
 }
 
@@ -120,61 +71,102 @@ void Uonz_Main::Line_Set_BW() { chart::Line_Set(uonz, state, geometry, true); }
 void Uonz_Main::Line_Reset() { chart::Line_Reset(uonz, geometry); }
 void Uonz_Main::Kion_Color() { colourValueTable(valueTable, state); }
 
-// --- Normal values and single years -----------------------------------------------------
-
-void Uonz_Main::Check2_Click() { modes_.switchMode(); }
-void Uonz_Main::SpinButton1_SpinUp() { modes_.step(1); }
-void Uonz_Main::SpinButton1_SpinDown() { modes_.step(-1); }
-
-const data::Station_Ref& Uonz_Main::stationNamed(const QString& caption) const { return data::lookupPickedStation(caption); }
-
-void Uonz_Main::drawRow() {
-    Hyouji_Uonz();
-    Kion_Color();
-}
-
-void Uonz_Main::setArea(const QString& area) { showArea(Label55, area); }
-
-// --- Clear ------------------------------------------------------------------------------
-
-void Uonz_Main::clearChart() {
-    Label15.setCaption(u"0"_s);
-    Label16.setCaption(u"0"_s);
+void Uonz_Main::changeScale(bool halved) {
     Cls();
-    Line_Reset();
+    state.Rain_Scale = halved ? kRainScaleHalved : kRainScale;
+    for (int i = 1; i <= 6; ++i) Label13(i).setCaption(QString::number((halved ? 200 : 100) * i));
+    // The four-digit captions at the top would not fit their place at full size.
+    Label13(5).setFontSize(halved ? 14 : 18);
+    Label13(6).setFontSize(halved ? 14 : 18);
 }
 
-void Uonz_Main::Command1_Click() {
-    clearChart();
-    if (Check2.Enabled()) Check2.SetFocus();
+void Uonz_Main::takePointSize(const stationwindow::PointSizeLook& look) {
+    state.Point_Width = look.width;
+    state.Mark_DX = look.dx;
+    state.Mark_DY = look.dy;
 }
 
-void Uonz_Main::Command1_GotFocus() { clearChart(); }
+// --- Looks -----------------------------------------------------------------------------------
 
-// --- What the station pickers do to this window ------------------------------------------
-
-bool Uonz_Main::showsNormalValues() const { return Check2.Value() == 1; }
-
-void Uonz_Main::setStationName(const QString& name, double pointSize) {
-    Label29.setCaption(name);
-    if (pointSize > 0) Label29.setFontSize(pointSize);
+std::vector<Control*> Uonz_Main::groundExtras() {
+    std::vector<Control*> extras = {&Label19, &Label14};
+    for (Control* c : printGroundExtras()) extras.push_back(c);
+    return extras;
 }
 
-void Uonz_Main::takeStationData(std::shared_ptr<ado::Connection> connection, std::shared_ptr<ado::Recordset> recordset) {
-    Uonz_Cn = std::move(connection);
-    if (recordset) Uonz_Rs = std::move(recordset);
+std::vector<Control*> Uonz_Main::printGroundExtras() { return members(Label52, 0, 12); }
+
+void Uonz_Main::addSchemeRows(std::vector<stationwindow::SchemeRow>& rows) {
+    const stationwindow::Look white{kWhite, kSysButtonText};
+    rows.push_back({{&Label14}, {{{kPale, 0x4000}, white}}});
+    rows.push_back({members(Label52, 0, 12), {{{kPale, 0x4000}, white}}});
+    rows.push_back({members(Label51, 1, 12), {{{0xC000, std::nullopt}, {0x909090, std::nullopt}}}});
 }
 
-void Uonz_Main::resetForNewStation() {
-    Label4.setCaption(QString::number(windows::kChoiceYear));
-    Label15.setCaption(u"0"_s);
-    Label16.setCaption(u"0"_s);
+// --- Confetti -------------------------------------------------------------------------------
+
+namespace {
+
+// The sixteen colours of the classic palette, &HBBGGRR.
+constexpr Color kPalette[16] = {0x0,      0x800000, 0x8000, 0x808000, 0x80, 0x800080, 0x8080, 0xC0C0C0,
+                                0x808080, 0xFF0000, 0xFF00, 0xFFFF00, 0xFF, 0xFF00FF, 0xFFFF, 0xFFFFFF};
+constexpr int kConfettiPen = 3;          // pixels; no point size of the chart draws this wide
+constexpr int kDotsPerTick = 24;         // a tick every 15 ms: as lively as a loop without pause
+constexpr std::size_t kMostDots = 6000;  // the oldest go first, so painting never slows down
+
+}  // namespace
+
+bool Uonz_Main::confettiRunning() const { return Timer1.Enabled(); }
+
+// The animation runs from the window's timer, so it cannot re-enter itself and stops with
+// the window; choosing the item again stops it too. It draws in the window's own units,
+// and gives the pen and the text colour back after each dot, so the charts drawn while
+// or after it runs land where they belong.
+void Uonz_Main::Paper_Fubuki_Click() {
+    if (confettiRunning()) {
+        Timer1.setEnabled(false);
+        return;
+    }
+    Cls();
+    const QString message = u"おめでとう !"_s;
+    FontDesign font;
+    font.size = 40;
+    setFont(font);
+    const QFontMetricsF metrics(toQFont(font));
+    setCurrentX(clientWidthTwips() / 2 - textWidthTwips(font, message) / 2);
+    setCurrentY(clientHeightTwips() / 2 - metrics.height() * kTwipsPerPixel);
+    const Color pen = ForeColor();
+    setForeColor(kPalette[6]);
+    Print(message);
+    setForeColor(pen);
+    Timer1.setEnabled(true);
 }
 
-void Uonz_Main::setRegion(int region) { Label46.setCaption(QString::number(region)); }
-
-void Uonz_Main::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
-
-void Uonz_Main::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
+void Uonz_Main::confettiDots() {
+    const int pen = DrawWidth();
+    setDrawWidth(kConfettiPen);
+    std::uniform_real_distribution<double> r(0.0, 1.0);
+    for (int i = 0; i < kDotsPerTick; ++i) {
+        const double x = r(confettiRandom_) * clientWidthTwips();
+        const double y = r(confettiRandom_) * clientHeightTwips();
+        // Halves round to the even index, so 0 and 15 come half as often as the others.
+        const auto n = static_cast<std::size_t>(std::nearbyint(r(confettiRandom_) * 15));
+        PSet(x, y, kPalette[n]);
+    }
+    setDrawWidth(pen);
+    if (drawing().size() > kMostDots) {
+        std::vector<DrawOp> kept;
+        kept.reserve(kMostDots);
+        std::size_t drop = drawing().size() - kMostDots / 2;
+        for (const DrawOp& op : drawing()) {
+            if (drop > 0 && op.kind == DrawOp::Point && op.width == kConfettiPen) {
+                --drop;
+                continue;
+            }
+            kept.push_back(op);
+        }
+        restoreDrawing(std::move(kept));
+    }
+}
 
 }  // namespace climograph

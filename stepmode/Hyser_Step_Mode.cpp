@@ -1,137 +1,66 @@
 #include "stepmode/Hyser_Step_Mode.h"
 
-#include "chart/AreaCell.h"
-#include "chart/CScreenCapture.h"
-#include "data/Catalogue.h"
-#include "data/ClimateDb.h"
-#include "platform/forms/Services.h"
+#include "chart/ColourSchemes.h"
 #include "platform/forms/Text.h"
-#include "platform/shell/Files.h"
-#include "windows/Navigation.h"
 
 #include <algorithm>
-#include <cmath>
 
 using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
+using windows::Window;
 
 namespace stepmode {
-
 namespace {
 
-// Where this window shows the area of each kind of row.
-const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
-
-}  // namespace
-
-Hyser_Step_Mode::Hyser_Step_Mode()
-    : Form(design()),
-      modes_(*this, *this, {Heinen_Cn, Heinen_Rs, Hyser_Cn, Hyser_Rs, Point_No_Cur, Station_Table, Find_Key},
-             {kRecordLabels, u"Label53"_s, QString()}, windows::kChoiceYear) {
-    wire();
-}
-
-Hyser_Step_Mode::~Hyser_Step_Mode() = default;
-
-void Hyser_Step_Mode::wire() {
-    Command1.onClick = [this] { Command1_Click(); };
-    Command1.onGotFocus = [this] { Command1_GotFocus(); };
-    Command2.onClick = [this] { Command2_Click(); };
-    SpinButton2.onSpinUp = [this] { SpinButton2_SpinUp(); };
-    SpinButton2.onSpinDown = [this] { SpinButton2_SpinDown(); };
-    Check2.onClick = [this] { Check2_Click(); };
-    SpinButton1.onSpinUp = [this] { SpinButton1_SpinUp(); };
-    SpinButton1.onSpinDown = [this] { SpinButton1_SpinDown(); };
-    menu(u"Form_end"_s).onClick = [this] { Form_end_Click(); };
-    wireMenus();
-}
-
-// --- Load and unload -----------------------------------------------------------------------
-
-void Hyser_Step_Mode::Form_Load() {
-    shell::ChDir(AppInfo::Path());
-    if (AppInfo::PrevInstance()) {
-        MsgBox(u" 複数の起動はできません "_s);
-        AppInfo::End(1);
-        return;
-    }
-    state.Mark_DX = 45;
-    state.Mark_DY = 30;
-    Step_No = 1;
-
-    windows::navigation().form(windows::Window::Splash).Show();
-    DoEvents();
-
-    setWidth(12000);
-    placeAndShow(*this, Placement::AboveCentre);
-    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
-
-    setDrawWidth(6);
-    state.Rain_Scale = 11;
-    state.Temp_Scale = 110;
-    Work_Dir = shell::CurDir() + u'/';
-    shell::ChDir(Work_Dir);
-
-    // This window's own data objects: the main window keeps showing and stepping through
-    // the ones it opened.
-    Start_DB_conect();
-    Label4.setCaption(Label1.Caption());
-    setArea(Label52.Caption());
-
-    Hyouji();
-    Hyouji_Hyther();
-    Kion_Color();
-
-    Screen_Cap = std::make_unique<chart::CScreenCapture>();
-    Screen_Cap->setForm(this);
-
-    Check2.SetFocus();
-    SpinButton1.SetFocus();
-}
-
-// Closing this window leaves the program running.
-void Hyser_Step_Mode::Form_end_Click() { Unload(); }
-
-// Its pickers go with it: a pick on one left open would bring the window back unasked.
-void Hyser_Step_Mode::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::StepMode); }
-
-// --- Opening the data ----------------------------------------------------------------------
-
-// The window's records: opened at the start, looked up, bound and searched as every station
-// chart window does it.
-void Hyser_Step_Mode::Start_DB_conect() { modes_.openAtStart(); }
-void Hyser_Step_Mode::Heinen_Name() { modes_.lookUp(); }
-void Hyser_Step_Mode::DB_conect() { modes_.bind(); }
-void Hyser_Step_Mode::Hyouji() { modes_.find(); }
-
-namespace {
+const stationwindow::Traits kTraits{
+    .family = windows::Family::StepMode,
+    .recordLabels = {u"Label52"_s, u"Label51"_s},
+    .areaCell = u"Label53"_s,
+    .yearCaption = u"Label54"_s,
+    .startsInProgramFolder = true,
+    .captureSuffix = u"_Hyser.bmp"_s,
+    .windowItems = {{u"Rain_Ondo_Graph"_s, Window::Climograph},
+                    {u"graph_2_mode"_s, Window::TwoGraph},
+                    {u"auto_View"_s, Window::HytherInput},
+                    {u"F_keppen"_s, Window::Koppen},
+                    {u"F_keppen_2"_s, Window::KoppenDetail},
+                    // The tool moves the main window's month numbers; its item here is
+                    // hidden and disabled.
+                    {u"tuki_set"_s, Window::MonthNumberTool, Placement::ToolOffset},
+                    {u"Readme_View"_s, Window::Readme},
+                    {u"kisyou_data"_s, Window::WeatherData},
+                    {u"kisyocho_V"_s, Window::Browser},
+                    {u"install_Guide"_s, Window::InstallGuide},
+                    {u"Readme_New_dev"_s, Window::History}},
+};
 
 // The step the step label shows; whatever it holds, a step within 1..kClosingStep.
 int shownStep(const Label& label) { return std::clamp(truncateToInt(Val(label.Caption())), 1, kClosingStep); }
 
 }  // namespace
 
-// --- Drawing ---------------------------------------------------------------------------------
+Hyser_Step_Mode::Hyser_Step_Mode() : StationWindow(design(), kTraits) {
+    Command2.onClick = [this] { Command2_Click(); };
+    SpinButton2.onSpinUp = [this] { SpinButton2_SpinUp(); };
+    SpinButton2.onSpinDown = [this] { SpinButton2_SpinDown(); };
+}
+
+void Hyser_Step_Mode::loadState() {
+    state.Mark_DX = 45;
+    state.Mark_DY = 30;
+    Step_No = 1;
+}
+
+// This window's own data objects and scales: the main window keeps showing and stepping
+// through the ones it opened.
+void Hyser_Step_Mode::loadScales() {
+    state.Rain_Scale = 11;
+    state.Temp_Scale = 110;
+}
 
 void Hyser_Step_Mode::Hyouji_Hyther() {
-    const int mode = Check2.Value();
-    // The marks belong to single years; in normal values they stay hidden.
-    Label49.setVisible(mode == 0 && !Label47.Caption().isEmpty());
-    Label50.setVisible(mode == 0 && !Label48.Caption().isEmpty());
-    if (mode == 1) {
-        fillValueTable(hyther, Label30, Label31);
-        setArea(Label52.Caption());
-        Label20.setCaption(Label32.Caption());
-        Label21.setCaption(Label33.Caption());
-        Label22.setCaption(Label34.Caption());
-    } else if (mode == 0) {
-        fillValueTable(hyther, Label40, Label41);
-        setArea(Label51.Caption());
-        Label20.setCaption(Label42.Caption());
-        Label21.setCaption(Label43.Caption());
-        Label22.setCaption(Label44.Caption());
-    }
+    showRow();
     // Stepping redraws the same months again and again: the count says how many points of
     // this drawing lie outside the frame, not how often they were drawn.
     Label15.setCaption(u"0"_s);
@@ -144,38 +73,15 @@ void Hyser_Step_Mode::Line_Set_BW() { chart::Line_Set(hyther, state, geometry, t
 void Hyser_Step_Mode::Line_Reset() { chart::Line_Reset(hyther, geometry, 13); }
 void Hyser_Step_Mode::Kion_Color() { colourValueTable(valueTable, state); }
 
-// --- The step counter --------------------------------------------------------------------
-
-void Hyser_Step_Mode::backToFirstStep() {
-    Label55.setCaption(u"1"_s);
-    Step_No = 1;
-}
-
-void Hyser_Step_Mode::clearChart() {
-    Label15.setCaption(u"0"_s);
-    Label16.setCaption(u"0"_s);
-    Cls();
-    Line_Reset();
-}
-
 // クリア empties the chart and starts the steps again; nothing is drawn until the next
 // step or redraw.
 void Hyser_Step_Mode::Command1_Click() {
-    Label15.setCaption(u"0"_s);
-    Label16.setCaption(u"0"_s);
-    backToFirstStep();
-    Cls();
-    Line_Reset();
-    if (Check2.Enabled()) Check2.SetFocus();
+    Label55.setCaption(u"1"_s);
+    Step_No = 1;
+    StationWindow::Command1_Click();
 }
 
-void Hyser_Step_Mode::Command1_GotFocus() { clearChart(); }
-
-// The main window's clear: the step stays.
-void Hyser_Step_Mode::Command2_Click() {
-    clearChart();
-    if (Check2.Enabled()) Check2.SetFocus();
-}
+void Hyser_Step_Mode::Command2_Click() { StationWindow::Command1_Click(); }
 
 // The step is read from the label that shows it, so the two never disagree.
 void Hyser_Step_Mode::SpinButton2_SpinUp() {
@@ -193,46 +99,17 @@ void Hyser_Step_Mode::SpinButton2_SpinDown() {
     redraw();
 }
 
-// --- Normal values and single years -----------------------------------------------------
+void Hyser_Step_Mode::changeScale(bool changed) { stationwindow::changeHythergraphScale(*this, state, changed); }
 
-void Hyser_Step_Mode::Check2_Click() { modes_.switchMode(); }
-void Hyser_Step_Mode::SpinButton1_SpinUp() { modes_.step(1); }
-void Hyser_Step_Mode::SpinButton1_SpinDown() { modes_.step(-1); }
-
-const data::Station_Ref& Hyser_Step_Mode::stationNamed(const QString& caption) const { return data::lookupStation(caption); }
-
-void Hyser_Step_Mode::drawRow() {
-    Hyouji_Hyther();
-    Kion_Color();
+void Hyser_Step_Mode::takePointSize(const stationwindow::PointSizeLook& look) {
+    state.Point_Width = look.width;
+    state.Mark_DX = look.dx;
+    state.Mark_DY = look.dy;
 }
 
-void Hyser_Step_Mode::setArea(const QString& area) { showArea(Label53, area); }
-
-// --- What the station pickers do to this window ------------------------------------------
-
-bool Hyser_Step_Mode::showsNormalValues() const { return Check2.Value() == 1; }
-
-void Hyser_Step_Mode::setStationName(const QString& name, double pointSize) {
-    Label29.setCaption(name);
-    if (pointSize > 0) Label29.setFontSize(pointSize);
+void Hyser_Step_Mode::addSchemeRows(std::vector<stationwindow::SchemeRow>& rows) {
+    rows.push_back({{&Label14}, {{{kPale, 0x4000}, {kWhite, kSysButtonText}}}});
+    rows.push_back({{&Label55}, {{{0xFFFF, 0xC000C0}, {kWhite, kSysButtonText}}}});
 }
-
-void Hyser_Step_Mode::takeStationData(std::shared_ptr<ado::Connection> connection, std::shared_ptr<ado::Recordset> recordset) {
-    Hyser_Cn = std::move(connection);
-    if (recordset) Hyser_Rs = std::move(recordset);
-}
-
-void Hyser_Step_Mode::resetForNewStation() {
-    tuki_Moved = 0;
-    Label4.setCaption(QString::number(windows::kChoiceYear));
-    Label15.setCaption(u"0"_s);
-    Label16.setCaption(u"0"_s);
-}
-
-void Hyser_Step_Mode::setRegion(int region) { Label46.setCaption(QString::number(region)); }
-
-void Hyser_Step_Mode::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
-
-void Hyser_Step_Mode::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 
 }  // namespace stepmode

@@ -1,129 +1,69 @@
 #include "twograph/Form55.h"
 
-#include "chart/AreaCell.h"
-#include "chart/CScreenCapture.h"
-#include "data/Catalogue.h"
-#include "data/ClimateDb.h"
-#include "platform/forms/Placement.h"
-#include "platform/forms/Services.h"
-#include "platform/forms/Text.h"
-#include "platform/shell/Files.h"
-#include "windows/Navigation.h"
-
-#include <cmath>
+#include "chart/ColourSchemes.h"
 
 using namespace chart;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
+using stationwindow::Look;
+using stationwindow::members;
+using windows::Window;
 
 namespace twograph {
 namespace {
 
-// Where this window shows the area of each kind of row.
-const data::RecordLabels kRecordLabels{u"Label52"_s, u"Label51"_s};
+const stationwindow::Traits kTraits{
+    .family = windows::Family::TwoGraph,
+    .recordLabels = {u"Label52"_s, u"Label51"_s},
+    .areaCell = u"Label53"_s,
+    .tableCell = u"Label45"_s,
+    .yearCaption = u"Label60"_s,
+    .lookup = data::lookupPickedStation,
+    .captureSuffix = u"_2graph.bmp"_s,
+    .noticeOnlyElsewhere = true,
+    .captureHidesCommand = true,
+    .makersSiteItem = u"adsasd"_s,
+    .markerArrays = {u"Shape3"_s, u"Shape4"_s},
+    .monthNumberArrays = {u"Label28"_s, u"Label57"_s},
+    .windowItems = {{u"Step_Run"_s, Window::StepMode},
+                    {u"Rain_Ondo_Graph"_s, Window::Climograph},
+                    {u"Hyther_mode"_s, Window::Hythergraph},
+                    {u"auto_View"_s, Window::HytherInput},
+                    {u"F_keppen"_s, Window::Koppen},
+                    {u"F_keppen_2"_s, Window::KoppenDetail},
+                    {u"Readme_View"_s, Window::Readme},
+                    {u"kisyou_data"_s, Window::WeatherData},
+                    {u"kisyocho_V"_s, Window::Browser},
+                    {u"install_Guide"_s, Window::InstallGuide},
+                    {u"Readme_New_dev"_s, Window::History},
+                    {u"tuki_ichi"_s, Window::TwoGraphTool, Placement::ToolOffset}},
+};
+
+// What the colour look gives the climograph's month axis numbers, by month.
+constexpr Color kMonthAxisColours[13] = {0,        0x0,  0xFF0000, 0xFF80FF, 0xFF00, 0x8000,  0xFFFF00,
+                                         0xFF00FF, 0xFF, 0x800080, 0x8080,   0x4080, 0xFF8080};
 
 }  // namespace
 
-Form55::Form55()
-    : Form(design()),
-      modes_(*this, *this, {Graph2_Heinen_Cn, Graph2_Heinen_Rs, Graph2_Cn, Graph2_Rs, Graph2_Point_No_Cur, Station_Table, Graph2_Find_Key},
-             {kRecordLabels, u"Label53"_s, u"Label45"_s}, windows::kChoiceYear) {
-    wire();
-}
+Form55::Form55() : StationWindow(design(), kTraits) {}
 
-Form55::~Form55() = default;
-
-void Form55::wire() {
-    Command1.onClick = [this] { Command1_Click(); };
-    Command1.onGotFocus = [this] { Command1_GotFocus(); };
-    Check2.onClick = [this] { Check2_Click(); };
-    CheckBox1.onClick = [this] { CheckBox1_Click(); };
-    CheckBox3.onChange = [this] { CheckBox3_Change(); };
-    CheckBox4.onClick = [this] { CheckBox4_Click(); };
-    SpinButton1.onSpinUp = [this] { SpinButton1_SpinUp(); };
-    SpinButton1.onSpinDown = [this] { SpinButton1_SpinDown(); };
-    menu(u"Form_end"_s).onClick = [this] { Form_end_Click(); };
-    wireMenus();
-}
-
-// --- Start-up and end ---------------------------------------------------------------------
-
-void Form55::Form_Load() {
-    if (AppInfo::PrevInstance()) {
-        MsgBox(u" 複数の起動はできません "_s);
-        AppInfo::End(1);
-        return;
-    }
+void Form55::loadState() {
     tuki_Moved = 0;
     hytherState.Mark_DX = uonzState.Mark_DX = 45;
     hytherState.Mark_DY = uonzState.Mark_DY = 30;
-    setWidth(12000);
+}
 
-    windows::navigation().form(windows::Window::Splash).Show();
-    DoEvents();
-    placeAndShow(*this, Placement::AboveCentre);
-    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
-
-    setDrawWidth(6);
+void Form55::loadScales() {
     hytherState.Rain_Scale = kRainScale;
     hytherState.Temp_Scale = kTempScale;
     uonzState.Rain_Scale = kBarScale;
-    Work_Dir = shell::CurDir() + u'/';
-    shell::ChDir(Work_Dir);
     Line_Reset();
-
-    Start_DB_conect();
-    Label4.setCaption(Label1.Caption());
-    setArea(Label52.Caption());
-
-    Hyouji();
-    Hyouji_Hyther();
-    Kion_Color();
-
-    Screen_Cap = std::make_unique<chart::CScreenCapture>();
-    Screen_Cap->setForm(this);
-
-    Check2.SetFocus();
-    SpinButton1.SetFocus();
 }
-
-// Closing this window leaves the program and every other window running.
-void Form55::Form_end_Click() { Unload(); }
-
-// Its pickers go with it: a pick on one left open would bring the window back unasked.
-void Form55::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::TwoGraph); }
-
-// --- Opening the data ----------------------------------------------------------------------
-
-// The window's records: opened at the start, looked up, bound and searched as every station
-// chart window does it.
-void Form55::Start_DB_conect() { modes_.openAtStart(); }
-void Form55::Heinen_Name() { modes_.lookUp(); }
-void Form55::DB_conect() { modes_.bind(); }
-void Form55::Hyouji() { modes_.find(); }
 
 // --- Drawing -------------------------------------------------------------------------------
 
 void Form55::Hyouji_Hyther() {
-    const int mode = Check2.Value();
-    // The marks belong to single years; in normal values they stay hidden.
-    Label49.setVisible(mode == 0 && !Label47.Caption().isEmpty());
-    Label50.setVisible(mode == 0 && !Label48.Caption().isEmpty());
-    if (mode == 1) {
-        fillValueTable(Label2, Label3, Label30, Label31);
-        setArea(Label52.Caption());
-        Label20.setCaption(Label32.Caption());
-        Label21.setCaption(Label33.Caption());
-        Label22.setCaption(Label34.Caption());
-    } else if (mode == 0) {
-        fillValueTable(Label2, Label3, Label40, Label41);
-        // The area of the row shown: a single year's table says 日本, which is also what
-        // lets 累積表示 pile up the years.
-        setArea(Label51.Caption());
-        Label20.setCaption(Label42.Caption());
-        Label21.setCaption(Label43.Caption());
-        Label22.setCaption(Label44.Caption());
-    }
+    showRow();
     // Both charts read the cells, so they plot the values as the table shows them.
     plotPoints(hyther, hytherState, hytherGeometry);
     const bool cumulative = CheckBox1.Value();
@@ -157,13 +97,11 @@ void Form55::Month_Set(int month) {
 
 void Form55::Month_Set_U(int month) { chart::Month_Set_U(uonz, uonzState, uonzGeometry, month); }
 
-// The hythergraph joined and drawn again on top of what the window shows.
 void Form55::Line_Set() {
     joinMonths(hyther, hytherState, hytherGeometry);
     replotMonths(hyther, hytherState, hytherGeometry);
 }
 
-// The climograph joined; then the window wiped and both charts drawn again.
 void Form55::Line_Set_U() {
     joinClimograph(uonz, uonzState, uonzGeometry);
     Cls();
@@ -173,10 +111,6 @@ void Form55::Line_Set_U() {
 
 void Form55::Line_Set_BW() {
     joinMonths(hyther, hytherState, hytherGeometry, true);
-    replotMonths(hyther, hytherState, hytherGeometry, true);
-}
-
-void Form55::Line_Set_BW_U() {
     joinClimograph(uonz, uonzState, uonzGeometry);
     Cls();
     replotClimograph(uonz, uonzState, uonzGeometry, true);
@@ -190,65 +124,45 @@ void Form55::Line_Reset() {
 
 void Form55::Kion_Color() { colourValueTable(valueTable, hytherState); }
 
-// --- Normal values and single years -----------------------------------------------------
-
-void Form55::Check2_Click() { modes_.switchMode(); }
-void Form55::SpinButton1_SpinUp() { modes_.step(1); }
-void Form55::SpinButton1_SpinDown() { modes_.step(-1); }
-
-const data::Station_Ref& Form55::stationNamed(const QString& caption) const { return data::lookupPickedStation(caption); }
-
-void Form55::drawRow() {
-    Hyouji_Hyther();
-    Kion_Color();
-}
-
-void Form55::setArea(const QString& area) { showArea(Label53, area); }
-
 void Form55::stepEnding() { Label29.setFontSize(Label29.Caption() == u"サンクトペテルブルグ"_s ? 20 : 24); }
 
-// --- Clear ------------------------------------------------------------------------------
+// --- Options and looks -------------------------------------------------------------------------
 
-void Form55::clearChart() {
-    Label15.setCaption(u"0"_s);
-    Label16.setCaption(u"0"_s);
+void Form55::changeScale(bool changed) {
     Cls();
-    Line_Reset();
+    hytherState.Rain_Scale = changed ? kRainScaleDoubled : kRainScale;
+    hytherState.Temp_Scale = kTempScale;
+    for (int i = 1; i <= 6; ++i) Label13(i).setCaption(QString::number((changed ? 50 : 100) * i));
 }
 
-void Form55::Command1_Click() {
-    clearChart();
-    if (Check2.Enabled()) Check2.SetFocus();
+// One size for the points and markers of both charts.
+void Form55::takePointSize(const stationwindow::PointSizeLook& look) {
+    hytherState.Point_Width = uonzState.Point_Width = look.width;
+    hytherState.Mark_DX = uonzState.Mark_DX = look.dx;
+    hytherState.Mark_DY = uonzState.Mark_DY = look.dy;
 }
 
-void Form55::Command1_GotFocus() { clearChart(); }
-
-// --- What the station pickers do to this window ------------------------------------------
-
-bool Form55::showsNormalValues() const { return Check2.Value() == 1; }
-
-void Form55::setStationName(const QString& name, double pointSize) {
-    Label29.setCaption(name);
-    if (pointSize > 0) Label29.setFontSize(pointSize);
+// A new ground draws both charts again.
+void Form55::groundChanged() {
+    if (!CheckBox1.Value()) Hyouji_Hyther();
 }
 
-void Form55::takeStationData(std::shared_ptr<ado::Connection> connection, std::shared_ptr<ado::Recordset> recordset) {
-    Graph2_Cn = std::move(connection);
-    if (recordset) Graph2_Rs = std::move(recordset);
+void Form55::addSchemeRows(std::vector<stationwindow::SchemeRow>& rows) {
+    constexpr Color kText = kSysButtonText;
+    const Look textOnly{std::nullopt, kText};
+    rows.push_back({{&Label14(0)}, {{{kPale, 0x4000}, textOnly}}});
+    rows.push_back({{&Label14(1)}, {{{std::nullopt, 0x4000}, textOnly}}});
+    rows.push_back({{&Label55}, {{{0xFFFFC0, std::nullopt}, {kWhite, std::nullopt}}}});
+    rows.push_back({members(Label58, 0, 5), {{{std::nullopt, 0x4000}, {kWhite, kText}}}});
+    rows.push_back({members(Line4, 1, 12), {{{std::nullopt, 0xFF}, textOnly}}});
+    rows.push_back({members(Label56, 1, 12), {{{0xC000, std::nullopt}, {0x909090, std::nullopt}}}});
+    for (int i = 1; i <= 12; ++i) rows.push_back({{&Label59(i)}, {{{std::nullopt, kMonthAxisColours[i]}, textOnly}}});
 }
 
-// Every station choice, Japanese or world, places the month numbers by rule again.
-void Form55::resetForNewStation() {
-    tuki_Moved = 0;
-    Label4.setCaption(QString::number(windows::kChoiceYear));
-    Label15.setCaption(u"0"_s);
-    Label16.setCaption(u"0"_s);
+// A capture on white leaves the row's ID out of the picture and brings it to light after.
+std::vector<Control*> Form55::hiddenInCapture(bool white) {
+    if (!white) return {};
+    return {&Label38, &Label39};
 }
-
-void Form55::setRegion(int region) { Label46.setCaption(QString::number(region)); }
-
-void Form55::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
-
-void Form55::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 
 }  // namespace twograph

@@ -99,7 +99,7 @@ TEST_F(TwoGraphModesTest, NormalValuesStepThroughTheTableAndGoRoundAtBothEnds) {
     w.SpinButton1.spinUp();
     EXPECT_EQ(w.Label29.Caption(), w.Label36.Caption());
     EXPECT_EQ(w.Graph2_Heinen_Rs->Fields(u"Point_No"_s), u"47765"_s) << "the next row after 東京";
-    EXPECT_EQ(w.Label53.Caption(), w.Label52.Caption());
+    EXPECT_EQ(w.Label53.Caption(), w.control<Label>(u"Label52"_s).Caption());
     EXPECT_EQ(w.drawing().size(), 48u);
 
     w.Graph2_Heinen_Rs->MoveLast();

@@ -45,7 +45,7 @@ TEST_F(TwoGraphWindowTest, OpensOnTokyosNormalValuesWithItsOwnDataAndTheFocusOnT
     EXPECT_EQ(w.Graph2_Point_No_Cur, 47662);
     EXPECT_EQ(w.Graph2_Find_Key, u"Point_No=47662"_s);
     EXPECT_EQ(w.Station_Table, u"Tokyo_Hyser_data"_s);
-    EXPECT_EQ(w.Label45.Caption(), u"Tokyo_Hyser_data"_s);
+    EXPECT_EQ(w.control<Label>(u"Label45"_s).Caption(), u"Tokyo_Hyser_data"_s);
     EXPECT_EQ(w.Label46.Caption(), u"3"_s);
     EXPECT_EQ(w.Graph2_Rs->Source(), u"Tokyo_Hyser_Data"_s);
     EXPECT_EQ(w.tuki_Moved, 0);
@@ -93,13 +93,17 @@ TEST_F(TwoGraphWindowTest, TheHeaderTheTableAndTheChartsLieApartWithinTheStandar
         EXPECT_TRUE(w.Label10.rect().contains(w.Label2(i).rect())) << i;
         EXPECT_TRUE(w.Label10.rect().contains(w.Label3(i).rect())) << i;
     }
-    for (const Control* c : std::initializer_list<const Control*>{&w.Label20, &w.Label21, &w.Label22, &w.Label1, &w.Label60}) {
+    const Label& yearCaption = w.control<Label>(u"Label60"_s);
+    for (const Control* c : std::initializer_list<const Control*>{&w.Label20, &w.Label21, &w.Label22, &w.Label1, &yearCaption}) {
         EXPECT_TRUE(w.Label25.rect().contains(c->rect())) << c->Name().toStdString();
     }
-    EXPECT_LT(w.Label10.Top() + w.Label10.Height(), w.Label54.Top());
-    EXPECT_LE(w.Label7.Left() + w.Label7.Width(), width);
-    EXPECT_LT(w.Label54.Left() + w.Label54.Width(), w.Label12(0).Left() + w.Label12(0).Width()) << "the temperatures between the charts";
-    EXPECT_LE(w.Label12(0).Left() + w.Label12(0).Width(), w.Label7.Left());
+    const Label& climographFrame = w.control<Label>(u"Label54"_s);
+    const Label& hythergraphFrame = w.control<Label>(u"Label7"_s);
+    EXPECT_LT(w.Label10.Top() + w.Label10.Height(), climographFrame.Top());
+    EXPECT_LE(hythergraphFrame.Left() + hythergraphFrame.Width(), width);
+    EXPECT_LT(climographFrame.Left() + climographFrame.Width(), w.Label12(0).Left() + w.Label12(0).Width())
+        << "the temperatures between the charts";
+    EXPECT_LE(w.Label12(0).Left() + w.Label12(0).Width(), hythergraphFrame.Left());
 }
 
 TEST_F(TwoGraphWindowTest, TheTreeHasItsItemsInOrderWithTheirCaptionsAndStates) {

@@ -15,7 +15,11 @@
 #include <memory>
 #include <optional>
 
-namespace data {
+namespace stationwindow {
+
+using data::RecordLabels;
+using data::Station_Ref;
+using data::StationYears;
 
 // What a window does its own way when its mode switches or it steps.
 class StationModeWindow {
@@ -108,4 +112,4 @@ private:
     bool reverting_ = false;
 };
 
-}  // namespace data
+}  // namespace stationwindow

@@ -1,4 +1,4 @@
-#include "data/StationModes.h"
+#include "stationwindow/StationModes.h"
 
 #include "data/ClimateDb.h"
 
@@ -14,7 +14,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace data {
+namespace stationwindow {
+
+using namespace data;
 
 StationModes::StationModes(const forms::Form& form, StationModeWindow& window, const Records& records, Labels labels, int choiceYear,
                            bool focusModeBoxAfterStep)
@@ -221,4 +223,4 @@ void StationModes::stepEnd() {
     spin_.SetFocus();
 }
 
-}  // namespace data
+}  // namespace stationwindow
