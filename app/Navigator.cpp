@@ -1,17 +1,14 @@
 #include "app/Navigator.h"
 
-#include "app/ClimographPickers.h"
-#include "app/JapanPickers.h"
-#include "app/StepModePickers.h"
-#include "app/TwoGraphPickers.h"
 #include "climograph/Uonz_Main.h"
 #include "extras/AuxWindows.h"
 #include "extras/CaptureWindows.h"
+#include "extras/MonthNumberTool.h"
 #include "extras/frmSplash.h"
 #include "hythergraph/Hyser_Main.h"
 #include "input/Hyser_Input.h"
 #include "input/Uonz_Input.h"
-#include "pickers/WorldPickers.h"
+#include "pickers/FamilyPickers.h"
 #include "stepmode/Hyser_Step_Mode.h"
 #include "twograph/Form55.h"
 
@@ -40,7 +37,7 @@ decltype(auto) withWindow(Window w, F&& f) {
     case Window::Koppen: return f(static_cast<extras::Form111*>(nullptr));
     case Window::KoppenDetail: return f(static_cast<extras::Form112*>(nullptr));
     case Window::MonthNumberTool: return f(static_cast<extras::Form57*>(nullptr));
-    case Window::TwoGraphTool: return f(static_cast<Form56*>(nullptr));
+    case Window::TwoGraphTool: return f(static_cast<extras::Form56*>(nullptr));
     case Window::Readme: return f(static_cast<extras::Form48*>(nullptr));
     case Window::InstallGuide: return f(static_cast<extras::Form49*>(nullptr));
     case Window::WeatherData: return f(static_cast<extras::Form50*>(nullptr));
@@ -49,37 +46,6 @@ decltype(auto) withWindow(Window w, F&& f) {
     case Window::ClimographInput: return f(static_cast<input::Uonz_Input*>(nullptr));
     }
     throw std::logic_error("this window is not part of the program yet");
-}
-
-template <class W>
-void showPicker(forms::Placement placement) {
-    forms::showWindow<W>(placement);
-}
-
-// A family's picker of a Japan region, loaded when it is not.
-pickers::JapanPicker& japanPicker(Family family, int region) {
-    switch (family) {
-    case Family::Hythergraph: return mainJapanPicker(region);
-    case Family::Climograph: return climographJapanPicker(region);
-    case Family::StepMode: return stepModeJapanPicker(region);
-    case Family::TwoGraph: return twoGraphJapanPicker(region);
-    }
-    throw std::logic_error("this chart window has no pickers");
-}
-
-// A family's world pickers, one per region (1..7) in the menu's order, placed above the
-// centre of the screen.
-template <class... Pickers>
-void showWorldRegion(int region) {
-    static_assert(sizeof...(Pickers) == 7);
-    if (region < 1 || region > 7) throw std::out_of_range("no world region " + std::to_string(region));
-    int at = 0;
-    ((++at == region ? showPicker<Pickers>(forms::Placement::AboveCentre) : void()), ...);
-}
-
-template <class... Forms>
-void unloadLoaded() {
-    ((forms::isLoaded<Forms>() ? forms::instance<Forms>().Unload() : void()), ...);
 }
 
 }  // namespace
@@ -97,7 +63,7 @@ void Navigator::show(Window w, forms::Placement placement) {
 }
 
 void Navigator::showJapanPicker(Family family, int region) {
-    pickers::JapanPicker& picker = japanPicker(family, region);
+    pickers::JapanPicker& picker = pickers::japanPicker(family, region);
     if (region == 1) {
         // Hokkaido's map is loaded each time the picker is placed, not by the picker.
         if (picker.WindowState() == forms::vbMinimized || picker.WindowState() == forms::vbMaximized) {
@@ -111,33 +77,12 @@ void Navigator::showJapanPicker(Family family, int region) {
     forms::showWindow(picker, forms::Placement::Centre);
 }
 
+// The world pickers are placed above the centre of the screen.
 void Navigator::showWorldPicker(Family family, int region) {
-    using namespace pickers;
-    switch (family) {
-    case Family::Hythergraph: return showWorldRegion<Form3, Form5, Form6, Form7, Form10, Form11, Form12>(region);
-    case Family::Climograph: return showWorldRegion<Form13, Form15, Form16, Form17, Form20, Form21, Form22>(region);
-    case Family::TwoGraph: return showWorldRegion<Form81, Form82, Form83, Form84, Form85, Form86, Form87>(region);
-    case Family::StepMode: return showWorldRegion<Form101, Form102, Form103, Form104, Form105, Form106, Form107>(region);
-    }
-    throw std::logic_error("this chart window has no world pickers");
+    forms::showWindow(pickers::worldPicker(family, region), forms::Placement::AboveCentre);
 }
 
-void Navigator::unloadPickers(Family family) {
-    using namespace pickers;
-    switch (family) {
-    case Family::Hythergraph:
-        return unloadLoaded<Form2, Form18, Form47, Form42, Form37, Form23, Form32, Form3, Form5, Form6, Form7, Form10, Form11, Form12>();
-    case Family::Climograph:
-        return unloadLoaded<Form4, Form19, Form46, Form43, Form38, Form24, Form33, Form13, Form15, Form16, Form17, Form20, Form21,
-                            Form22>();
-    case Family::TwoGraph:
-        return unloadLoaded<Form61, Form62, Form63, Form64, Form65, Form66, Form67, Form81, Form82, Form83, Form84, Form85, Form86,
-                            Form87>();
-    case Family::StepMode:
-        return unloadLoaded<Form90, Form91, Form93, Form94, Form95, Form96, Form97, Form101, Form102, Form103, Form104, Form105, Form106,
-                            Form107>();
-    }
-}
+void Navigator::unloadPickers(Family family) { pickers::unloadPickers(family); }
 
 void installNavigation() {
     static Navigator navigator;

@@ -3,18 +3,13 @@
 // in the step-mode window); typing a value in an input window; opening a picker with its
 // map; a capture to a bitmap.
 //   build/bench/main_paths_bench [--benchmark_filter=...]
-#include "app/ClimographPickers.h"
-#include "app/JapanPickers.h"
 #include "app/Navigator.h"
 #include "app/Start.h"
-#include "app/StepModePickers.h"
-#include "app/TwoGraphPickers.h"
 #include "climograph/Uonz_Main.h"
 #include "data/ClimateDb.h"
 #include "hythergraph/Hyser_Main.h"
 #include "input/Hyser_Input.h"
-#include "pickers/JapanPicker.h"
-#include "pickers/WorldPickers.h"
+#include "pickers/FamilyPickers.h"
 #include "pickers/tables/JapanRegions.h"
 #include "platform/forms/Services.h"
 #include "stepmode/Hyser_Step_Mode.h"
@@ -86,13 +81,13 @@ W& opened(const QString& menuItem) {
     return forms::instance<W>();
 }
 
-using PickerOf = pickers::JapanPicker& (*)(int region);
+using PickerOf = windows::Family;  // whose pickers
 
 // The station's label in a window's picker of its region, with the picker loaded.
 std::pair<pickers::JapanPicker*, const pickers::PickerStation*> stationOn(PickerOf picker, const QString& name) {
     for (const pickers::JapanRegion& region : pickers::japanRegions()) {
         for (const pickers::PickerStation& station : region.stations) {
-            if (station.name == name) return {&picker(region.region), &station};
+            if (station.name == name) return {&pickers::japanPicker(picker, region.region), &station};
         }
     }
     std::abort();
@@ -103,7 +98,7 @@ void choose(PickerOf picker, const QString& name) {
     const auto [p, station] = stationOn(picker, name);
     p->chooseStation(*station);
 }
-void choose(hythergraph::Hyser_Main&, const QString& name) { choose(&app::mainJapanPicker, name); }
+void choose(hythergraph::Hyser_Main&, const QString& name) { choose(windows::Family::Hythergraph, name); }
 
 // A click on a station in a picker the user has already opened: a picker closes after a
 // choice, so it is opened again outside the timing (its opening is timed on its own).
@@ -133,7 +128,7 @@ void SwitchStation(benchmark::State& state) {
     const QString names[2] = {u"那覇"_s, u"稚内"_s};
     int n = 0;
     for (auto _ : state) {
-        chooseTimed(state, &app::mainJapanPicker, names[n++ % 2]);
+        chooseTimed(state, windows::Family::Hythergraph, names[n++ % 2]);
         benchmark::DoNotOptimize(w.drawing().size());
     }
     forms::destroyAllForms();
@@ -194,36 +189,36 @@ void yearStep(benchmark::State& state, const QString& menuItem, PickerOf picker)
 }
 
 void ClimographSwitchStation(benchmark::State& state) {
-    switchStation<climograph::Uonz_Main>(state, u"Rain_Ondo_Graph"_s, &app::climographJapanPicker);
+    switchStation<climograph::Uonz_Main>(state, u"Rain_Ondo_Graph"_s, windows::Family::Climograph);
 }
 BENCHMARK(ClimographSwitchStation)->Arg(1)->Arg(0)->ArgNames({"normal_values"})->Unit(benchmark::kMicrosecond);
 
 void ClimographYearStep(benchmark::State& state) {
-    yearStep<climograph::Uonz_Main>(state, u"Rain_Ondo_Graph"_s, &app::climographJapanPicker);
+    yearStep<climograph::Uonz_Main>(state, u"Rain_Ondo_Graph"_s, windows::Family::Climograph);
 }
 BENCHMARK(ClimographYearStep)->Unit(benchmark::kMicrosecond);
 
 void TwoGraphSwitchStation(benchmark::State& state) {
-    switchStation<twograph::Form55>(state, u"graph_2_mode"_s, &app::twoGraphJapanPicker);
+    switchStation<twograph::Form55>(state, u"graph_2_mode"_s, windows::Family::TwoGraph);
 }
 BENCHMARK(TwoGraphSwitchStation)->Arg(1)->Arg(0)->ArgNames({"normal_values"})->Unit(benchmark::kMicrosecond);
 
-void TwoGraphYearStep(benchmark::State& state) { yearStep<twograph::Form55>(state, u"graph_2_mode"_s, &app::twoGraphJapanPicker); }
+void TwoGraphYearStep(benchmark::State& state) { yearStep<twograph::Form55>(state, u"graph_2_mode"_s, windows::Family::TwoGraph); }
 BENCHMARK(TwoGraphYearStep)->Unit(benchmark::kMicrosecond);
 
 void StepModeSwitchStation(benchmark::State& state) {
-    switchStation<stepmode::Hyser_Step_Mode>(state, u"Step_Run"_s, &app::stepModeJapanPicker);
+    switchStation<stepmode::Hyser_Step_Mode>(state, u"Step_Run"_s, windows::Family::StepMode);
 }
 BENCHMARK(StepModeSwitchStation)->Arg(1)->Arg(0)->ArgNames({"normal_values"})->Unit(benchmark::kMicrosecond);
 
-void StepModeYearStep(benchmark::State& state) { yearStep<stepmode::Hyser_Step_Mode>(state, u"Step_Run"_s, &app::stepModeJapanPicker); }
+void StepModeYearStep(benchmark::State& state) { yearStep<stepmode::Hyser_Step_Mode>(state, u"Step_Run"_s, windows::Family::StepMode); }
 BENCHMARK(StepModeYearStep)->Unit(benchmark::kMicrosecond);
 
 // One step of the step-mode chart: up to the closing step, then back down to the first.
 void StepModeStep(benchmark::State& state) {
     quietServices();
     auto& w = opened<stepmode::Hyser_Step_Mode>(u"Step_Run"_s);
-    choose(&app::stepModeJapanPicker, u"東京"_s);
+    choose(windows::Family::StepMode, u"東京"_s);
     bool up = true;
     for (auto _ : state) {
         if (w.Step_No >= chart::kClosingStep) up = false;

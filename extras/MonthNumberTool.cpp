@@ -76,5 +76,6 @@ windows::MonthNumberOwner* MonthNumberTool::owner() const {
 }
 
 Form57::Form57() : MonthNumberTool(u"Form57"_s, windows::Window::Hythergraph) {}
+Form56::Form56() : MonthNumberTool(u"Form56"_s, windows::Window::TwoGraph) {}
 
 }  // namespace extras

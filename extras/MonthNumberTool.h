@@ -2,7 +2,8 @@
 // The month-number position tool: nudges one month number of its chart window at a time,
 // 30 twips a step, so that a number that covers a line can be moved clear before the
 // chart is printed or captured. Each chart window that has one gets its own tool class
-// (Form57 for the hythergraph main window), all of one design and one behaviour.
+// (Form57 for the hythergraph main window, Form56 for the two-graph window), all of one
+// design and one behaviour.
 
 #include "platform/forms/Form.h"
 #include "windows/MonthNumbers.h"
@@ -44,6 +45,12 @@ private:
 class Form57 final : public MonthNumberTool {
 public:
     Form57();
+};
+
+// Moves the month numbers of the two-graph window's hythergraph.
+class Form56 final : public MonthNumberTool {
+public:
+    Form56();
 };
 
 }  // namespace extras

@@ -8,15 +8,9 @@ using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 
 namespace pickers {
-JapanPicker::JapanPicker(const JapanRegion& region, OwnerAccess owner) : Form(region.design), region_(region), owner_(std::move(owner)) {
-    Command1.onClick = [this] { Command1_Click(); };
-    Command2.onClick = [this] { Command2_Click(); };
-    for (const PickerStation& s : region_.stations) {
-        const auto choose = [this, &s] { chooseStation(s); };
-        control<Label>(s.label).onClick = choose;
-        // A marker's click is its station's label click.
-        control<Image>(s.marker).onClick = choose;
-    }
+JapanPicker::JapanPicker(const JapanRegion& region, OwnerAccess owner)
+    : StationPicker(region.design, region.labelToggle, region.markerToggle, std::move(owner)), region_(region) {
+    for (const PickerStation& s : region_.stations) wireStation(s.label, s.marker, [this, &s] { chooseStation(s); });
 }
 
 void JapanPicker::Form_Load() {
@@ -32,7 +26,7 @@ void JapanPicker::loadMap() {
 }
 
 void JapanPicker::chooseStation(const PickerStation& station) {
-    StationOwner& owner = owner_();
+    StationOwner& owner = this->owner();
     // Until the choice is done, further clicks here and menu picks in the owner wait.
     BusyScope busyHere(*this);
     BusyScope busyOwner(owner.ownerForm());
@@ -68,35 +62,7 @@ void JapanPicker::Apply_Station(StationOwner& owner) {
     owner.Command1_Click();
     owner.setRegion(region_.region);
     owner.setNormalValuesEnabled(true);
-    Unload();  // the picker goes; the choice goes on
-    owner.Heinen_Name();
-    owner.DB_conect();
-    owner.Hyouji();
-    owner.Hyouji_Hyther();
-    owner.Kion_Color();
+    handOver(owner);
 }
-
-void JapanPicker::toggle(int& hidden, CommandButton& button, const QStringList& controls, const QString& hideCaption,
-                         const QString& showCaption) {
-    bool show;
-    if (hidden == 0) {
-        hidden = 1;
-        button.setCaption(hideCaption);
-        show = false;
-    } else if (hidden == 1) {
-        hidden = 0;
-        button.setCaption(showCaption);
-        show = true;
-    } else {
-        return;
-    }
-    for (const QString& name : controls) {
-        if (Control* c = find(name, -1)) c->setVisible(show);
-    }
-}
-
-void JapanPicker::Command1_Click() { toggle(Label_Hidden, Command1, region_.labelToggle, u"測候所名表示"_s, u"非表示"_s); }
-
-void JapanPicker::Command2_Click() { toggle(City_Hidden, Command2, region_.markerToggle, u"都市表示"_s, u"都市非表示"_s); }
 
 }  // namespace pickers

@@ -9,20 +9,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace pickers {
 
 WorldPicker::WorldPicker(const WorldRegion& region, OwnerAccess owner, Toggles& kept, MapAccess map)
-    : Form(region.design),
-      Label_Hidden(kept.Label_Hidden),
-      City_Hidden(kept.City_Hidden),
+    : StationPicker(region.design, region.labelToggle, region.markerToggle, std::move(owner), &kept),
       region_(region),
-      owner_(std::move(owner)),
       map_(std::move(map)) {
-    Command1.onClick = [this] { Command1_Click(); };
-    Command2.onClick = [this] { Command2_Click(); };
-    for (const WorldStation& s : region_.stations) {
-        const auto choose = [this, &s] { chooseStation(s); };
-        control<Label>(s.label).onClick = choose;
-        // A marker's click is its station's label click.
-        control<Image>(s.marker).onClick = choose;
-    }
+    for (const WorldStation& s : region_.stations) wireStation(s.label, s.marker, [this, &s] { chooseStation(s); });
 }
 
 void WorldPicker::Form_Load() {
@@ -30,7 +20,7 @@ void WorldPicker::Form_Load() {
 }
 
 void WorldPicker::chooseStation(const WorldStation& station) {
-    StationOwner& owner = owner_();
+    StationOwner& owner = this->owner();
     // Until the choice is done, further clicks here and menu picks in the owner wait.
     BusyScope busyHere(*this);
     BusyScope busyOwner(owner.ownerForm());
@@ -66,35 +56,7 @@ void WorldPicker::Apply_Station(StationOwner& owner, const WorldStation& station
     owner.setNormalValues(true);
     owner.setStationName(station.name);
     owner.setNormalValuesEnabled(false);
-    Unload();  // the picker goes; the choice goes on
-    owner.Heinen_Name();
-    owner.DB_conect();
-    owner.Hyouji();
-    owner.Hyouji_Hyther();
-    owner.Kion_Color();
+    handOver(owner);
 }
-
-void WorldPicker::toggle(int& hidden, CommandButton& button, const QStringList& controls, const QString& hideCaption,
-                         const QString& showCaption) {
-    bool show;
-    if (hidden == 0) {
-        hidden = 1;
-        button.setCaption(hideCaption);
-        show = false;
-    } else if (hidden == 1) {
-        hidden = 0;
-        button.setCaption(showCaption);
-        show = true;
-    } else {
-        return;
-    }
-    for (const QString& name : controls) {
-        if (Control* c = find(name, -1)) c->setVisible(show);
-    }
-}
-
-void WorldPicker::Command1_Click() { toggle(Label_Hidden, Command1, region_.labelToggle, u"測候所名表示"_s, u"非表示"_s); }
-
-void WorldPicker::Command2_Click() { toggle(City_Hidden, Command2, region_.markerToggle, u"都市表示"_s, u"都市非表示"_s); }
 
 }  // namespace pickers

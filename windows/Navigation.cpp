@@ -14,6 +14,16 @@ Navigation& navigation() {
 
 void setNavigation(Navigation* n) { installed = n; }
 
+Window chartWindow(Family family) {
+    switch (family) {
+    case Family::Hythergraph: return Window::Hythergraph;
+    case Family::Climograph: return Window::Climograph;
+    case Family::TwoGraph: return Window::TwoGraph;
+    case Family::StepMode: return Window::StepMode;
+    }
+    throw std::logic_error("no such chart window");
+}
+
 void showFromMenu(forms::Form& owner, Window w, forms::Placement placement) {
     const forms::Form::BusyScope busy(owner);
     navigation().show(w, placement);
@@ -23,7 +33,7 @@ void wireRegionMenus(forms::Form& owner, Family family) {
     static const char16_t* const japan[] = {u"select_hokkaido", u"select_touhok", u"select_kanto",  u"select_kinki",
                                             u"select_tyugok",   u"select_kyusyu", u"select_okinawa"};
     static const char16_t* const world[] = {u"W_Uro", u"W_Rossia", u"W_Asia", u"W_Afrika", u"W_N_America", u"W_S_America", u"W_Oceania"};
-    for (int region = 1; region <= 7; ++region) {
+    for (int region = 1; region <= kRegions; ++region) {
         // Picks wait until the picker has loaded.
         owner.menu(QString::fromUtf16(japan[region - 1])).onClick = [&owner, family, region] {
             const forms::Form::BusyScope busy(owner);

@@ -5,11 +5,9 @@
 
 #include "platform/forms/Form.h"
 #include "platform/forms/Placement.h"
+#include "windows/Family.h"
 
 namespace windows {
-
-// The station chart windows whose pickers and tools are their own.
-enum class Family { Hythergraph, Climograph, TwoGraph, StepMode };
 
 // The windows that one window opens or reaches by name.
 enum class Window {
@@ -49,6 +47,9 @@ public:
     // Closes whichever of a family's pickers are open: they go with their chart window.
     virtual void unloadPickers(Family family) { (void)family; }
 };
+
+// The station chart window of a family.
+Window chartWindow(Family family);
 
 // The program's navigation; installed by the start-up before the first window loads.
 Navigation& navigation();

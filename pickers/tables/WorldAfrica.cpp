@@ -9,7 +9,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace pickers::detail {
 
-WorldRegion africa(PickerFamily family) {
+WorldRegion africa(Family family) {
     WorldDesign d;
     d.area = WorldArea::Africa;
     d.family = family;
@@ -17,8 +17,8 @@ WorldRegion africa(PickerFamily family) {
     d.mapPicture = u":/maps/world_africa.gif"_s;
     d.mapWidth = 15120;
     d.mapStretched = true;
-    d.mapInDesign = family != PickerFamily::TwoGraph;
-    if (family != PickerFamily::Climograph) d.fixed.push_back(creditLine(u"Label47"_s, 150, 10080));
+    d.mapInDesign = family != Family::TwoGraph;
+    if (family != Family::Climograph) d.fixed.push_back(creditLine(u"Label47"_s, 150, 10080));
     // From the marker to the label.
     const double lines[15][4] = {
         {3420, 4860, 3000, 5010}, {3510, 5040, 3000, 5340},  {3660, 5250, 3120, 5640}, {5670, 5430, 5100, 6600}, {5910, 5940, 5400, 6960},

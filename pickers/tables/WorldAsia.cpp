@@ -8,7 +8,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace pickers::detail {
 
-WorldRegion asia(PickerFamily family) {
+WorldRegion asia(Family family) {
     WorldDesign d;
     d.area = WorldArea::Asia;
     d.family = family;
@@ -17,7 +17,7 @@ WorldRegion asia(PickerFamily family) {
     d.mapWidth = 15120;
     d.mapStretched = true;
     d.mapInDesign = true;  // the two-graph window's copy too
-    if (family != PickerFamily::Climograph) d.fixed.push_back(creditLine(u"Label36"_s, 150, 10050));
+    if (family != Family::Climograph) d.fixed.push_back(creditLine(u"Label36"_s, 150, 10050));
 
     // label, caption, label rectangle, marker, marker left/top
     d.rows = {
@@ -59,16 +59,12 @@ WorldRegion asia(PickerFamily family) {
     // マニラ・アキノ: the climograph window's copy names its label Label36, where the
     // others keep their credit line, and places it and its marker a little differently.
     switch (family) {
-    case PickerFamily::Climograph:
+    case Family::Climograph:
         d.rows.push_back({u"Label36"_s, u"マニラ・アキノ"_s, 11340, 6660, 1605, 315, u"Image36"_s, 10980, 6870});
         break;
-    case PickerFamily::TwoGraph:
-        d.rows.push_back({u"Label37"_s, u"マニラ・アキノ"_s, 11370, 6600, 1575, 285, u"Image36"_s, 11010, 6840});
-        break;
-    case PickerFamily::Hythergraph:
-    case PickerFamily::StepMode:
-        d.rows.push_back({u"Label37"_s, u"マニラ・アキノ"_s, 11340, 6600, 1575, 285, u"Image36"_s, 11010, 6840});
-        break;
+    case Family::TwoGraph: d.rows.push_back({u"Label37"_s, u"マニラ・アキノ"_s, 11370, 6600, 1575, 285, u"Image36"_s, 11010, 6840}); break;
+    case Family::Hythergraph:
+    case Family::StepMode: d.rows.push_back({u"Label37"_s, u"マニラ・アキノ"_s, 11340, 6600, 1575, 285, u"Image36"_s, 11010, 6840}); break;
     }
     const QString manila = d.rows.back().label;
 

@@ -50,7 +50,7 @@ WorldRegion assembleWorld(WorldDesign d) {
     region.family = d.family;
     region.window = d.window;
     region.mapPicture = d.mapPicture;
-    region.mapFromHythergraphPicker = d.family == PickerFamily::TwoGraph;
+    region.mapFromHythergraphPicker = d.family == Family::TwoGraph;
     region.design = pickerWindow(d.window, u"データ選択"_s, 15240, 10650);
     region.design.icon = u":/maps/world_icon.gif"_s;
 
@@ -111,6 +111,16 @@ forms::ControlDesign& worldControl(WorldRegion& region, const QString& name) {
     return *it;
 }
 
-QString windowOf(PickerFamily family, const char16_t* const (&names)[4]) { return QString::fromUtf16(names[static_cast<int>(family)]); }
+// The names are given in the order the tables list the families: the main window's, the
+// two-graph, the climograph and the step-mode window's.
+QString windowOf(Family family, const char16_t* const (&names)[4]) {
+    switch (family) {
+    case Family::Hythergraph: return QString::fromUtf16(names[0]);
+    case Family::TwoGraph: return QString::fromUtf16(names[1]);
+    case Family::Climograph: return QString::fromUtf16(names[2]);
+    case Family::StepMode: break;
+    }
+    return QString::fromUtf16(names[3]);
+}
 
 }  // namespace pickers::detail

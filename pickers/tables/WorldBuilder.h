@@ -18,7 +18,7 @@ struct WorldRow {
 // What a region's file gives for one of its four windows.
 struct WorldDesign {
     WorldArea area;
-    PickerFamily family;
+    Family family;
     QString window;
     QString mapPicture;  // the region's map
     double mapWidth;     // Image1 is 60, 750, mapWidth, 9615
@@ -51,15 +51,15 @@ WorldRegion assembleWorld(WorldDesign design);
 forms::ControlDesign& worldControl(WorldRegion& region, const QString& name);
 
 // The regions, one source file each.
-WorldRegion europe(PickerFamily family);
-WorldRegion russiaMiddleEast(PickerFamily family);
-WorldRegion asia(PickerFamily family);
-WorldRegion africa(PickerFamily family);
-WorldRegion northAmerica(PickerFamily family);
-WorldRegion southAmerica(PickerFamily family);
-WorldRegion oceania(PickerFamily family);
+WorldRegion europe(Family family);
+WorldRegion russiaMiddleEast(Family family);
+WorldRegion asia(Family family);
+WorldRegion africa(Family family);
+WorldRegion northAmerica(Family family);
+WorldRegion southAmerica(Family family);
+WorldRegion oceania(Family family);
 
 // The window's name in a family: {main, two-graph, climograph, step-mode}.
-QString windowOf(PickerFamily family, const char16_t* const (&names)[4]);
+QString windowOf(Family family, const char16_t* const (&names)[4]);
 
 }  // namespace pickers::detail

@@ -8,7 +8,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace pickers::detail {
 
-WorldRegion europe(PickerFamily family) {
+WorldRegion europe(Family family) {
     WorldDesign d;
     d.area = WorldArea::Europe;
     d.family = family;
@@ -16,8 +16,8 @@ WorldRegion europe(PickerFamily family) {
     d.mapPicture = u":/maps/world_europe.gif"_s;
     d.mapWidth = 15060;
     d.mapStretched = false;
-    d.mapInDesign = family != PickerFamily::TwoGraph;
-    if (family != PickerFamily::Climograph) d.fixed.push_back(creditLine(u"Label34"_s, 9210, 10050));
+    d.mapInDesign = family != Family::TwoGraph;
+    if (family != Family::Climograph) d.fixed.push_back(creditLine(u"Label34"_s, 9210, 10050));
     d.fixed.push_back(forms::line(u"Line1"_s, 9210, 5820, 10680, 5400));
     d.fixed.push_back(forms::line(u"Line2"_s, 9810, 6480, 11760, 5850));
     d.fixed.push_back(forms::line(u"Line6"_s, 6510, 4890, 5850, 3840));

@@ -7,7 +7,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace pickers::detail {
 
-WorldRegion northAmerica(PickerFamily family) {
+WorldRegion northAmerica(Family family) {
     WorldDesign d;
     d.area = WorldArea::NorthAmerica;
     d.family = family;
@@ -15,8 +15,8 @@ WorldRegion northAmerica(PickerFamily family) {
     d.mapPicture = u":/maps/world_north_america.gif"_s;
     d.mapWidth = 15120;
     d.mapStretched = false;
-    d.mapInDesign = family != PickerFamily::TwoGraph;
-    if (family != PickerFamily::Climograph) d.fixed.push_back(creditLine(u"Label34"_s, 180, 9810));
+    d.mapInDesign = family != Family::TwoGraph;
+    if (family != Family::Climograph) d.fixed.push_back(creditLine(u"Label34"_s, 180, 9810));
 
     // label, caption, label rectangle, marker, marker left/top
     d.rows = {

@@ -12,19 +12,19 @@ namespace pickers::detail {
 namespace {
 
 // Station 57196 under the name that the owner's lookup knows it by, where that name puts it.
-WorldRow newZealand(PickerFamily family) {
+WorldRow newZealand(Family family) {
     switch (family) {
-    case PickerFamily::TwoGraph: return {u"Label11"_s, u"ウェリントン"_s, 9870, 8520, 1305, 255, u"Image20"_s, 9600, 8520};
-    case PickerFamily::Climograph: return {u"Label11"_s, u"ウェリントン"_s, 9810, 7920, 1305, 255, u"Image20"_s, 9570, 8070};
-    case PickerFamily::Hythergraph:
-    case PickerFamily::StepMode: break;
+    case Family::TwoGraph: return {u"Label11"_s, u"ウェリントン"_s, 9870, 8520, 1305, 255, u"Image20"_s, 9600, 8520};
+    case Family::Climograph: return {u"Label11"_s, u"ウェリントン"_s, 9810, 7920, 1305, 255, u"Image20"_s, 9570, 8070};
+    case Family::Hythergraph:
+    case Family::StepMode: break;
     }
     return {u"Label11"_s, u"オークランド"_s, 9840, 7920, 1305, 255, u"Image20"_s, 9570, 8040};
 }
 
 }  // namespace
 
-WorldRegion oceania(PickerFamily family) {
+WorldRegion oceania(Family family) {
     WorldDesign d;
     d.area = WorldArea::Oceania;
     d.family = family;
@@ -32,8 +32,8 @@ WorldRegion oceania(PickerFamily family) {
     d.mapPicture = u":/maps/world_oceania.gif"_s;
     d.mapWidth = 15120;
     d.mapStretched = true;
-    d.mapInDesign = family != PickerFamily::TwoGraph;
-    if (family != PickerFamily::Climograph) d.fixed.push_back(creditLine(u"Label34"_s, 150, 10020));
+    d.mapInDesign = family != Family::TwoGraph;
+    if (family != Family::Climograph) d.fixed.push_back(creditLine(u"Label34"_s, 150, 10020));
 
     // label, caption, label rectangle, marker, marker left/top
     d.rows = {

@@ -11,8 +11,7 @@ namespace pickers {
 const std::vector<WorldRegion>& worldRegions() {
     static const std::vector<WorldRegion> regions = [] {
         std::vector<WorldRegion> all;
-        for (const PickerFamily family :
-             {PickerFamily::Hythergraph, PickerFamily::TwoGraph, PickerFamily::Climograph, PickerFamily::StepMode}) {
+        for (const Family family : {Family::Hythergraph, Family::TwoGraph, Family::Climograph, Family::StepMode}) {
             all.push_back(detail::europe(family));
             all.push_back(detail::russiaMiddleEast(family));
             all.push_back(detail::asia(family));
@@ -26,7 +25,7 @@ const std::vector<WorldRegion>& worldRegions() {
     return regions;
 }
 
-const WorldRegion& worldRegion(WorldArea area, PickerFamily family) {
+const WorldRegion& worldRegion(WorldArea area, Family family) {
     for (const WorldRegion& r : worldRegions()) {
         if (r.area == area && r.family == family) return r;
     }

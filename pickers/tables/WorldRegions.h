@@ -5,6 +5,7 @@
 // behaviour.
 
 #include "platform/forms/Design.h"
+#include "windows/Family.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,7 +17,7 @@ namespace pickers {
 enum class WorldArea { Europe, RussiaMiddleEast, Asia, Africa, NorthAmerica, SouthAmerica, Oceania };
 
 // The station chart window that owns a copy of each world picker.
-enum class PickerFamily { Hythergraph, TwoGraph, Climograph, StepMode };
+using windows::Family;
 
 struct WorldStation {
     QString label;     // label control name, e.g. "Label1"
@@ -27,7 +28,7 @@ struct WorldStation {
 
 struct WorldRegion {
     WorldArea area;
-    PickerFamily family;
+    Family family;
     QString window;                      // "Form3", "Form81", ...
     QString mapPicture;                  // the region's map, built into the program
     bool mapFromHythergraphPicker;       // the two-graph family takes the main window's map when it loads
@@ -40,7 +41,7 @@ struct WorldRegion {
 // The 28 windows: the seven areas in order for the hythergraph main window, then for the
 // two-graph, climograph and step-mode windows.
 const std::vector<WorldRegion>& worldRegions();
-const WorldRegion& worldRegion(WorldArea area, PickerFamily family);
+const WorldRegion& worldRegion(WorldArea area, Family family);
 
 // The marker picture of every world station.
 QString worldMarkerResource();

@@ -8,7 +8,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace pickers::detail {
 
-WorldRegion russiaMiddleEast(PickerFamily family) {
+WorldRegion russiaMiddleEast(Family family) {
     WorldDesign d;
     d.area = WorldArea::RussiaMiddleEast;
     d.family = family;
@@ -16,8 +16,8 @@ WorldRegion russiaMiddleEast(PickerFamily family) {
     d.mapPicture = u":/maps/world_russia.gif"_s;
     d.mapWidth = 15120;
     d.mapStretched = true;
-    d.mapInDesign = family != PickerFamily::TwoGraph;
-    if (family != PickerFamily::Climograph) d.fixed.push_back(creditLine(u"Label34"_s, 150, 9990));
+    d.mapInDesign = family != Family::TwoGraph;
+    if (family != Family::Climograph) d.fixed.push_back(creditLine(u"Label34"_s, 150, 9990));
     d.fixed.push_back(forms::line(u"Line1"_s, 3540, 6690, 3720, 6390));
 
     // label, caption, label rectangle, marker, marker left/top

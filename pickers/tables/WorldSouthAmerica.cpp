@@ -8,7 +8,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace pickers::detail {
 
-WorldRegion southAmerica(PickerFamily family) {
+WorldRegion southAmerica(Family family) {
     WorldDesign d;
     d.area = WorldArea::SouthAmerica;
     d.family = family;
@@ -16,8 +16,8 @@ WorldRegion southAmerica(PickerFamily family) {
     d.mapPicture = u":/maps/world_south_america.gif"_s;
     d.mapWidth = 15120;
     d.mapStretched = true;
-    d.mapInDesign = family != PickerFamily::TwoGraph;
-    if (family != PickerFamily::Climograph) d.fixed.push_back(creditLine(u"Label34"_s, 180, 9990));
+    d.mapInDesign = family != Family::TwoGraph;
+    if (family != Family::Climograph) d.fixed.push_back(creditLine(u"Label34"_s, 180, 9990));
     d.fixed.push_back(forms::label(u"Label32"_s, 8310, 10380, 1815, 255)
                           .caption_(u"78.27S  106.52E"_s)
                           .fore(0x400000)

@@ -3,11 +3,9 @@
 // a program folder that cannot take CAP/, a disk that fills up during a capture, and a
 // missing or damaged map. Each time the user reads what failed, nothing is lost and the
 // window shows what it showed before.
-#include "app/ClimographPickers.h"
-#include "app/StepModePickers.h"
-#include "app/TwoGraphPickers.h"
 #include "extras/CaptureWindows.h"
 #include "hythergraph/Hyser_Main.h"
+#include "pickers/FamilyPickers.h"
 #include "pickers/tables/JapanRegions.h"
 #include "platform/forms/Text.h"
 #include "tests/app/ChartWindows.h"
@@ -30,9 +28,9 @@ using windows::Window;
 namespace {
 
 const ChartWindow kWindows[] = {
-    {"Climograph", u"Rain_Ondo_Graph"_s, Window::Climograph, Family::Climograph, app::climographJapanPicker, u"_Uonz.bmp"_s, true},
-    {"TwoGraph", u"graph_2_mode"_s, Window::TwoGraph, Family::TwoGraph, app::twoGraphJapanPicker, u"_2graph.bmp"_s, false},
-    {"StepMode", u"Step_Run"_s, Window::StepMode, Family::StepMode, app::stepModeJapanPicker, u"_Hyser.bmp"_s, true},
+    {"Climograph", u"Rain_Ondo_Graph"_s, Window::Climograph, Family::Climograph, u"_Uonz.bmp"_s, true},
+    {"TwoGraph", u"graph_2_mode"_s, Window::TwoGraph, Family::TwoGraph, u"_2graph.bmp"_s, false},
+    {"StepMode", u"Step_Run"_s, Window::StepMode, Family::StepMode, u"_Hyser.bmp"_s, true},
 };
 
 // The ways a database file is found damaged.
@@ -147,7 +145,7 @@ TEST_P(ChartWindowFaultsTest, ADamagedDatabaseAtAStationChoiceLeavesTheWindowAsI
             const QString text = services.messages[0].prompt;
             EXPECT_TRUE(text.contains(namedIn(d.damage, u"Okinawa_Hyser_Data.mdb"_s, station(u"那覇"_s).table))) << text.toStdString();
             EXPECT_EQ(Shown::of(w), before);
-            EXPECT_TRUE(window.japanPicker(7).Visible()) << "the picker stays for another choice";
+            EXPECT_TRUE(pickers::japanPicker(window.family, 7).Visible()) << "the picker stays for another choice";
             services.messages.clear();
             ASSERT_TRUE(QFile::remove(okinawa));
             ASSERT_TRUE(QFile::copy(okinawa + u".good"_s, okinawa));
@@ -351,7 +349,7 @@ TEST_P(ChartWindowFaultsTest, AMissingOrDamagedMapIsReportedAndThePickerStillCho
         windows::navigation().showJapanPicker(window.family, c.region);
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_TRUE(services.messages[0].prompt.contains(c.map)) << services.messages[0].prompt.toStdString();
-        pickers::JapanPicker& p = window.japanPicker(c.region);
+        pickers::JapanPicker& p = pickers::japanPicker(window.family, c.region);
         EXPECT_TRUE(p.Visible());
         EXPECT_TRUE(p.Image1.Picture().isNull());
         p.control<Label>(station(c.station).label).click();

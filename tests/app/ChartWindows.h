@@ -4,7 +4,7 @@
 // captures of the user's data folder go into a folder of the test's own.
 
 #include "app/Start.h"
-#include "pickers/JapanPicker.h"
+#include "pickers/FamilyPickers.h"
 #include "pickers/tables/JapanRegions.h"
 #include "platform/ado/Ado.h"
 #include "platform/forms/Form.h"
@@ -28,7 +28,6 @@ struct ChartWindow {
     QString openItem;  // the main window's menu item that opens it
     windows::Window window;
     windows::Family family;
-    pickers::JapanPicker& (*japanPicker)(int region);
     QString suffix;  // of its capture files
     bool noticeBesideProgram;
 };
@@ -116,7 +115,7 @@ protected:
         int region = 0;
         const pickers::PickerStation& s = station(name, &region);
         windows::navigation().showJapanPicker(window.family, region);
-        window.japanPicker(region).control<forms::Label>(s.label).click();
+        pickers::japanPicker(window.family, region).control<forms::Label>(s.label).click();
     }
 
     // The controls a capture hides are back.

@@ -2,12 +2,8 @@
 // years and every picker station chosen in every station chart window, twice. Once the
 // first pass has filled what is meant to fill (fonts, caches, the allocator's pools),
 // a second, identical pass must not keep the memory growing.
-#include "app/ClimographPickers.h"
-#include "app/JapanPickers.h"
-#include "app/StepModePickers.h"
-#include "app/TwoGraphPickers.h"
 #include "data/Catalogue.h"
-#include "pickers/WorldPickers.h"
+#include "pickers/FamilyPickers.h"
 #include "tests/app/ChartWindows.h"
 
 #include <QFile>
@@ -76,10 +72,10 @@ pickers::WorldPicker& worldPicker(Family family, int region) {
 }
 
 const ChartWindow kWindows[] = {
-    {"Hythergraph", QString(), Window::Hythergraph, Family::Hythergraph, app::mainJapanPicker, u"_Hyser.bmp"_s, true},
-    {"Climograph", u"Rain_Ondo_Graph"_s, Window::Climograph, Family::Climograph, app::climographJapanPicker, u"_Uonz.bmp"_s, true},
-    {"TwoGraph", u"graph_2_mode"_s, Window::TwoGraph, Family::TwoGraph, app::twoGraphJapanPicker, u"_2graph.bmp"_s, false},
-    {"StepMode", u"Step_Run"_s, Window::StepMode, Family::StepMode, app::stepModeJapanPicker, u"_Hyser.bmp"_s, true},
+    {"Hythergraph", QString(), Window::Hythergraph, Family::Hythergraph, u"_Hyser.bmp"_s, true},
+    {"Climograph", u"Rain_Ondo_Graph"_s, Window::Climograph, Family::Climograph, u"_Uonz.bmp"_s, true},
+    {"TwoGraph", u"graph_2_mode"_s, Window::TwoGraph, Family::TwoGraph, u"_2graph.bmp"_s, false},
+    {"StepMode", u"Step_Run"_s, Window::StepMode, Family::StepMode, u"_Hyser.bmp"_s, true},
 };
 
 class LongUseTest : public ChartWindowFixture {
@@ -120,7 +116,7 @@ protected:
             for (const pickers::JapanRegion& region : pickers::japanRegions()) {
                 for (const pickers::PickerStation& s : region.stations) {
                     if (kSanitized && n++ % 12) continue;
-                    chart.japanPicker(region.region).chooseStation(s);
+                    pickers::japanPicker(chart.family, region.region).chooseStation(s);
                     EXPECT_EQ(station.Caption(), s.name);
                     if (normalValues.Value() != 0) normalValues.setValue(0);  // single years from the first on
                     if (kSanitized) {

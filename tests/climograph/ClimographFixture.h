@@ -1,10 +1,10 @@
 #pragma once
 // The climograph window opened from the main window's menu, on a fixture program folder.
 
-#include "app/ClimographPickers.h"
 #include "app/Start.h"
 #include "climograph/Uonz_Main.h"
 #include "hythergraph/Hyser_Main.h"
+#include "pickers/FamilyPickers.h"
 #include "pickers/tables/JapanRegions.h"
 #include "platform/forms/Services.h"
 #include "tests/support/ClimateFixture.h"
@@ -41,7 +41,7 @@ protected:
         fixture.copyMaps();
         for (const pickers::JapanRegion& region : pickers::japanRegions()) {
             for (const pickers::PickerStation& station : region.stations) {
-                if (station.name == name) return app::climographJapanPicker(region.region).chooseStation(station);
+                if (station.name == name) return pickers::japanPicker(windows::Family::Climograph, region.region).chooseStation(station);
             }
         }
         ADD_FAILURE() << "no picker offers " << name.toStdString();

@@ -1,10 +1,9 @@
 // The climograph window's own Japan station pickers: every station handed over by its
 // label, a marker in single years, the menu items that show them, the mode they keep,
 // and a choice made after the window was closed.
-#include "app/JapanPickers.h"
 #include "data/Catalogue.h"
 #include "data/ClimateDb.h"
-#include "pickers/WorldPickers.h"
+#include "pickers/FamilyPickers.h"
 #include "tests/climograph/ClimographFixture.h"
 #include "windows/Navigation.h"
 
@@ -18,19 +17,19 @@ namespace {
 
 bool climographPickerLoaded(int region) {
     switch (region) {
-    case 1: return isLoaded<app::Form4>();
-    case 2: return isLoaded<app::Form19>();
-    case 3: return isLoaded<app::Form46>();
-    case 4: return isLoaded<app::Form43>();
-    case 5: return isLoaded<app::Form38>();
-    case 6: return isLoaded<app::Form24>();
-    default: return isLoaded<app::Form33>();
+    case 1: return isLoaded<pickers::Form4>();
+    case 2: return isLoaded<pickers::Form19>();
+    case 3: return isLoaded<pickers::Form46>();
+    case 4: return isLoaded<pickers::Form43>();
+    case 5: return isLoaded<pickers::Form38>();
+    case 6: return isLoaded<pickers::Form24>();
+    default: return isLoaded<pickers::Form33>();
     }
 }
 
 bool mainPickerLoaded() {
-    return isLoaded<app::Form2>() || isLoaded<app::Form18>() || isLoaded<app::Form47>() || isLoaded<app::Form42>() ||
-           isLoaded<app::Form37>() || isLoaded<app::Form23>() || isLoaded<app::Form32>();
+    return isLoaded<pickers::Form2>() || isLoaded<pickers::Form18>() || isLoaded<pickers::Form47>() || isLoaded<pickers::Form42>() ||
+           isLoaded<pickers::Form37>() || isLoaded<pickers::Form23>() || isLoaded<pickers::Form32>();
 }
 
 const QString kMenuItems[8] = {QString(),         u"select_hokkaido"_s, u"select_touhok"_s, u"select_kanto"_s,
@@ -67,7 +66,7 @@ TEST_F(ClimographPickersTest, EveryStationLabelHandsItsStationToTheClimographWin
             if (!hasNormals(station.name)) services.expectMessage();
             w.Label15.setCaption(u"5"_s);
             w.Label16.setCaption(u"7"_s);
-            pickers::JapanPicker& p = app::climographJapanPicker(region.region);
+            pickers::JapanPicker& p = pickers::japanPicker(windows::Family::Climograph, region.region);
             p.control<Label>(station.label).click();
             expectChosen(w, station.name, region.region);
             EXPECT_EQ(w.Check2.Value(), 1) << "a Japan picker keeps the mode";
@@ -89,7 +88,7 @@ TEST_F(ClimographPickersTest, AMarkerInSingleYearsShowsTheStationsYear2000) {
     for (const pickers::JapanRegion& region : pickers::japanRegions()) {
         const pickers::PickerStation& station = region.stations.front();
         SCOPED_TRACE(station.name.toStdString());
-        pickers::JapanPicker& p = app::climographJapanPicker(region.region);
+        pickers::JapanPicker& p = pickers::japanPicker(windows::Family::Climograph, region.region);
         p.control<Image>(station.marker).click();
         expectChosen(w, station.name, region.region);
         EXPECT_EQ(w.Check2.Value(), 0);
@@ -106,7 +105,7 @@ TEST_F(ClimographPickersTest, MenuItemsShowTheWindowsOwnPickersCentredExactly) {
         SCOPED_TRACE(region);
         w.menu(kMenuItems[region]).click();
         ASSERT_TRUE(climographPickerLoaded(region));
-        const pickers::JapanPicker& p = app::climographJapanPicker(region);
+        const pickers::JapanPicker& p = pickers::japanPicker(windows::Family::Climograph, region);
         EXPECT_TRUE(p.Visible());
         EXPECT_DOUBLE_EQ(p.Left(), (services.screenWidth - p.Width()) / 2);
         EXPECT_DOUBLE_EQ(p.Top(), (services.screenHeight - p.Height()) / 2);
@@ -121,7 +120,7 @@ TEST_F(ClimographPickersTest, AMinimisedPickerIsOnlyRestored) {
     for (const int region : {1, 3}) {
         SCOPED_TRACE(region);
         w.menu(kMenuItems[region]).click();
-        pickers::JapanPicker& p = app::climographJapanPicker(region);
+        pickers::JapanPicker& p = pickers::japanPicker(windows::Family::Climograph, region);
         p.Move(30, 40);
         p.setWindowState(vbMinimized);
         w.menu(kMenuItems[region]).click();
@@ -147,14 +146,14 @@ TEST_F(ClimographPickersTest, ClosingTheWindowClosesItsOpenPickersAndNoOneElses)
     w.menu(u"select_kanto"_s).click();
     w.menu(u"W_Oceania"_s).click();
     windows::navigation().showJapanPicker(windows::Family::Hythergraph, 3);
-    ASSERT_TRUE(isLoaded<app::Form46>());
+    ASSERT_TRUE(isLoaded<pickers::Form46>());
     ASSERT_TRUE(isLoaded<pickers::Form22>());
     w.menu(u"Form_end"_s).click();
     collectUnloadedForms();
     EXPECT_FALSE(isLoaded<Uonz_Main>());
-    EXPECT_FALSE(isLoaded<app::Form46>()) << "a pick there would bring the window back unasked";
+    EXPECT_FALSE(isLoaded<pickers::Form46>()) << "a pick there would bring the window back unasked";
     EXPECT_FALSE(isLoaded<pickers::Form22>());
-    EXPECT_TRUE(isLoaded<app::Form47>()) << "the main window's picker stays";
+    EXPECT_TRUE(isLoaded<pickers::Form47>()) << "the main window's picker stays";
 }
 
 // The climograph window's world picker of a region (1..7), loaded when it is not.
@@ -242,7 +241,7 @@ TEST_F(ClimographPickersTest, WorldMenuItemsShowTheWindowsOwnWorldPickers) {
         w.menu(kWorldItems[region]).click();
         const pickers::WorldPicker& p = worldPicker(region);
         EXPECT_TRUE(p.Visible());
-        EXPECT_EQ(p.region().family, pickers::PickerFamily::Climograph);
+        EXPECT_EQ(p.region().family, pickers::Family::Climograph);
     }
     EXPECT_FALSE(isLoaded<pickers::Form3>()) << "not the main window's";
     EXPECT_TRUE(services.messages.empty());

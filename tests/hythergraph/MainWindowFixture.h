@@ -1,9 +1,9 @@
 #pragma once
 // The main window started on a fixture program folder, for the chart tests.
 
-#include "app/JapanPickers.h"
 #include "app/Start.h"
 #include "hythergraph/Hyser_Main.h"
+#include "pickers/FamilyPickers.h"
 #include "pickers/tables/JapanRegions.h"
 #include "platform/forms/Services.h"
 #include "tests/support/ClimateFixture.h"
@@ -35,7 +35,7 @@ protected:
         fixture.copyMaps();
         for (const pickers::JapanRegion& region : pickers::japanRegions()) {
             for (const pickers::PickerStation& station : region.stations) {
-                if (station.name == name) return app::mainJapanPicker(region.region).chooseStation(station);
+                if (station.name == name) return pickers::japanPicker(windows::Family::Hythergraph, region.region).chooseStation(station);
             }
         }
         ADD_FAILURE() << "no picker offers " << name.toStdString();

@@ -1,9 +1,8 @@
 // The main window's menu tree and the items that lead to the other windows.
-#include "app/JapanPickers.h"
 #include "climograph/Uonz_Main.h"
 #include "extras/AuxWindows.h"
 #include "input/Hyser_Input.h"
-#include "pickers/WorldPickers.h"
+#include "pickers/FamilyPickers.h"
 #include "platform/forms/Placement.h"
 #include "stepmode/Hyser_Step_Mode.h"
 #include "tests/hythergraph/MainWindowFixture.h"
@@ -13,7 +12,7 @@
 
 using namespace chart;
 using namespace hythergraph;
-using namespace app;
+using namespace pickers;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 

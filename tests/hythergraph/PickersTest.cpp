@@ -1,11 +1,10 @@
 // The seven Japan station pickers of the main window: every station chosen by its label
 // and by its marker, in both modes; overlapping controls; the two toggle buttons; the
 // menu items that show the pickers; missing maps and databases.
-#include "app/JapanPickers.h"
 #include "chart/ColourBands.h"
 #include "data/Catalogue.h"
 #include "data/ClimateDb.h"
-#include "pickers/WorldPickers.h"
+#include "pickers/FamilyPickers.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Text.h"
 #include "tests/hythergraph/MainWindowFixture.h"
@@ -18,7 +17,7 @@
 
 using namespace chart;
 using namespace hythergraph;
-using namespace app;
+using namespace pickers;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 

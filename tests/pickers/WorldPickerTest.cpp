@@ -4,7 +4,7 @@
 // showings, the two-graph window's maps, and a database that cannot be opened.
 
 #include "data/Catalogue.h"
-#include "pickers/WorldPickers.h"
+#include "pickers/FamilyPickers.h"
 #include "tests/pickers/RecordingOwner.h"
 #include "tests/pickers/WorldStations.h"
 #include "tests/support/ClimateFixture.h"
@@ -44,17 +44,17 @@ public:
 
 // A window's picker of a region, loaded through its program-wide instance.
 template <class M, class T, class C, class S>
-WorldPicker& byFamily(PickerFamily family) {
+WorldPicker& byFamily(Family family) {
     switch (family) {
-    case PickerFamily::Hythergraph: return instance<M>();
-    case PickerFamily::TwoGraph: return instance<T>();
-    case PickerFamily::Climograph: return instance<C>();
-    case PickerFamily::StepMode: break;
+    case Family::Hythergraph: return instance<M>();
+    case Family::TwoGraph: return instance<T>();
+    case Family::Climograph: return instance<C>();
+    case Family::StepMode: break;
     }
     return instance<S>();
 }
 
-WorldPicker& picker(WorldArea area, PickerFamily family) {
+WorldPicker& picker(WorldArea area, Family family) {
     switch (area) {
     case WorldArea::Europe: return byFamily<Form3, Form81, Form13, Form101>(family);
     case WorldArea::RussiaMiddleEast: return byFamily<Form5, Form82, Form15, Form102>(family);
@@ -69,10 +69,11 @@ WorldPicker& picker(WorldArea area, PickerFamily family) {
 
 template <class... W>
 void forgetFlags() {
-    ((keptToggles<W>() = WorldPicker::Toggles{}), ...);
+    ((W::keptToggles() = WorldPicker::Toggles{}), ...);
 }
 
-const windows::Window kOwnerWindows[] = {windows::Window::Hythergraph, windows::Window::TwoGraph, windows::Window::Climograph,
+// By family, in the order of its enumerators.
+const windows::Window kOwnerWindows[] = {windows::Window::Hythergraph, windows::Window::Climograph, windows::Window::TwoGraph,
                                          windows::Window::StepMode};
 
 class WorldPickerTest : public ::testing::Test {
@@ -96,10 +97,10 @@ protected:
         QDir::setCurrent(fixture_.folder());
     }
 
-    RecordingOwner& owner(PickerFamily family) { return owners_[static_cast<int>(family)]; }
+    RecordingOwner& owner(Family family) { return owners_[static_cast<int>(family)]; }
 
     // Each call to the owner notes whether this picker is still there.
-    WorldPicker& open(WorldArea area, PickerFamily family) {
+    WorldPicker& open(WorldArea area, Family family) {
         WorldPicker& p = picker(area, family);
         owner(family).pickerLoaded = [&p] { return p.isLoaded(); };
         return p;
@@ -121,7 +122,7 @@ private:
     FakeNavigation navigation_;
 };
 
-const PickerFamily kFamilies[] = {PickerFamily::Hythergraph, PickerFamily::TwoGraph, PickerFamily::Climograph, PickerFamily::StepMode};
+const Family kFamilies[] = {Family::Hythergraph, Family::TwoGraph, Family::Climograph, Family::StepMode};
 
 // The owner's lookup gives this number for the caption, as the hythergraph main
 // window's does; the climograph and two-graph windows' lookups know 57196 as ウェリントン.
@@ -129,7 +130,7 @@ int lookedUp(const QString& caption) { return caption == u"ウェリントン"_s
 
 TEST_F(WorldPickerTest, EveryStationOfEveryWindowIsChosenByItsLabelAndByItsMarker) {
     inProgramFolder();
-    for (const PickerFamily family : kFamilies) {
+    for (const Family family : kFamilies) {
         RecordingOwner& o = owner(family);
         for (const ExpectedWorldStation& e : kWorldStations) {
             for (const bool byMarker : {false, true}) {
@@ -176,11 +177,11 @@ TEST_F(WorldPickerTest, HandOverOpensTheDatabaseFirstAndClosesThePickerBeforeThe
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        RecordingOwner& o = owner(PickerFamily::Hythergraph);
+        RecordingOwner& o = owner(Family::Hythergraph);
         o.calls.clear();
         o.normalValues = c.normalValues;
         o.recordStation = u"札幌"_s;
-        WorldPicker& p = open(WorldArea::NorthAmerica, PickerFamily::Hythergraph);
+        WorldPicker& p = open(WorldArea::NorthAmerica, Family::Hythergraph);
         p.control<Label>(u"Label20"_s).click();  // シカゴ
 
         QStringList expected = {u"setStationName シカゴ 24"_s, u"takeStationData"_s, u"resetForNewStation"_s, u"Command1_Click"_s,
@@ -199,11 +200,11 @@ TEST_F(WorldPickerTest, HandOverOpensTheDatabaseFirstAndClosesThePickerBeforeThe
 
 TEST_F(WorldPickerTest, OnlySanktPeterburgIsHandedOverInTwentyPointType) {
     inProgramFolder();
-    RecordingOwner& o = owner(PickerFamily::StepMode);
+    RecordingOwner& o = owner(Family::StepMode);
     const std::pair<const char16_t*, double> steps[] = {{u"Label7", 20}, {u"Label21", 24}, {u"Label7", 20}, {u"Label12", 24}};
     for (const auto& [label, size] : steps) {
         o.calls.clear();
-        WorldPicker& p = open(WorldArea::RussiaMiddleEast, PickerFamily::StepMode);
+        WorldPicker& p = open(WorldArea::RussiaMiddleEast, Family::StepMode);
         p.control<Label>(QString::fromUtf16(label)).click();
         EXPECT_EQ(o.pointSize, size) << o.stationName.toStdString();
         EXPECT_EQ(o.calls.front().what, u"setStationName "_s + o.stationName + u' ' + QString::number(size));
@@ -216,21 +217,21 @@ TEST_F(WorldPickerTest, AMarkerChoosesThePairedStationNotTheLabelOfItsNumber) {
     inProgramFolder();
     struct Case {
         WorldArea area;
-        PickerFamily family;
+        Family family;
         const char16_t* marker;
         const char16_t* station;
     };
     const Case cases[] = {
-        {WorldArea::Europe, PickerFamily::Hythergraph, u"Image13", u"パリ"},
-        {WorldArea::Europe, PickerFamily::Hythergraph, u"Image9", u"ブリュッセル"},
-        {WorldArea::RussiaMiddleEast, PickerFamily::Hythergraph, u"Image23", u"ダマスカス"},
-        {WorldArea::Asia, PickerFamily::Hythergraph, u"Image36", u"マニラ・アキノ"},
-        {WorldArea::Asia, PickerFamily::Climograph, u"Image36", u"マニラ・アキノ"},
-        {WorldArea::Africa, PickerFamily::Hythergraph, u"Image46", u"サル"},
-        {WorldArea::NorthAmerica, PickerFamily::Hythergraph, u"Image4", u"メキシコ"},
-        {WorldArea::SouthAmerica, PickerFamily::Hythergraph, u"Image10", u"リオデジャネイロ"},
-        {WorldArea::Oceania, PickerFamily::TwoGraph, u"Image20", u"ウェリントン"},
-        {WorldArea::Oceania, PickerFamily::StepMode, u"Image20", u"オークランド"},
+        {WorldArea::Europe, Family::Hythergraph, u"Image13", u"パリ"},
+        {WorldArea::Europe, Family::Hythergraph, u"Image9", u"ブリュッセル"},
+        {WorldArea::RussiaMiddleEast, Family::Hythergraph, u"Image23", u"ダマスカス"},
+        {WorldArea::Asia, Family::Hythergraph, u"Image36", u"マニラ・アキノ"},
+        {WorldArea::Asia, Family::Climograph, u"Image36", u"マニラ・アキノ"},
+        {WorldArea::Africa, Family::Hythergraph, u"Image46", u"サル"},
+        {WorldArea::NorthAmerica, Family::Hythergraph, u"Image4", u"メキシコ"},
+        {WorldArea::SouthAmerica, Family::Hythergraph, u"Image10", u"リオデジャネイロ"},
+        {WorldArea::Oceania, Family::TwoGraph, u"Image20", u"ウェリントン"},
+        {WorldArea::Oceania, Family::StepMode, u"Image20", u"オークランド"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.station).toStdString());
@@ -257,11 +258,11 @@ TEST_F(WorldPickerTest, AMarkerUnderAnotherStationsLabelStaysClickable) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.station).toStdString());
-        WorldPicker& p = open(c.area, PickerFamily::Hythergraph);
+        WorldPicker& p = open(c.area, Family::Hythergraph);
         const QRectF both = p.find(QString::fromUtf16(c.label), -1)->rect().intersected(p.find(QString::fromUtf16(c.marker), -1)->rect());
         ASSERT_FALSE(both.isEmpty());
         p.clientPressed(both.center().x(), both.center().y());
-        EXPECT_EQ(owner(PickerFamily::Hythergraph).stationName, QString::fromUtf16(c.station));
+        EXPECT_EQ(owner(Family::Hythergraph).stationName, QString::fromUtf16(c.station));
         collectUnloadedForms();
     }
 }
@@ -269,8 +270,8 @@ TEST_F(WorldPickerTest, AMarkerUnderAnotherStationsLabelStaysClickable) {
 TEST_F(WorldPickerTest, ADatabaseThatCannotBeOpenedLeavesTheOwnerAsItWasAndThePickerOpen) {
     // The program's folder without its databases.
     QDir::setCurrent(fixture_.folder());
-    RecordingOwner& o = owner(PickerFamily::Climograph);
-    WorldPicker& p = open(WorldArea::Africa, PickerFamily::Climograph);
+    RecordingOwner& o = owner(Family::Climograph);
+    WorldPicker& p = open(WorldArea::Africa, Family::Climograph);
     services.expectMessage();
     p.control<Label>(u"Label41"_s).click();  // Chileka
     ASSERT_EQ(services.messages.size(), 1u);
@@ -295,7 +296,7 @@ bool allVisible(const WorldPicker& p, const QStringList& names, bool visible) {
 }
 
 TEST_F(WorldPickerTest, TheLabelButtonSwitchesLabelsAndLinesAndNothingElse) {
-    WorldPicker& p = open(WorldArea::Europe, PickerFamily::Hythergraph);
+    WorldPicker& p = open(WorldArea::Europe, Family::Hythergraph);
     const QStringList labels = p.region().labelToggle;
     const QStringList others = p.region().markerToggle + QStringList{u"Image1"_s, u"Label13"_s, u"Label34"_s};
     EXPECT_EQ(p.Command1.Caption(), u"ラベル非表示"_s);
@@ -313,7 +314,7 @@ TEST_F(WorldPickerTest, TheLabelButtonSwitchesLabelsAndLinesAndNothingElse) {
 }
 
 TEST_F(WorldPickerTest, TheMarkerButtonSwitchesMarkersAndLeavesTheLeaderLines) {
-    WorldPicker& p = open(WorldArea::Africa, PickerFamily::TwoGraph);
+    WorldPicker& p = open(WorldArea::Africa, Family::TwoGraph);
     const QStringList markers = p.region().markerToggle;
     const QStringList others = p.region().labelToggle + QStringList{u"Image1"_s, u"Label13"_s, u"Label47"_s};
     const std::pair<const char16_t*, bool> steps[] = {{u"都市表示", false}, {u"都市非表示", true}, {u"都市表示", false}};
@@ -326,10 +327,10 @@ TEST_F(WorldPickerTest, TheMarkerButtonSwitchesMarkersAndLeavesTheLeaderLines) {
 }
 
 TEST_F(WorldPickerTest, NeitherButtonHidesManilaOnTheAsiaMap) {
-    for (const PickerFamily family : kFamilies) {
+    for (const Family family : kFamilies) {
         SCOPED_TRACE(familyName(family));
         WorldPicker& p = open(WorldArea::Asia, family);
-        const QString manila = family == PickerFamily::Climograph ? u"Label36"_s : u"Label37"_s;
+        const QString manila = family == Family::Climograph ? u"Label36"_s : u"Label37"_s;
         p.Command1.click();
         p.Command2.click();
         EXPECT_TRUE(p.find(manila, -1)->Visible());
@@ -341,8 +342,8 @@ TEST_F(WorldPickerTest, NeitherButtonHidesManilaOnTheAsiaMap) {
 
 TEST_F(WorldPickerTest, WithLabelsAndMarkersHiddenNoStationCanBeChosenUntilOneShowsAgain) {
     inProgramFolder();
-    RecordingOwner& o = owner(PickerFamily::Hythergraph);
-    WorldPicker& p = open(WorldArea::Oceania, PickerFamily::Hythergraph);
+    RecordingOwner& o = owner(Family::Hythergraph);
+    WorldPicker& p = open(WorldArea::Oceania, Family::Hythergraph);
     p.Command1.click();
     p.Command2.click();
     for (const auto& s : p.region().stations) {
@@ -363,13 +364,13 @@ TEST_F(WorldPickerTest, WithLabelsAndMarkersHiddenNoStationCanBeChosenUntilOneSh
 TEST_F(WorldPickerTest, TheFlagsOutliveAChoiceAndTheCloseBox) {
     inProgramFolder();
     {
-        WorldPicker& p = open(WorldArea::SouthAmerica, PickerFamily::Hythergraph);
+        WorldPicker& p = open(WorldArea::SouthAmerica, Family::Hythergraph);
         p.Command1.click();                      // labels hidden
         p.control<Image>(u"Image13"_s).click();  // ボゴタ, by its marker
         collectUnloadedForms();
     }
     {
-        WorldPicker& p = open(WorldArea::SouthAmerica, PickerFamily::Hythergraph);
+        WorldPicker& p = open(WorldArea::SouthAmerica, Family::Hythergraph);
         EXPECT_EQ(p.Label_Hidden, 1);
         EXPECT_EQ(p.Command1.Caption(), u"ラベル非表示"_s);
         EXPECT_TRUE(allVisible(p, p.region().labelToggle, true));
@@ -385,7 +386,7 @@ TEST_F(WorldPickerTest, TheFlagsOutliveAChoiceAndTheCloseBox) {
         collectUnloadedForms();
     }
     {
-        WorldPicker& p = open(WorldArea::SouthAmerica, PickerFamily::Hythergraph);
+        WorldPicker& p = open(WorldArea::SouthAmerica, Family::Hythergraph);
         EXPECT_EQ(p.City_Hidden, 1);
         EXPECT_EQ(p.Command2.Caption(), u"都市非表示"_s);
         EXPECT_TRUE(allVisible(p, p.region().markerToggle, true));
@@ -397,7 +398,7 @@ TEST_F(WorldPickerTest, TheFlagsOutliveAChoiceAndTheCloseBox) {
         EXPECT_TRUE(allVisible(p, p.region().markerToggle, false));
     }
     // The same region's picker of another window keeps flags of its own.
-    WorldPicker& other = open(WorldArea::SouthAmerica, PickerFamily::StepMode);
+    WorldPicker& other = open(WorldArea::SouthAmerica, Family::StepMode);
     EXPECT_EQ(other.Label_Hidden, 0);
     EXPECT_EQ(other.City_Hidden, 0);
 }
@@ -405,8 +406,8 @@ TEST_F(WorldPickerTest, TheFlagsOutliveAChoiceAndTheCloseBox) {
 TEST_F(WorldPickerTest, TheTwoGraphPickersShowTheMainWindowsMapsWithoutShowingItsPickers) {
     for (const WorldArea area : {WorldArea::Europe, WorldArea::Asia, WorldArea::SouthAmerica}) {
         SCOPED_TRACE(areaName(area));
-        const WorldPicker& two = open(area, PickerFamily::TwoGraph);
-        const WorldPicker& main = picker(area, PickerFamily::Hythergraph);
+        const WorldPicker& two = open(area, Family::TwoGraph);
+        const WorldPicker& main = picker(area, Family::Hythergraph);
         EXPECT_TRUE(main.isLoaded());
         EXPECT_FALSE(main.Visible()) << "loaded, not shown";
         ASSERT_FALSE(two.Image1.Picture().isNull());
@@ -418,15 +419,15 @@ TEST_F(WorldPickerTest, TheTwoGraphPickersShowTheMainWindowsMapsWithoutShowingIt
 // Each family's pickers hand their stations to their own chart window.
 TEST_F(WorldPickerTest, EachWindowsPickerHandsItsStationToThatWindow) {
     inProgramFolder();
-    for (const PickerFamily family : kFamilies) {
+    for (const Family family : kFamilies) {
         SCOPED_TRACE(familyName(family));
         WorldPicker& p = open(WorldArea::Oceania, family);
         p.control<Label>(u"Label11"_s).click();
         collectUnloadedForms();
-        for (const PickerFamily other : kFamilies) {
+        for (const Family other : kFamilies) {
             EXPECT_EQ(owner(other).calls.empty(), other != family) << familyName(other);
         }
-        const bool wellington = family == PickerFamily::TwoGraph || family == PickerFamily::Climograph;
+        const bool wellington = family == Family::TwoGraph || family == Family::Climograph;
         EXPECT_EQ(owner(family).stationName, wellington ? u"ウェリントン"_s : u"オークランド"_s);
         owner(family).calls.clear();
     }

@@ -13,7 +13,7 @@
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
-using pickers::PickerFamily;
+using pickers::Family;
 using pickers::WorldArea;
 using pickers::WorldRegion;
 
@@ -67,7 +67,7 @@ TEST(WorldPictures, MapsUseOnlyTheWorldMapColours) {
     const QSet<QRgb> palette(maps::style::kWorldPalette.begin(), maps::style::kWorldPalette.end());
     EXPECT_LE(palette.size(), 32);
     for (const WorldRegion& r : pickers::worldRegions()) {
-        if (r.family != PickerFamily::Hythergraph) continue;  // the others show the same pictures
+        if (r.family != Family::Hythergraph) continue;  // the others show the same pictures
         SCOPED_TRACE(traceOf(r));
         const QImage map = QImage(fileOf(r.mapPicture)).convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(map.isNull());
@@ -109,7 +109,7 @@ TEST(WorldPictures, EveryStationLiesOnLandUnderItsMarkerInEveryCopy) {
             ASSERT_TRUE(map.rect().contains(x, y));
             if (isShore(map.pixel(x, y))) continue;
             // The climograph window's copies place two markers two pixels off the others'.
-            const bool offPlace = r.family == PickerFamily::Climograph && (s.name == u"マニラ・アキノ"_s || s.name == u"ウェリントン"_s);
+            const bool offPlace = r.family == Family::Climograph && (s.name == u"マニラ・アキノ"_s || s.name == u"ウェリントン"_s);
             if (!offPlace) {
                 ADD_FAILURE() << "no land at " << x << ',' << y;
                 continue;

@@ -235,17 +235,17 @@ inline constexpr ExpectedWorldStation kWorldStations[] = {
 };
 
 // The few stations whose copy in another family differs.
-inline QString labelIn(const ExpectedWorldStation& s, pickers::PickerFamily family) {
+inline QString labelIn(const ExpectedWorldStation& s, pickers::Family family) {
     const QString label = QString::fromUtf16(s.label);
     // The climograph window's Asia picker names the マニラ・アキノ label after the credit
     // line that it lacks.
-    if (s.area == A::Asia && label == u"Label37" && family == pickers::PickerFamily::Climograph) return QStringLiteral("Label36");
+    if (s.area == A::Asia && label == u"Label37" && family == pickers::Family::Climograph) return QStringLiteral("Label36");
     return label;
 }
 
-inline QString captionIn(const ExpectedWorldStation& s, pickers::PickerFamily family) {
+inline QString captionIn(const ExpectedWorldStation& s, pickers::Family family) {
     // Station 57196 under the name that each owner's lookup knows it by.
-    const bool wellington = family == pickers::PickerFamily::TwoGraph || family == pickers::PickerFamily::Climograph;
+    const bool wellington = family == pickers::Family::TwoGraph || family == pickers::Family::Climograph;
     if (s.number == 57196 && wellington) return QStringLiteral("ウェリントン");
     return QString::fromUtf16(s.caption);
 }
@@ -258,8 +258,8 @@ inline const char* areaName(pickers::WorldArea area) {
     return names[static_cast<int>(area)];
 }
 
-inline const char* familyName(pickers::PickerFamily family) {
-    static const char* const names[] = {"Hythergraph", "TwoGraph", "Climograph", "StepMode"};
+inline const char* familyName(pickers::Family family) {
+    static const char* const names[] = {"Hythergraph", "Climograph", "TwoGraph", "StepMode"};
     return names[static_cast<int>(family)];
 }
 

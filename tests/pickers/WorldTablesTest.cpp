@@ -21,13 +21,13 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 using namespace Qt::Literals::StringLiterals;
 using namespace testing_support;
-using pickers::PickerFamily;
+using pickers::Family;
 using pickers::WorldArea;
 using pickers::WorldRegion;
 
 namespace {
 
-constexpr PickerFamily kFamilies[] = {PickerFamily::Hythergraph, PickerFamily::TwoGraph, PickerFamily::Climograph, PickerFamily::StepMode};
+constexpr Family kFamilies[] = {Family::Hythergraph, Family::TwoGraph, Family::Climograph, Family::StepMode};
 constexpr WorldArea kAreas[] = {WorldArea::Europe,       WorldArea::RussiaMiddleEast, WorldArea::Asia,   WorldArea::Africa,
                                 WorldArea::NorthAmerica, WorldArea::SouthAmerica,     WorldArea::Oceania};
 
@@ -78,7 +78,7 @@ TEST(WorldTables, TwentyEightWindowsInFamilyOrderWithTheirNamesAndMaps) {
             EXPECT_EQ(r.window, QString::fromUtf16(windows[f][a]));
             EXPECT_EQ(r.design.name, r.window);
             EXPECT_EQ(r.mapPicture, QString::fromUtf16(maps[a]));
-            EXPECT_EQ(r.mapFromHythergraphPicker, r.family == PickerFamily::TwoGraph);
+            EXPECT_EQ(r.mapFromHythergraphPicker, r.family == Family::TwoGraph);
             // What all 28 windows share.
             EXPECT_EQ(r.design.caption, u"データ選択"_s);
             EXPECT_EQ(r.design.clientWidth, 15240);
@@ -127,7 +127,7 @@ TEST(WorldTables, EveryCaptionNamesItsStationInItsOwnersLookup) {
             ASSERT_NE(e, std::end(kWorldStations));
             if (s.name == u"ウェリントン"_s) {
                 EXPECT_EQ(e->number, 57196);
-                EXPECT_TRUE(r.family == PickerFamily::TwoGraph || r.family == PickerFamily::Climograph);
+                EXPECT_TRUE(r.family == Family::TwoGraph || r.family == Family::Climograph);
                 continue;
             }
             const data::Station_Ref& found = data::lookupStation(s.name);
@@ -142,7 +142,7 @@ TEST(WorldTables, EveryCaptionNamesItsStationInItsOwnersLookup) {
 TEST(WorldTables, TheSevenMapsOffer203StationsWithTwoOnTwoMaps) {
     QHash<int, int> maps;
     for (WorldArea area : kAreas)
-        for (const auto& s : pickers::worldRegion(area, PickerFamily::Hythergraph).stations) ++maps[data::lookupStation(s.name).number];
+        for (const auto& s : pickers::worldRegion(area, Family::Hythergraph).stations) ++maps[data::lookupStation(s.name).number];
     QSet<int> expected;
     for (int n = 57001; n <= 57204; ++n)
         if (n != 57007) expected << n;  // ヌーク・ゴットホープ is on no map
@@ -180,7 +180,7 @@ TEST(WorldTables, FixedControlsAreWhereTheDesignsPutThem) {
         EXPECT_EQ(rectOf(*map), QRectF(60, 750, a.mapWidth, 9615));
         EXPECT_EQ(map->stretch, a.stretched);
         EXPECT_TRUE(map->singleBorder);
-        const bool builtIn = r.family != PickerFamily::TwoGraph || r.area == WorldArea::Asia;
+        const bool builtIn = r.family != Family::TwoGraph || r.area == WorldArea::Asia;
         EXPECT_EQ(map->picture, builtIn ? r.mapPicture : QString());
 
         const auto* hint = find(r, u"Label13"_s);
@@ -214,7 +214,7 @@ TEST(WorldTables, FixedControlsAreWhereTheDesignsPutThem) {
 
         size_t fixed = 4;  // map, instruction, buttons
         const auto* credit = find(r, QString::fromUtf16(a.credit));
-        if (r.family == PickerFamily::Climograph) {
+        if (r.family == Family::Climograph) {
             // No credit line; in Asia its name belongs to the マニラ・アキノ label there.
             if (credit) {
                 EXPECT_EQ(credit->caption, u"マニラ・アキノ"_s);
@@ -341,7 +341,7 @@ TEST(WorldTables, StationLabelsAndMarkersLookAsDesigned) {
             EXPECT_TRUE(client.contains(rectOf(*label)));
             const bool manila = r.area == WorldArea::Asia && s.name == u"マニラ・アキノ"_s;
             double height = 255;
-            if (manila) height = r.family == PickerFamily::Climograph ? 315 : 285;
+            if (manila) height = r.family == Family::Climograph ? 315 : 285;
             if (r.area == WorldArea::NorthAmerica && s.label == u"Label2"_s) height = 225;  // ダラス
             if (r.area == WorldArea::Africa && s.label == u"Label46"_s) height = 285;       // サル
             EXPECT_EQ(label->height, height);
@@ -378,13 +378,13 @@ TEST(WorldTables, FamilyCopiesDifferOnlyWhereTheirDescriptionsSay) {
                a.tabIndex == b.tabIndex;
     };
     struct Difference {
-        PickerFamily family;
+        Family family;
         WorldArea area;
         const char16_t* control;  // in the copy; empty: the main window's control is missing
         const char16_t* mainControl;
     };
-    const auto T = PickerFamily::TwoGraph;
-    const auto C = PickerFamily::Climograph;
+    const auto T = Family::TwoGraph;
+    const auto C = Family::Climograph;
     const Difference differences[] = {
         {T, WorldArea::Europe, u"Image1", u"Image1"},       {T, WorldArea::RussiaMiddleEast, u"Image1", u"Image1"},
         {T, WorldArea::Asia, u"Label37", u"Label37"},       {T, WorldArea::Africa, u"Image1", u"Image1"},
@@ -399,9 +399,9 @@ TEST(WorldTables, FamilyCopiesDifferOnlyWhereTheirDescriptionsSay) {
         {C, WorldArea::Oceania, u"Image20", u"Image20"},
     };
     for (const WorldRegion& r : pickers::worldRegions()) {
-        if (r.family == PickerFamily::Hythergraph) continue;
+        if (r.family == Family::Hythergraph) continue;
         SCOPED_TRACE(traceOf(r));
-        const WorldRegion& main = pickers::worldRegion(r.area, PickerFamily::Hythergraph);
+        const WorldRegion& main = pickers::worldRegion(r.area, Family::Hythergraph);
         QHash<QString, QString> mainNameOf;  // copy's control -> main window's
         QSet<QString> missing;
         for (const auto& d : differences) {
@@ -430,9 +430,9 @@ TEST(WorldTables, FamilyCopiesDifferOnlyWhereTheirDescriptionsSay) {
     const auto& asiaClimo = pickers::worldRegion(WorldArea::Asia, C);
     EXPECT_EQ(rectOf(*find(asiaClimo, u"Label36"_s)), QRectF(11340, 6660, 1605, 315));
     EXPECT_EQ(rectOf(*find(asiaClimo, u"Image36"_s)), QRectF(10980, 6870, 240, 240));
-    const std::tuple<PickerFamily, QString, QRectF, QPointF> newZealand[] = {
-        {PickerFamily::Hythergraph, u"オークランド"_s, QRectF(9840, 7920, 1305, 255), QPointF(9570, 8040)},
-        {PickerFamily::StepMode, u"オークランド"_s, QRectF(9840, 7920, 1305, 255), QPointF(9570, 8040)},
+    const std::tuple<Family, QString, QRectF, QPointF> newZealand[] = {
+        {Family::Hythergraph, u"オークランド"_s, QRectF(9840, 7920, 1305, 255), QPointF(9570, 8040)},
+        {Family::StepMode, u"オークランド"_s, QRectF(9840, 7920, 1305, 255), QPointF(9570, 8040)},
         {T, u"ウェリントン"_s, QRectF(9870, 8520, 1305, 255), QPointF(9600, 8520)},
         {C, u"ウェリントン"_s, QRectF(9810, 7920, 1305, 255), QPointF(9570, 8070)},
     };

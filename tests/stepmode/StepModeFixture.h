@@ -2,8 +2,8 @@
 // The step-mode window opened from the main window's menu, on a fixture program folder.
 
 #include "app/Start.h"
-#include "app/StepModePickers.h"
 #include "hythergraph/Hyser_Main.h"
+#include "pickers/FamilyPickers.h"
 #include "pickers/tables/JapanRegions.h"
 #include "platform/forms/Services.h"
 #include "stepmode/Hyser_Step_Mode.h"
@@ -46,7 +46,7 @@ protected:
         fixture.copyMaps();
         for (const pickers::JapanRegion& region : pickers::japanRegions()) {
             for (const pickers::PickerStation& station : region.stations) {
-                if (station.name == name) return app::stepModeJapanPicker(region.region).chooseStation(station);
+                if (station.name == name) return pickers::japanPicker(windows::Family::StepMode, region.region).chooseStation(station);
             }
         }
         ADD_FAILURE() << "no picker offers " << name.toStdString();

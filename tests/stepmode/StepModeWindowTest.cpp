@@ -1,11 +1,10 @@
 // The step-mode window as a window: its menu tree, the windows and pickers it opens,
 // station choices, normal values and single years, closing it, and the main window
 // going on as it was whatever this window does.
-#include "app/JapanPickers.h"
 #include "chart/ColourBands.h"
 #include "data/climate/DataPeriod.h"
 #include "extras/AuxWindows.h"
-#include "pickers/WorldPickers.h"
+#include "pickers/FamilyPickers.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Text.h"
 #include "tests/stepmode/StepModeFixture.h"
@@ -165,12 +164,12 @@ TEST_F(StepModeWindowTest, RegionItemsShowThisWindowsOwnPickersCentredExactly) {
     fixture.copyMaps();
     Hyser_Step_Mode& w = start();
     w.menu(u"select_kanto"_s).click();
-    auto& kanto = instance<app::Form93>();
+    auto& kanto = instance<pickers::Form93>();
     EXPECT_TRUE(kanto.Visible());
     EXPECT_DOUBLE_EQ(kanto.Top(), (services.screenHeight - kanto.Height()) / 2);
-    EXPECT_FALSE(isLoaded<app::Form47>()) << "not the main window's picker";
+    EXPECT_FALSE(isLoaded<pickers::Form47>()) << "not the main window's picker";
     w.menu(u"select_hokkaido"_s).click();
-    EXPECT_FALSE(instance<app::Form90>().Image1.Picture().isNull()) << "the map is read for the showing";
+    EXPECT_FALSE(instance<pickers::Form90>().Image1.Picture().isNull()) << "the map is read for the showing";
 }
 
 TEST_F(StepModeWindowTest, AChoiceReturnsToStepOneWithTheChosenStation) {
@@ -183,7 +182,7 @@ TEST_F(StepModeWindowTest, AChoiceReturnsToStepOneWithTheChosenStation) {
     EXPECT_EQ(w.drawing().size(), 2u) << "January alone";
     EXPECT_EQ(w.Label2(1).Caption(), FormatOneDecimal(Val(fixture.normalsRow(47412).value(u"Ondo_1"_s))));
     EXPECT_EQ(w.Label46.Caption(), u"1"_s);
-    EXPECT_FALSE(isLoaded<app::Form90>()) << "the picker goes";
+    EXPECT_FALSE(isLoaded<pickers::Form90>()) << "the picker goes";
     EXPECT_EQ(mainWindow().Label29.Caption(), u"東京"_s) << "the main window keeps its station";
 }
 

@@ -2,8 +2,8 @@
 // numbers 30 twips a step, within the window; the window keeps them there through its
 // redraws until a step or a station choice places them by rule again; the main window's
 // moved numbers never reach it.
-#include "app/TwoGraphPickers.h"
 #include "extras/MonthNumberTool.h"
+#include "pickers/FamilyPickers.h"
 #include "tests/twograph/TwoGraphFixture.h"
 
 using namespace twograph;
@@ -14,15 +14,15 @@ namespace {
 
 class TwoGraphMonthNumbersTest : public testing_support::TwoGraphFixture {
 protected:
-    app::Form56& openTool(Form55& w) {
+    extras::Form56& openTool(Form55& w) {
         w.menu(u"tuki_ichi"_s).click();
-        return instance<app::Form56>();
+        return instance<extras::Form56>();
     }
 };
 
 TEST_F(TwoGraphMonthNumbersTest, TheToolOpensBesideTheCentreOnJanuary) {
     Form55& w = start();
-    app::Form56& tool = openTool(w);
+    extras::Form56& tool = openTool(w);
     EXPECT_TRUE(tool.Visible());
     EXPECT_EQ(tool.Caption(), u"月数字位置調整"_s);
     EXPECT_DOUBLE_EQ(tool.Left(), (services.screenWidth - tool.Width()) / 2 + 1500);
@@ -33,7 +33,7 @@ TEST_F(TwoGraphMonthNumbersTest, TheToolOpensBesideTheCentreOnJanuary) {
 
 TEST_F(TwoGraphMonthNumbersTest, StepsOfThirtyTwipsMoveTheChosenNumberAndKeepAllTwelvePositions) {
     Form55& w = start();
-    app::Form56& tool = openTool(w);
+    extras::Form56& tool = openTool(w);
     const double left = w.Label28(1).Left();
     const double top = w.Label28(1).Top();
     for (int i = 0; i < 10; ++i) tool.SpinButton1.spinDown();
@@ -55,7 +55,7 @@ TEST_F(TwoGraphMonthNumbersTest, StepsOfThirtyTwipsMoveTheChosenNumberAndKeepAll
 
 TEST_F(TwoGraphMonthNumbersTest, MovedNumbersStayThroughAScaleAndAPointSizeChangeWhileTheClimographsFollowTheirPoints) {
     Form55& w = start();
-    app::Form56& tool = openTool(w);
+    extras::Form56& tool = openTool(w);
     tool.option(4).click();
     for (int i = 0; i < 3; ++i) tool.SpinButton2.spinDown();
     const double aprilLeft = w.Label28(4).Left();
@@ -81,7 +81,7 @@ TEST_F(TwoGraphMonthNumbersTest, ReopeningTheToolLetsTheNextDrawingPlaceThemByRu
     Form55& w = start();
     openTool(w).SpinButton1.spinUp();
     ASSERT_EQ(w.tuki_Moved, 1);
-    instance<app::Form56>().Unload();
+    instance<extras::Form56>().Unload();
     collectUnloadedForms();
     openTool(w);
     EXPECT_EQ(w.tuki_Moved, 0);
@@ -91,7 +91,7 @@ TEST_F(TwoGraphMonthNumbersTest, ReopeningTheToolLetsTheNextDrawingPlaceThemByRu
 
 TEST_F(TwoGraphMonthNumbersTest, ANumberCannotBePushedOutOfTheWindow) {
     Form55& w = start();
-    app::Form56& tool = openTool(w);
+    extras::Form56& tool = openTool(w);
     tool.option(12).click();
     for (int i = 0; i < 2000; ++i) tool.SpinButton2.spinUp();
     for (int i = 0; i < 2000; ++i) tool.SpinButton1.spinDown();

@@ -2,9 +2,8 @@
 // handing its station to this window and to no other, world stations in normal values
 // only, ウェリントン found under both its names, and the month numbers placed by rule
 // again after every choice.
-#include "app/TwoGraphPickers.h"
 #include "data/Catalogue.h"
-#include "pickers/WorldPickers.h"
+#include "pickers/FamilyPickers.h"
 #include "tests/twograph/TwoGraphFixture.h"
 
 using namespace twograph;
@@ -46,7 +45,7 @@ TEST_F(TwoGraphPickersTest, EveryJapanPickerHandsItsStationToThisWindowInTheMode
             w.Check2.setValue(mode);
             w.tuki_Moved = 1;
             w.menu(QString::fromUtf16(kJapanItems[region - 1])).click();
-            pickers::JapanPicker& picker = app::twoGraphJapanPicker(region);
+            pickers::JapanPicker& picker = pickers::japanPicker(windows::Family::TwoGraph, region);
             ASSERT_TRUE(picker.Visible());
             EXPECT_DOUBLE_EQ(picker.Left(), (services.screenWidth - picker.Width()) / 2) << "centred exactly";
             EXPECT_DOUBLE_EQ(picker.Top(), (services.screenHeight - picker.Height()) / 2);
@@ -131,7 +130,8 @@ TEST_F(TwoGraphPickersTest, EveryWorldPickerShowsTheMainWindowsMapAndHandsItsSta
 
     // A Japanese pick frees the mode again.
     w.menu(u"select_kanto"_s).click();
-    app::twoGraphJapanPicker(3).chooseStation(app::twoGraphJapanPicker(3).region().stations.front());
+    pickers::japanPicker(windows::Family::TwoGraph, 3)
+        .chooseStation(pickers::japanPicker(windows::Family::TwoGraph, 3).region().stations.front());
     EXPECT_TRUE(w.Check2.Enabled());
     EXPECT_EQ(w.Check2.Value(), 1);
 }

@@ -18,7 +18,7 @@
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
-using pickers::PickerFamily;
+using pickers::Family;
 using pickers::WorldArea;
 
 namespace maps {
@@ -110,7 +110,7 @@ private:
 };
 
 bool WorldMapMaker::make(const WorldMap& map) {
-    const pickers::WorldRegion& main = pickers::worldRegion(map.area, PickerFamily::Hythergraph);
+    const pickers::WorldRegion& main = pickers::worldRegion(map.area, Family::Hythergraph);
     const forms::ControlDesign* image1 = findControl(main.design, u"Image1"_s);
     if (!image1) return false;
     // A stretched picture covers the map image; another shows at its own size from the
@@ -124,8 +124,7 @@ bool WorldMapMaker::make(const WorldMap& map) {
     // Every station whose marker lies on the map, at its place in the main window's copy;
     // a station that only another copy names (ウェリントン) at its place there.
     std::vector<Placed> stations;
-    for (const PickerFamily family :
-         {PickerFamily::Hythergraph, PickerFamily::TwoGraph, PickerFamily::Climograph, PickerFamily::StepMode}) {
+    for (const Family family : {Family::Hythergraph, Family::TwoGraph, Family::Climograph, Family::StepMode}) {
         const pickers::WorldRegion& r = pickers::worldRegion(map.area, family);
         for (const auto& s : r.stations) {
             if (std::any_of(stations.begin(), stations.end(), [&](const Placed& p) { return p.name == s.name; })) continue;
