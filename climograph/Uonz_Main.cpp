@@ -33,15 +33,8 @@ const stationwindow::Traits kTraits{
     // Each size keeps the marker's centre 15 twips right of and below its point.
     .pointSizes = {{{12, 75, 75, 180}, {8, 45, 45, 120}, {6, 30, 30, 90}, {4, 15, 15, 60}}},
     .markedMonths = 13,
-    .windowItems = {{u"Step_Run"_s, Window::StepMode},
-                    {u"auto_View"_s, Window::Hythergraph},
-                    {u"graph_2_mode_U"_s, Window::TwoGraph},
-                    {u"syudou"_s, Window::ClimographInput},
-                    {u"Readme_View"_s, Window::Readme},
-                    {u"kisyou_data"_s, Window::WeatherData},
-                    {u"install_Guide"_s, Window::InstallGuide},
-                    {u"Readme_New_dev"_s, Window::History},
-                    {u"kisyocho_V"_s, Window::Browser}},
+    // Its 手動入力 item opens the main window.
+    .windowItems = {{u"auto_View"_s, Window::Hythergraph}},
 };
 
 }  // namespace

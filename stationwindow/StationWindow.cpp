@@ -25,11 +25,11 @@ void applyScheme(const std::vector<SchemeRow>& rows, Scheme scheme) {
     }
 }
 
-StationWindow::StationWindow(FormDesign design, const Traits& traits)
+StationWindow::StationWindow(FormDesign design, Traits traits)
     : Form(std::move(design)),
-      traits_(traits),
+      traits_(std::move(traits)),
       modes_(*this, *this, {normalsConnection, normals, yearsConnection, years, stationNumber, stationTable, findKey},
-             {traits.recordLabels, traits.areaCell, traits.tableCell}, windows::kChoiceYear, traits.focusModeBoxAfterStep) {
+             {traits_.recordLabels, traits_.areaCell, traits_.tableCell}, windows::kChoiceYear, traits_.focusModeBoxAfterStep) {
     wire();
 }
 
@@ -76,8 +76,30 @@ void StationWindow::wire() {
     }
     menu(traits_.makersSiteItem).onClick = [this] { Orvell_web_Click(); };
     windows::wireRegionMenus(*this, traits_.family);
-    for (const WindowItem& w : traits_.windowItems) {
-        menu(w.item).onClick = [this, w] { windows::showFromMenu(*this, w.window, w.placement); };
+    // The items that open other windows, by the names every station chart window gives them.
+    std::vector<WindowItem> windowItems = {
+        {u"Step_Run"_s, Window::StepMode},
+        {u"Rain_Ondo_Graph"_s, Window::Climograph},
+        {u"graph_2_mode"_s, Window::TwoGraph},
+        {u"graph_2_mode_U"_s, Window::TwoGraph},
+        {u"Hyther_mode"_s, Window::Hythergraph},
+        {u"auto_View"_s, Window::HytherInput},
+        {u"syudou"_s, Window::ClimographInput},
+        {u"F_keppen"_s, Window::Koppen},
+        {u"F_keppen_2"_s, Window::KoppenDetail},
+        {u"tuki_set"_s, Window::MonthNumberTool, Placement::ToolOffset},
+        {u"tuki_ichi"_s, Window::TwoGraphTool, Placement::ToolOffset},
+        {u"Readme_View"_s, Window::Readme},
+        {u"kisyou_data"_s, Window::WeatherData},
+        {u"kisyocho_V"_s, Window::Browser},
+        {u"install_Guide"_s, Window::InstallGuide},
+        {u"Readme_New_dev"_s, Window::History},
+    };
+    windowItems.insert(windowItems.end(), traits_.windowItems.begin(), traits_.windowItems.end());
+    for (const WindowItem& w : windowItems) {
+        for (const auto& m : menus()) {
+            if (m->Name() == w.item) m->onClick = [this, w] { windows::showFromMenu(*this, w.window, w.placement); };
+        }
     }
 }
 
@@ -454,13 +476,5 @@ void StationWindow::resetForNewStation() {
 void StationWindow::setRegion(int region) { Label46.setCaption(QString::number(region)); }
 void StationWindow::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
 void StationWindow::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
-
-void changeHythergraphScale(Form& w, HytherState& state, bool changed) {
-    w.Cls();
-    state.Rain_Scale = changed ? 22 : 11;
-    state.Temp_Scale = 110;
-    const ControlArray<Label> ticks = w.controls<Label>(u"Label13"_s);
-    for (int i = 1; i <= 6; ++i) ticks(i).setCaption(QString::number((changed ? 50 : 100) * i));
-}
 
 }  // namespace stationwindow

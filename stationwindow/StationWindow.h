@@ -72,12 +72,14 @@ struct Traits {
     QStringList markerArrays = {QStringLiteral("Shape3")};  // sized by the point sizes
     int markedMonths = 12;
     QStringList monthNumberArrays = {QStringLiteral("Label28")};  // shown by 月表示
+    // The items that open other windows, where they differ from what the items of those
+    // names open in every station chart window.
     std::vector<WindowItem> windowItems;
 };
 
 class StationWindow : public forms::Form, public windows::StationOwner, protected StationModeWindow {
 public:
-    StationWindow(forms::FormDesign design, const Traits& traits);
+    StationWindow(forms::FormDesign design, Traits traits);
     ~StationWindow() override;
 
     // Events.
@@ -229,7 +231,7 @@ protected:
     void setArea(const QString& area) override;
     const data::Station_Ref& stationNamed(const QString& caption) const override;
 
-    const Traits& traits_;
+    const Traits traits_;
     StationModes modes_;
 
 private:
@@ -241,8 +243,5 @@ private:
     void capture(bool white);
     void print();
 };
-
-// 目盛変更 of the hythergraph windows: 50 mm a line instead of 100.
-void changeHythergraphScale(forms::Form& w, chart::HytherState& state, bool changed);
 
 }  // namespace stationwindow

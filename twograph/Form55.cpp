@@ -7,7 +7,6 @@ using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 using stationwindow::Look;
 using stationwindow::members;
-using windows::Window;
 
 namespace twograph {
 namespace {
@@ -25,18 +24,6 @@ const stationwindow::Traits kTraits{
     .makersSiteItem = u"adsasd"_s,
     .markerArrays = {u"Shape3"_s, u"Shape4"_s},
     .monthNumberArrays = {u"Label28"_s, u"Label57"_s},
-    .windowItems = {{u"Step_Run"_s, Window::StepMode},
-                    {u"Rain_Ondo_Graph"_s, Window::Climograph},
-                    {u"Hyther_mode"_s, Window::Hythergraph},
-                    {u"auto_View"_s, Window::HytherInput},
-                    {u"F_keppen"_s, Window::Koppen},
-                    {u"F_keppen_2"_s, Window::KoppenDetail},
-                    {u"Readme_View"_s, Window::Readme},
-                    {u"kisyou_data"_s, Window::WeatherData},
-                    {u"kisyocho_V"_s, Window::Browser},
-                    {u"install_Guide"_s, Window::InstallGuide},
-                    {u"Readme_New_dev"_s, Window::History},
-                    {u"tuki_ichi"_s, Window::TwoGraphTool, Placement::ToolOffset}},
 };
 
 // What the colour look gives the climograph's month axis numbers, by month.
