@@ -147,7 +147,10 @@ private:
 
 QFont toQFont(const FontDesign& font) {
     // The Japanese Gothic faces of the designs are IPA Gothic here: proportional for
-    // the "P" faces and anything else, fixed for the fixed ones.
+    // the "P" faces and anything else, fixed for the fixed ones. The letters they lack
+    // (the Hangul of the help texts) come from the face Qt falls back to for their
+    // script, Noto Sans CJK where it is installed with the program, so the Japanese text
+    // keeps its IPA face.
     const bool fixed = font.name == kGothic;
     QFont f(fixed ? QStringLiteral("IPAGothic") : QStringLiteral("IPAPGothic"));
     // Points to pixels at 96 per inch; a size from code that is no size (NaN, huge,

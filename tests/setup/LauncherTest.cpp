@@ -5,10 +5,12 @@
 #include "setup/Form1.h"
 #include "setup/Form49.h"
 #include "tests/support/FakeServices.h"
+#include "tests/support/Glyphs.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -261,6 +263,24 @@ TEST_F(LauncherTest, TheGuideOpensLeftOfTheCentreWithItsText) {
         EXPECT_TRUE(text.contains(topic)) << topic.toStdString();
     }
     EXPECT_EQ(g.control<CommandButton>(u"f_end"_s).Caption(), u"終了 (&C)"_s);
+}
+
+// Every letter of the guide and of its button has a glyph in the faces the window draws
+// it with, Qt's fallbacks included: none shows as an empty box.
+TEST_F(LauncherTest, EveryLetterOfTheGuideHasAGlyph) {
+    instance<Form1>().control<CommandButton>(u"Command4"_s).click();
+    ASSERT_TRUE(isLoaded<Form49>());
+    Form49& g = instance<Form49>();
+    const TextBox& guide = g.control<TextBox>(u"Text1"_s);
+    const CommandButton& button = g.control<CommandButton>(u"f_end"_s);
+    const std::pair<const Control*, QString> shown[] = {{&guide, guide.Text()}, {&button, button.Caption()}};
+    for (const auto& [control, text] : shown) {
+        SCOPED_TRACE(control->Name().toStdString());
+        ASSERT_NE(control->widget(), nullptr);
+        ASSERT_FALSE(text.isEmpty());
+        const QString missing = testing_support::charactersWithoutGlyph(control->widget()->font(), text);
+        EXPECT_TRUE(missing.isEmpty()) << "no glyph for " << testing_support::describeCharacters(missing);
+    }
 }
 
 TEST_F(LauncherTest, AMinimisedGuideIsOnlyRestored) {
