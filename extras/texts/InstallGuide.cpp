@@ -64,7 +64,7 @@ Q6. ディスクはどのくらい使いますか。
 A6. プログラムとデータで約30MB です。キャプチャーは一枚あたり約1〜3MB です。
 
 Q7. グラフの文字が四角や別の字体になります。
-A7. 日本語のフォントが入っていません。./scripts/install-deps で fonts-ipafont-gothic を入れてください。
+A7. 日本語のフォントが入っていません。./scripts/install-deps で fonts-ipafont-gothic と fonts-noto-cjk（ハングルの字）を入れてください。
 
 Q8. ライブラリを入れ直したいときは。
 A8. sudo apt-get install --reinstall で該当するパッケージを入れ直すか、./scripts/install-deps を実行してください。
