@@ -55,6 +55,10 @@ FormDesign Hyser_Input::design() {
     }
     c.push_back(label(u"Label14"_s, 11100, 7680, 600, 330).caption_(u"ｍｍ"_s).fore(0x4000).back(0xE4EFEF).font(14.25, true).transparent());
 
+    // The points drawn on the window lie above the plot area, the band and the grid, and
+    // beneath the chart's objects, so that each marker covers its own point.
+    c.push_back(drawingSurface());
+
     // The chart's objects, above the grid: joining lines, markers, month numbers.
     design::joiningLines(c);
     design::markers(c, 12);

@@ -62,7 +62,10 @@ FormDesign Uonz_Input::design() {
     }
 
     // The chart's objects, above the grid: bars, joining lines, markers, month numbers.
+    // The points drawn on the window lie above the bars and beneath the rest, so that
+    // each marker covers its own point.
     for (int i = 1; i <= 12; ++i) c.push_back(label(u"Label51"_s, 4530 + 510 * (i - 1), 6630, 405, 915).at(i).back(0xC800).hidden());
+    c.push_back(drawingSurface());
     design::joiningLines(c);
     design::markers(c, 13);
     for (int i = 0; i <= 14; ++i) {

@@ -5,6 +5,7 @@
 #include "platform/forms/Services.h"
 #include "platform/forms/Twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -17,8 +18,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -54,6 +58,31 @@ private:
 QColor greyedText() { return QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText); }
 
 constexpr QPalette::ColorGroup kEnabledGroups[] = {QPalette::Active, QPalette::Inactive};
+
+// The classic option button has a small round indicator close to its caption, and the
+// designs give their captions only the width that leaves; the toolkit's own indicator
+// and spacing take a third of a narrow button and cut its caption short.
+class ClassicOptionStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight: return 12;
+        case PM_RadioButtonLabelSpacing: return 2;
+        default: return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+QStyle* classicOptionStyle() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new ClassicOptionStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(QApplication::instance());  // goes with the application
+    }
+    return style;
+}
 
 void applyColors(QWidget* w, Color back, Color fore, bool fillBack) {
     QPalette pal = w->palette();
@@ -738,6 +767,7 @@ void OptionButton::click() {
 
 void OptionButton::createWidget(QWidget* parent) {
     auto* b = new QRadioButton(parent);
+    b->setStyle(classicOptionStyle());
     widget_ = b;
     b->setAutoExclusive(false);  // the model keeps the group
     adoptWidget(*this, b);

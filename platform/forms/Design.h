@@ -7,7 +7,10 @@
 //       .font(24).center().border()
 //
 // Geometry is in twips (15 per pixel). Colours are &HBBGGRR values. Controls stack in
-// the order of the table: a later row lies above an earlier one.
+// the order of the table: a later row lies above an earlier one. The row drawingSurface()
+// puts the window's drawing among them: the windowless controls of the rows before it lie
+// beneath what is drawn, those after it above; a design without that row has the drawing
+// above every windowless control. Windowed controls lie above it all.
 
 #include "platform/forms/Color.h"
 
@@ -34,6 +37,7 @@ enum class Kind {
     Frame,
     ComboBox,
     Timer,
+    DrawingSurface,  // not a control: where the drawing lies among the windowless controls
 };
 
 enum class Align { Left, Right, Center };
@@ -233,6 +237,8 @@ inline ControlDesign optionButton(const QString& n, double l, double t, double w
 inline ControlDesign frame(const QString& n, double l, double t, double w, double h) { return make(Kind::Frame, n, l, t, w, h); }
 inline ControlDesign comboBox(const QString& n, double l, double t, double w, double h) { return make(Kind::ComboBox, n, l, t, w, h); }
 inline ControlDesign timer(const QString& n) { return make(Kind::Timer, n, 0, 0, 0, 0); }
+// The place of the drawing surface in the stacking order; at most once in a design.
+inline ControlDesign drawingSurface() { return make(Kind::DrawingSurface, QString(), 0, 0, 0, 0); }
 
 // One item of a menu tree, listed in order with its level (1 = the menu bar).
 struct MenuDesign {

@@ -213,6 +213,13 @@ Form::Form(FormDesign design) : design_(std::move(design)), caption_(design_.cap
         top_ = std::max(0.0, (Screen().Height() - height_) / 2);
     }
     for (const ControlDesign& d : design_.controls) {
+        if (d.kind == Kind::DrawingSurface) {
+            if (drawingPlace_) {
+                throw std::logic_error((QStringLiteral("two places for the drawing in ") + design_.name).toStdString());
+            }
+            drawingPlace_ = controls_.size();
+            continue;
+        }
         std::unique_ptr<Control> c;
         switch (d.kind) {
         case Kind::Label: c = std::make_unique<Label>(*this, d); break;
@@ -229,6 +236,7 @@ Form::Form(FormDesign design) : design_(std::move(design)), caption_(design_.cap
         case Kind::Frame: c = std::make_unique<Frame>(*this, d); break;
         case Kind::ComboBox: c = std::make_unique<ComboBox>(*this, d); break;
         case Kind::Timer: c = std::make_unique<Timer>(*this, d); break;
+        case Kind::DrawingSurface: break;
         }
         if (find(d.name, d.index)) {
             throw std::logic_error((QStringLiteral("two controls named ") + d.name + QStringLiteral(" in ") + design_.name).toStdString());
@@ -636,9 +644,18 @@ void Form::repaintControl(const Control& c) {
 
 void Form::paintClient(QPainter& p) const {
     p.fillRect(QRect(QPoint(0, 0), canvas_->size()), toQColor(back_));
-    for (const auto& c : controls_) {
-        if (!c->windowed() && c->Visible()) c->paint(p);
+    const std::size_t drawingAt = drawingPlace_.value_or(controls_.size());
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (i == drawingAt) paintDrawing(p);
+        const Control& c = *controls_[i];
+        if (!c.windowed() && c.Visible()) c.paint(p);
     }
+    if (drawingAt >= controls_.size()) paintDrawing(p);
+}
+
+void Form::paintDrawing(QPainter& p) const {
+    // The controls above set their own pens and brushes; nothing of the drawing's may leak.
+    p.save();
     for (const DrawOp& op : drawing_) {
         const QColor color = toQColor(op.color);
         switch (op.kind) {
@@ -672,6 +689,7 @@ void Form::paintClient(QPainter& p) const {
             break;
         }
     }
+    p.restore();
 }
 
 void Form::clientPressed(double xTwips, double yTwips) {

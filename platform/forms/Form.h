@@ -10,13 +10,15 @@
 // Geometry is in twips. Width and Height are outer sizes: the client area plus fixed
 // frame metrics for the border style (and the menu bar when the window has one).
 // The drawing surface keeps what was drawn until Cls or a change of the background; it
-// lies above the windowless controls and below the windowed ones.
+// lies among the windowless controls where the design's drawingSurface() row puts it
+// (above them all when the design names no place) and below the windowed ones.
 
 #include "platform/forms/Controls.h"
 
 #include <QImage>
 
 #include <memory>
+#include <optional>
 #include <typeindex>
 #include <vector>
 
@@ -238,6 +240,7 @@ private:
     void applyGeometry();
     double toClientX(double x) const;
     double toClientY(double y) const;
+    void paintDrawing(QPainter& p) const;
 
     FormDesign design_;
     std::vector<std::unique_ptr<Control>> controls_;
@@ -260,6 +263,7 @@ private:
     double currentX_ = 0, currentY_ = 0;
     FontDesign font_;
     std::vector<DrawOp> drawing_;
+    std::optional<std::size_t> drawingPlace_;  // the index of the first control above the drawing
     Control* active_ = nullptr;
     bool applyingGeometry_ = false;
     int syncingWidgets_ = 0;

@@ -2,6 +2,7 @@
 // control arrays, geometry in twips, the drawing surface, menus, focus, the message-box
 // service, and windows unloaded and loaded again from their design.
 #include "platform/forms/Form.h"
+#include "platform/forms/Twips.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/TempFolder.h"
 
@@ -259,6 +260,53 @@ TEST_F(FormsTest, WindowedControlsLieAboveTheDrawing) {
     f.PSet(4500, 1300, 0xFF);  // in the middle of the button
     const QImage shot = f.grabClient();
     EXPECT_NE(QColor(shot.pixel(300, 86)), QColor(255, 0, 0));
+}
+
+// A chart in little: a plot area and a band beneath the drawing; a marker, a joining
+// line and an opaque label above it.
+FormDesign chartDesign() {
+    FormDesign d = plainDesign(u"Chart"_s, u"chart"_s, 6000, 4500);
+    d.controls = {
+        label(u"Plot"_s, 0, 0, 3000, 3000).back(0xFFFFFF),
+        label(u"Band"_s, 0, 1500, 3000, 1500).back(0xFFFFC0),
+        line(u"Grid"_s, 0, 750, 3000, 750).border(0xC0C0C0),
+        drawingSurface(),
+        shape(u"Marker"_s, 3300, 300, 300, 300).kindOf(ShapeKind::Circle).fill(0x800080).border(0x800080),
+        line(u"Join"_s, 3000, 1500, 6000, 1500).border(0x404040).width_(6),
+        label(u"Cover"_s, 3300, 2400, 900, 900).back(0x00C000),
+    };
+    return d;
+}
+
+TEST_F(FormsTest, TheDrawingLiesWhereTheDesignPutsItAmongTheWindowlessControls) {
+    struct Case {
+        const char* name;
+        double x, y;   // twips: where the dot is set
+        QColor shows;  // what the grab shows at the dot's middle
+    };
+    const QColor dot(0, 0, 255);
+    const Case cases[] = {
+        {"on the plot area, below the drawing", 600, 600, dot},
+        {"on the band, below the drawing", 600, 2250, dot},
+        {"on a grid line, below the drawing", 1500, 750, dot},
+        {"under the marker, above the drawing", 3450, 450, QColor(0x80, 0, 0x80)},
+        {"under the joining line, above the drawing", 4500, 1500, QColor(0x40, 0x40, 0x40)},
+        {"under the opaque label, above the drawing", 3750, 2850, QColor(0, 0xC0, 0)},
+    };
+    Form f(chartDesign());
+    f.setDrawWidth(6);
+    for (const Case& c : cases) f.PSet(c.x, c.y, 0xFF0000);
+    const QImage shot = f.grabClient();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(QColor(shot.pixel(toPixels(c.x), toPixels(c.y))).name(), c.shows.name());
+    }
+}
+
+TEST_F(FormsTest, ADesignGivesTheDrawingOnePlaceAtMost) {
+    FormDesign d = chartDesign();
+    d.controls.push_back(drawingSurface());
+    EXPECT_THROW(Form{d}, std::logic_error);
 }
 
 TEST_F(FormsTest, JanuaryColourKeepsOnlyItsLowThreeBytes) {
