@@ -81,11 +81,9 @@ void Uonz_Main::Form_Load() {
     SpinButton1.SetFocus();
 }
 
-// 終了 closes this window only; the program goes on.
+// 終了 closes this window only: the program and its open pickers go on, and a choice on
+// one of them loads the window again.
 void Uonz_Main::Form_end_Click() { Unload(); }
-
-// Its pickers go with it: a pick on one left open would bring the window back unasked.
-void Uonz_Main::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::Climograph); }
 
 // --- Opening the data ----------------------------------------------------------------------
 

@@ -90,11 +90,9 @@ void Hyser_Step_Mode::Form_Load() {
     SpinButton1.SetFocus();
 }
 
-// Closing this window leaves the program running.
+// Closing this window leaves the program and its open pickers running: a choice on one
+// loads this window again.
 void Hyser_Step_Mode::Form_end_Click() { Unload(); }
-
-// Its pickers go with it: a pick on one left open would bring the window back unasked.
-void Hyser_Step_Mode::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::StepMode); }
 
 // --- Opening the data ----------------------------------------------------------------------
 

@@ -87,11 +87,9 @@ void Form55::Form_Load() {
     SpinButton1.SetFocus();
 }
 
-// Closing this window leaves the program and every other window running.
+// Closing this window leaves the program and every other window running, its own open
+// pickers too: a choice on one loads this window again.
 void Form55::Form_end_Click() { Unload(); }
-
-// Its pickers go with it: a pick on one left open would bring the window back unasked.
-void Form55::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::TwoGraph); }
 
 // --- Opening the data ----------------------------------------------------------------------
 

@@ -46,8 +46,6 @@ public:
     // Russia and the Middle East, Asia, Africa, North America, South America, Oceania).
     virtual void showJapanPicker(Family family, int region) = 0;
     virtual void showWorldPicker(Family family, int region) = 0;
-    // Closes whichever of a family's pickers are open: they go with their chart window.
-    virtual void unloadPickers(Family family) { (void)family; }
 };
 
 // The program's navigation; installed by the start-up before the first window loads.
