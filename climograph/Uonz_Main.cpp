@@ -171,7 +171,7 @@ void Uonz_Main::resetForNewStation() {
 
 void Uonz_Main::setRegion(int region) { Label46.setCaption(QString::number(region)); }
 
-void Uonz_Main::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+void Uonz_Main::setNormalValues(bool on) { modes_.handOver(on); }
 
 void Uonz_Main::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 

@@ -183,7 +183,7 @@ void Hyser_Main::resetForNewStation() {
 
 void Hyser_Main::setRegion(int region) { Label46.setCaption(QString::number(region)); }
 
-void Hyser_Main::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+void Hyser_Main::setNormalValues(bool on) { modes_.handOver(on); }
 
 void Hyser_Main::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 

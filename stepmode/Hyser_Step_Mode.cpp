@@ -229,7 +229,7 @@ void Hyser_Step_Mode::resetForNewStation() {
 
 void Hyser_Step_Mode::setRegion(int region) { Label46.setCaption(QString::number(region)); }
 
-void Hyser_Step_Mode::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+void Hyser_Step_Mode::setNormalValues(bool on) { modes_.handOver(on); }
 
 void Hyser_Step_Mode::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 

@@ -245,7 +245,7 @@ void Form55::resetForNewStation() {
 
 void Form55::setRegion(int region) { Label46.setCaption(QString::number(region)); }
 
-void Form55::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+void Form55::setNormalValues(bool on) { modes_.handOver(on); }
 
 void Form55::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 
