@@ -59,10 +59,9 @@ void Uonz_Main::Form_Load() {
     state.Mark_DY = 30;
     setWidth(12000);
 
-    windows::navigation().form(windows::Window::Splash).Show();
-    DoEvents();
+    windows::showSplash();
     placeAndShow(*this, Placement::AboveCentre);
-    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
+    windows::unloadSplash();
 
     setDrawWidth(6);
     state.Rain_Scale = kRainScale;

@@ -60,12 +60,11 @@ void Hyser_Step_Mode::Form_Load() {
     state.Mark_DY = 30;
     Step_No = 1;
 
-    windows::navigation().form(windows::Window::Splash).Show();
-    DoEvents();
+    windows::showSplash();
 
     setWidth(12000);
     placeAndShow(*this, Placement::AboveCentre);
-    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
+    windows::unloadSplash();
 
     setDrawWidth(6);
     state.Rain_Scale = 11;

@@ -52,6 +52,13 @@ public:
 Navigation& navigation();
 void setNavigation(Navigation* n);
 
+// The splash over a window that is loading: shown, pending events let run once and, as a
+// window manager may show it some time later, a short wait until it has painted, so that
+// it is seen before the window's load goes on.
+void showSplash();
+// Unloads the splash once the window it stood for is shown.
+void unloadSplash();
+
 // What a menu item that opens a window does: shows it by the window-showing rule, the
 // owner taking no other pick until the window has loaded.
 void showFromMenu(forms::Form& owner, Window w, forms::Placement placement = forms::Placement::AboveCentre);
