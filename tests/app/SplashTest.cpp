@@ -109,6 +109,6 @@ TEST_P(SplashTest, ASplashThatNeverPaintsHoldsTheLoadUpOnlyAMoment) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, SplashTest, ::testing::ValuesIn(kWindows),
-                         [](const ::testing::TestParamInfo<Loading>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<Loading>& row) { return std::string(row.param.name); });
 
 }  // namespace

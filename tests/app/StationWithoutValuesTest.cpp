@@ -133,6 +133,6 @@ TEST_P(StationWithoutValuesTest, NothingOfTheStationShownBeforeStandsWhileTheMes
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, StationWithoutValuesTest, ::testing::ValuesIn(kWindows),
-                         [](const ::testing::TestParamInfo<StationWindow>& info) { return std::string(info.param.window.name); });
+                         [](const ::testing::TestParamInfo<StationWindow>& row) { return std::string(row.param.window.name); });
 
 }  // namespace
