@@ -77,11 +77,6 @@ void showWorldRegion(int region) {
     ((++at == region ? showPicker<Pickers>(forms::Placement::AboveCentre) : void()), ...);
 }
 
-template <class... Forms>
-void unloadLoaded() {
-    ((forms::isLoaded<Forms>() ? forms::instance<Forms>().Unload() : void()), ...);
-}
-
 }  // namespace
 
 forms::Form& Navigator::form(Window w) {
@@ -120,23 +115,6 @@ void Navigator::showWorldPicker(Family family, int region) {
     case Family::StepMode: return showWorldRegion<Form101, Form102, Form103, Form104, Form105, Form106, Form107>(region);
     }
     throw std::logic_error("this chart window has no world pickers");
-}
-
-void Navigator::unloadPickers(Family family) {
-    using namespace pickers;
-    switch (family) {
-    case Family::Hythergraph:
-        return unloadLoaded<Form2, Form18, Form47, Form42, Form37, Form23, Form32, Form3, Form5, Form6, Form7, Form10, Form11, Form12>();
-    case Family::Climograph:
-        return unloadLoaded<Form4, Form19, Form46, Form43, Form38, Form24, Form33, Form13, Form15, Form16, Form17, Form20, Form21,
-                            Form22>();
-    case Family::TwoGraph:
-        return unloadLoaded<Form61, Form62, Form63, Form64, Form65, Form66, Form67, Form81, Form82, Form83, Form84, Form85, Form86,
-                            Form87>();
-    case Family::StepMode:
-        return unloadLoaded<Form90, Form91, Form93, Form94, Form95, Form96, Form97, Form101, Form102, Form103, Form104, Form105, Form106,
-                            Form107>();
-    }
 }
 
 void installNavigation() {

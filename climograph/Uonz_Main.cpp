@@ -59,10 +59,9 @@ void Uonz_Main::Form_Load() {
     state.Mark_DY = 30;
     setWidth(12000);
 
-    windows::navigation().form(windows::Window::Splash).Show();
-    DoEvents();
+    windows::showSplash();
     placeAndShow(*this, Placement::AboveCentre);
-    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
+    windows::unloadSplash();
 
     setDrawWidth(6);
     state.Rain_Scale = kRainScale;
@@ -81,11 +80,9 @@ void Uonz_Main::Form_Load() {
     SpinButton1.SetFocus();
 }
 
-// 終了 closes this window only; the program goes on.
+// 終了 closes this window only: the program and its open pickers go on, and a choice on
+// one of them loads the window again.
 void Uonz_Main::Form_end_Click() { Unload(); }
-
-// Its pickers go with it: a pick on one left open would bring the window back unasked.
-void Uonz_Main::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::Climograph); }
 
 // --- Opening the data ----------------------------------------------------------------------
 
@@ -173,7 +170,7 @@ void Uonz_Main::resetForNewStation() {
 
 void Uonz_Main::setRegion(int region) { Label46.setCaption(QString::number(region)); }
 
-void Uonz_Main::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+void Uonz_Main::setNormalValues(bool on) { modes_.handOver(on); }
 
 void Uonz_Main::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 

@@ -31,7 +31,6 @@ public:
 
     // Events.
     void Form_Load() override;
-    void Form_Unload(int& cancel) override;
     void Form_end_Click();
     void Command1_Click() override;
     void Command1_GotFocus();

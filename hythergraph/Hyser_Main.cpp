@@ -56,12 +56,11 @@ void Hyser_Main::Form_Load() {
     state.Mark_DX = 45;
     state.Mark_DY = 30;
 
-    windows::navigation().form(windows::Window::Splash).Show();
-    DoEvents();
+    windows::showSplash();
 
     setWidth(12000);
     placeAndShow(*this, Placement::AboveCentre);
-    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
+    windows::unloadSplash();
 
     setDrawWidth(6);
     state.Rain_Scale = 11;
@@ -183,7 +182,7 @@ void Hyser_Main::resetForNewStation() {
 
 void Hyser_Main::setRegion(int region) { Label46.setCaption(QString::number(region)); }
 
-void Hyser_Main::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+void Hyser_Main::setNormalValues(bool on) { modes_.handOver(on); }
 
 void Hyser_Main::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 

@@ -83,10 +83,9 @@ void InputWindow::Form_Load() {
     startState();
     setWidth(12000);
 
-    navigation().form(Window::Splash).Show();
-    DoEvents();
+    windows::showSplash();
     placeAndShow(*this, Placement::AboveCentre);
-    if (navigation().isLoaded(Window::Splash)) navigation().form(Window::Splash).Unload();
+    windows::unloadSplash();
 
     setDrawWidth(6);
     Text1.SetFocus();

@@ -60,12 +60,11 @@ void Hyser_Step_Mode::Form_Load() {
     state.Mark_DY = 30;
     Step_No = 1;
 
-    windows::navigation().form(windows::Window::Splash).Show();
-    DoEvents();
+    windows::showSplash();
 
     setWidth(12000);
     placeAndShow(*this, Placement::AboveCentre);
-    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
+    windows::unloadSplash();
 
     setDrawWidth(6);
     state.Rain_Scale = 11;
@@ -90,11 +89,9 @@ void Hyser_Step_Mode::Form_Load() {
     SpinButton1.SetFocus();
 }
 
-// Closing this window leaves the program running.
+// Closing this window leaves the program and its open pickers running: a choice on one
+// loads this window again.
 void Hyser_Step_Mode::Form_end_Click() { Unload(); }
-
-// Its pickers go with it: a pick on one left open would bring the window back unasked.
-void Hyser_Step_Mode::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::StepMode); }
 
 // --- Opening the data ----------------------------------------------------------------------
 
@@ -231,7 +228,7 @@ void Hyser_Step_Mode::resetForNewStation() {
 
 void Hyser_Step_Mode::setRegion(int region) { Label46.setCaption(QString::number(region)); }
 
-void Hyser_Step_Mode::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+void Hyser_Step_Mode::setNormalValues(bool on) { modes_.handOver(on); }
 
 void Hyser_Step_Mode::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 

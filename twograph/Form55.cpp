@@ -59,10 +59,9 @@ void Form55::Form_Load() {
     hytherState.Mark_DY = uonzState.Mark_DY = 30;
     setWidth(12000);
 
-    windows::navigation().form(windows::Window::Splash).Show();
-    DoEvents();
+    windows::showSplash();
     placeAndShow(*this, Placement::AboveCentre);
-    if (windows::navigation().isLoaded(windows::Window::Splash)) windows::navigation().form(windows::Window::Splash).Unload();
+    windows::unloadSplash();
 
     setDrawWidth(6);
     hytherState.Rain_Scale = kRainScale;
@@ -87,11 +86,9 @@ void Form55::Form_Load() {
     SpinButton1.SetFocus();
 }
 
-// Closing this window leaves the program and every other window running.
+// Closing this window leaves the program and every other window running, its own open
+// pickers too: a choice on one loads this window again.
 void Form55::Form_end_Click() { Unload(); }
-
-// Its pickers go with it: a pick on one left open would bring the window back unasked.
-void Form55::Form_Unload(int&) { windows::navigation().unloadPickers(windows::Family::TwoGraph); }
 
 // --- Opening the data ----------------------------------------------------------------------
 
@@ -247,7 +244,7 @@ void Form55::resetForNewStation() {
 
 void Form55::setRegion(int region) { Label46.setCaption(QString::number(region)); }
 
-void Form55::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+void Form55::setNormalValues(bool on) { modes_.handOver(on); }
 
 void Form55::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 

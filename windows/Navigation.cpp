@@ -1,5 +1,7 @@
 #include "windows/Navigation.h"
 
+#include "platform/forms/Services.h"
+
 #include <stdexcept>
 
 namespace windows {
@@ -13,6 +15,20 @@ Navigation& navigation() {
 }
 
 void setNavigation(Navigation* n) { installed = n; }
+
+void showSplash() {
+    // Long enough for a window manager to map and expose a window; short enough that a
+    // display where the splash never paints costs the start-up little.
+    constexpr int kPaintWaitMs = 300;
+    forms::Form& splash = navigation().form(Window::Splash);
+    splash.Show();
+    forms::DoEvents();
+    if (navigation().isLoaded(Window::Splash)) splash.waitUntilPainted(kPaintWaitMs);
+}
+
+void unloadSplash() {
+    if (navigation().isLoaded(Window::Splash)) navigation().form(Window::Splash).Unload();
+}
 
 void showFromMenu(forms::Form& owner, Window w, forms::Placement placement) {
     const forms::Form::BusyScope busy(owner);

@@ -46,13 +46,18 @@ public:
     // Russia and the Middle East, Asia, Africa, North America, South America, Oceania).
     virtual void showJapanPicker(Family family, int region) = 0;
     virtual void showWorldPicker(Family family, int region) = 0;
-    // Closes whichever of a family's pickers are open: they go with their chart window.
-    virtual void unloadPickers(Family family) { (void)family; }
 };
 
 // The program's navigation; installed by the start-up before the first window loads.
 Navigation& navigation();
 void setNavigation(Navigation* n);
+
+// The splash over a window that is loading: shown, pending events let run once and, as a
+// window manager may show it some time later, a short wait until it has painted, so that
+// it is seen before the window's load goes on.
+void showSplash();
+// Unloads the splash once the window it stood for is shown.
+void unloadSplash();
 
 // What a menu item that opens a window does: shows it by the window-showing rule, the
 // owner taking no other pick until the window has loaded.

@@ -6,16 +6,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -34,6 +37,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         form_.paintClient(p);
+        form_.clientPainted();
     }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() != Qt::LeftButton) return;
@@ -513,6 +517,7 @@ void Form::Show() {
     if (!loaded_) return;
     visible_ = true;
     applyGeometry();
+    if (!window_->isVisible()) paintsAtShow_ = paints_;
     if (state_ == vbMinimized)
         window_->showMinimized();
     else if (state_ == vbMaximized)
@@ -537,6 +542,24 @@ void Form::Show() {
         }
         if (first) focusTo(first);
     }
+}
+
+bool Form::waitUntilPainted(int milliseconds) {
+    if (!loaded_ || !visible_) return false;
+    if (hasPainted()) return true;
+    // The form may be unloaded, or even freed, by what runs meanwhile: its canvas tells.
+    const QPointer<QWidget> canvas = canvas_;
+    const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
+    // Wakes the wait at its deadline when nothing else comes; started again should it
+    // fire early.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    while (canvas && canvas->isVisible() && !hasPainted() && !deadline.hasExpired()) {
+        if (!wake.isActive()) wake.start(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+    }
+    return canvas && hasPainted();
 }
 
 void Form::Hide() {

@@ -133,6 +133,12 @@ public:
     void Hide();
     // Unloads the window; safe from inside its own handlers.
     void Unload();
+    // True once the window has painted itself since it was last shown.
+    bool hasPainted() const { return paints_ > paintsAtShow_; }
+    // Lets events other than the user's run until the window has painted since it was
+    // shown, for at most the given time: under a window manager a window shows some time
+    // after Show, and without one it may never. True when it has painted.
+    bool waitUntilPainted(int milliseconds);
 
     // Drawing surface.
     int DrawWidth() const { return drawWidth_; }
@@ -226,6 +232,7 @@ public:
     void controlChanged(const Control& c);  // repaint or move a widget
     void repaintControl(const Control& c);  // a windowless control's own area, nothing more
     void paintClient(QPainter& p) const;
+    void clientPainted() { ++paints_; }
     void clientPressed(double xTwips, double yTwips);
     void clientResized(int widthPx, int heightPx);
     void userClosed();
@@ -256,6 +263,8 @@ private:
     bool userScale_ = false;
     int state_ = vbNormal;
     bool visible_ = false;
+    int paints_ = 0;        // paints of the client area
+    int paintsAtShow_ = 0;  // ... when the window was last shown
     bool loaded_ = false;
     int busy_ = 0;
     int drawWidth_ = 1;

@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -123,6 +126,52 @@ TEST_F(FormsTest, UnloadedWindowComesBackFromItsDesignOnTheNextReference) {
     EXPECT_EQ(again.loads, 1) << "a new window ran its own load step";
     EXPECT_EQ(again.Top.Caption(), QString());
     EXPECT_EQ(again.Check.Value(), 1);
+}
+
+// Holds back every paint of one widget, as a display that has not yet exposed it does.
+class PaintsHeldBack final : public QObject {
+public:
+    explicit PaintsHeldBack(const QWidget* w) : w_(w) { qApp->installEventFilter(this); }
+    ~PaintsHeldBack() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override { return watched == w_ && e->type() == QEvent::Paint; }
+
+private:
+    const QWidget* w_;
+};
+
+TEST_F(FormsTest, AShownWindowIsWaitedForUntilItHasPaintedAndAgainAfterItWasHidden) {
+    TestForm& f = instance<TestForm>();
+    EXPECT_FALSE(f.waitUntilPainted(5000)) << "a window not shown never paints: no wait";
+    f.Show();
+    EXPECT_TRUE(f.waitUntilPainted(5000));
+    EXPECT_TRUE(f.hasPainted());
+    f.Hide();
+    f.Show();
+    EXPECT_FALSE(f.hasPainted()) << "shown again, it has yet to paint";
+    EXPECT_TRUE(f.waitUntilPainted(5000));
+}
+
+TEST_F(FormsTest, TheWaitForAPaintEndsAtItsDeadlineOrWhenTheWindowGoes) {
+    TestForm& f = instance<TestForm>();
+    const PaintsHeldBack held(f.clientWidget());
+    f.Show();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(f.waitUntilPainted(150));
+    EXPECT_GE(clock.elapsed(), 140);
+    EXPECT_LT(clock.elapsed(), 2000) << "no longer than its deadline, give or take the machine's load";
+
+    // Unloaded and freed while the wait runs: the wait ends then, without touching it.
+    QTimer::singleShot(20, [&f] {
+        f.Unload();
+        collectUnloadedForms();
+    });
+    clock.restart();
+    EXPECT_FALSE(f.waitUntilPainted(5000));
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_FALSE(isLoaded<TestForm>());
 }
 
 TEST_F(FormsTest, WindowCanUnloadItselfFromInsideItsOwnHandler) {

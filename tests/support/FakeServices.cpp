@@ -17,9 +17,10 @@ public:
             ADD_FAILURE() << "unexpected message box: " << prompt.toStdString();
             return forms::vbOK;
         }
-        const int a = s_.answers_.front();
+        const FakeServices::Answer a = s_.answers_.front();
         s_.answers_.pop_front();
-        return a;
+        if (a.whileShown) a.whileShown();
+        return a.answer;
     }
 
 private:
@@ -188,7 +189,7 @@ FakeServices::~FakeServices() {
     if (!answers_.empty()) ADD_FAILURE() << answers_.size() << " expected message box(es) never shown";
 }
 
-void FakeServices::expectMessage(int answer) { answers_.push_back(answer); }
+void FakeServices::expectMessage(int answer, std::function<void()> whileShown) { answers_.push_back({answer, std::move(whileShown)}); }
 
 void FakeServices::advanceClock(int milliseconds) { timers_->advance(milliseconds); }
 

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -39,8 +40,9 @@ public:
     FakeServices& operator=(const FakeServices&) = delete;
 
     // The next message box answers with this; without one queued, a message box fails
-    // the test.
-    void expectMessage(int answer = forms::vbOK);
+    // the test. whileShown runs while the box stands, before it answers: what the windows
+    // show behind it can be looked at there.
+    void expectMessage(int answer = forms::vbOK, std::function<void()> whileShown = {});
 
     // The fake clock's timers tick only when the test moves the clock on: every tick that
     // falls due runs, in time order, from inside this call.
@@ -66,7 +68,11 @@ public:
 
 private:
     friend class FakeMessageBox;
-    std::deque<int> answers_;
+    struct Answer {
+        int answer;
+        std::function<void()> whileShown;
+    };
+    std::deque<Answer> answers_;
     forms::Services saved_;
     std::shared_ptr<FakeTimers> timers_;
 };
