@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,40 @@ TEST_F(LauncherTest, OpensCentredOnTheScreenWithItsCaptionAndButtons) {
     EXPECT_EQ(w.control<CommandButton>(u"Command1"_s).Caption(), u"インストール開始"_s);
     EXPECT_EQ(w.control<CommandButton>(u"Command4"_s).Caption(), u"インストール・ガイド"_s);
     EXPECT_EQ(w.control<CommandButton>(u"Command2"_s).Caption(), u"閉じる"_s);
+}
+
+// Each button is white inside its edge and shows its picture: the colour that marks the
+// picture (install's green arrow, the guide's blue book, close's red cross).
+TEST_F(LauncherTest, TheButtonsAreWhiteAndShowTheirPictures) {
+    Form1& w = instance<Form1>();
+    const QImage shot = w.grabClient();
+    struct Case {
+        const char* name;
+        QColor mark;
+    };
+    const Case cases[] = {
+        {"Command1", QColor(0x00, 0xA0, 0x00)}, {"Command4", QColor(0x20, 0x60, 0xC0)}, {"Command2", QColor(0xD0, 0x00, 0x00)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CommandButton& b = w.control<CommandButton>(QString::fromLatin1(c.name));
+        EXPECT_EQ(b.BackColor(), 0xFFFFFFu);
+        ASSERT_FALSE(b.Picture().isNull());
+        const QRect r(qRound(b.Left() / 15), qRound(b.Top() / 15), qRound(b.Width() / 15), qRound(b.Height() / 15));
+        const QImage button = shot.copy(r);
+        // Inside the raised edge, away from picture and caption.
+        EXPECT_EQ(QColor(button.pixel(4, 4)), QColor(Qt::white));
+        EXPECT_EQ(QColor(button.pixel(button.width() - 5, button.height() - 5)), QColor(Qt::white));
+        int white = 0, marked = 0;
+        for (int y = 0; y < button.height(); ++y) {
+            for (int x = 0; x < button.width(); ++x) {
+                const QColor px(button.pixel(x, y));
+                white += px == QColor(Qt::white);
+                marked += px == c.mark;
+            }
+        }
+        EXPECT_GT(white, button.width() * button.height() / 2) << "white is the button's ground";
+        EXPECT_GE(marked, 10) << "its picture shows";
+    }
 }
 
 TEST_F(LauncherTest, InstallWaitsForTheProductInstallerThenOffersTheRuntimeAfterAPause) {
