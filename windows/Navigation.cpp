@@ -1,5 +1,8 @@
 #include "windows/Navigation.h"
 
+#include "platform/forms/Services.h"
+#include "platform/shell/Files.h"
+
 #include <stdexcept>
 
 namespace windows {
@@ -17,6 +20,12 @@ void setNavigation(Navigation* n) { installed = n; }
 void showFromMenu(forms::Form& owner, Window w, forms::Placement placement) {
     const forms::Form::BusyScope busy(owner);
     navigation().show(w, placement);
+}
+
+void openProgramPage() {
+    const QString address = shell::fileUrl(forms::AppInfo::Path() + u'/' + kProgramPage);
+    if (!forms::services().url->open(address))
+        forms::MsgBox(QStringLiteral("ブラウザーで開けませんでした: ") + address, forms::vbExclamation);
 }
 
 void wireRegionMenus(forms::Form& owner, Family family) {

@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -709,6 +710,13 @@ void TextBox::showSelection() {
         } else {
             e->setCursorPosition(selStart_);
         }
+    } else if (auto* m = qobject_cast<QPlainTextEdit*>(widget_)) {
+        // A multi-line box scrolls to the cursor: a log moved to its end shows its last line.
+        QTextCursor c = m->textCursor();
+        c.setPosition(selStart_);
+        c.setPosition(selStart_ + selLength_, QTextCursor::KeepAnchor);
+        m->setTextCursor(c);
+        m->ensureCursorVisible();
     }
 }
 

@@ -225,7 +225,7 @@ TEST_F(LauncherTest, AProductInstallerThatCannotStartIsReportedAndNothingMoreIsA
 class ClickingProcesses final : public ProcessService {
 public:
     explicit ClickingProcesses(std::shared_ptr<ProcessService> inner) : inner_(std::move(inner)) {}
-    int run(const QString& program, const QStringList& arguments, bool wait) override {
+    int run(const QString& program, const QStringList& arguments, bool wait, const OutputSink& output) override {
         ++runs;
         if (wait) {
             Form1& w = instance<Form1>();
@@ -233,7 +233,7 @@ public:
             w.control<CommandButton>(u"Command2"_s).click();
             w.userClosed();
         }
-        return inner_->run(program, arguments, wait);
+        return inner_->run(program, arguments, wait, output);
     }
     int runs = 0;
 
