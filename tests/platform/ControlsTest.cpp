@@ -8,7 +8,9 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -374,6 +376,43 @@ TEST_F(ControlsTest, BoxDisabledFromCodeLooksAsOneDisabledAtDesign) {
     EXPECT_EQ(lookOf(w, Box(0)), designed);
     Box(0).setEnabled(true);
     EXPECT_EQ(lookOf(w, Box(0)), enabled);
+}
+
+// A log: a long text in a multi-line box, its cursor put at the end from code, shows its
+// last line.
+FormDesign logDesign() {
+    FormDesign d;
+    d.name = u"Log"_s;
+    d.clientWidth = 6000;
+    d.clientHeight = 3000;
+    d.controls = {textBox(u"Text1"_s, 0, 0, 6000, 3000).multi()};
+    return d;
+}
+
+class Log : public Form {
+public:
+    Log() : Form(logDesign()) {}
+};
+
+TEST_F(ControlsTest, AMultiLineBoxScrollsToWhereTheCursorIsPut) {
+    Log& w = instance<Log>();
+    w.Show();
+    TextBox& box = w.control<TextBox>(u"Text1"_s);
+    QStringList lines;
+    for (int i = 1; i <= 200; ++i) lines << u"行 "_s + QString::number(i);
+    box.setText(lines.join(u'\n'));
+    auto* edit = qobject_cast<QPlainTextEdit*>(box.widget());
+    ASSERT_NE(edit, nullptr);
+    QScrollBar* bar = edit->verticalScrollBar();
+    EXPECT_EQ(bar->value(), 0) << "a new text shows from its start";
+
+    box.setSelStart(static_cast<int>(box.Text().size()));
+
+    EXPECT_EQ(edit->textCursor().position(), box.Text().size());
+    EXPECT_GT(bar->value(), bar->maximum() - 5) << "scrolled down to the end";
+    EXPECT_TRUE(edit->viewport()->rect().contains(edit->cursorRect())) << "the last line shows";
+    box.setSelStart(0);
+    EXPECT_EQ(bar->value(), 0);
 }
 
 // A button with a yellow back colour and a blue picture, standard and graphical.
