@@ -420,7 +420,7 @@ TEST_F(MediumTest, UninstallingKeepsWhatItDidNotInstall) {
 // The entry passes the desktop's own check without a hint, sits in one main category of
 // the menu and is found by its keywords.
 TEST_F(MediumTest, TheMenuEntryIsValidWithOneMainCategoryAndItsKeywords) {
-    const QString prefix = tmp.file(u"entry"_s);
+    const QString prefix = tmp.file(u"メニューの 項目"_s);  // paths in the entry with a blank and Japanese
     ASSERT_EQ(installProduct(prefix).exitCode, 0);
     const QString entry = prefix + u"/share/applications/tavrin.desktop"_s;
     const QString text = readAll(entry);
