@@ -421,9 +421,6 @@ void Uonz_Main::Uonz_Capture() {
 
 // --- The maker's site ------------------------------------------------------------------------
 
-void Uonz_Main::Orvell_web_Click() {
-    const QString address = shell::fileUrl(AppInfo::Path() + u"/README.md"_s);
-    if (!services().url->open(address)) MsgBox(u"ブラウザーで開けませんでした: "_s + address, vbExclamation);
-}
+void Uonz_Main::Orvell_web_Click() { windows::openProgramPage(); }
 
 }  // namespace climograph

@@ -256,9 +256,6 @@ void Hyser_Main::Hyther_Capture() {
 
 // --- The maker's site ------------------------------------------------------------------------
 
-void Hyser_Main::Orvell_web_Click() {
-    const QString address = shell::fileUrl(AppInfo::Path() + u"/README.md"_s);
-    if (!services().url->open(address)) MsgBox(u"ブラウザーで開けませんでした: "_s + address, vbExclamation);
-}
+void Hyser_Main::Orvell_web_Click() { windows::openProgramPage(); }
 
 }  // namespace hythergraph

@@ -11,7 +11,6 @@
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/Text.h"
-#include "platform/shell/Files.h"
 #include "windows/Navigation.h"
 
 #include <optional>
@@ -247,9 +246,6 @@ void Hyser_Step_Mode::Hyther_Capture() {
 
 // --- The maker's site ------------------------------------------------------------------------
 
-void Hyser_Step_Mode::Orvell_web_Click() {
-    const QString address = shell::fileUrl(AppInfo::Path() + u"/README.md"_s);
-    if (!services().url->open(address)) MsgBox(u"ブラウザーで開けませんでした: "_s + address, vbExclamation);
-}
+void Hyser_Step_Mode::Orvell_web_Click() { windows::openProgramPage(); }
 
 }  // namespace stepmode

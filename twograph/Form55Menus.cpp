@@ -9,7 +9,6 @@
 #include "chart/WindowSizes.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
-#include "platform/shell/Files.h"
 #include "windows/Navigation.h"
 
 #include <optional>
@@ -371,9 +370,6 @@ void Form55::Hyther_Capture() {
 
 // --- The maker's site ------------------------------------------------------------------------
 
-void Form55::adsasd_Click() {
-    const QString address = shell::fileUrl(AppInfo::Path() + u"/README.md"_s);
-    if (!services().url->open(address)) MsgBox(u"ブラウザーで開けませんでした: "_s + address, vbExclamation);
-}
+void Form55::adsasd_Click() { windows::openProgramPage(); }
 
 }  // namespace twograph

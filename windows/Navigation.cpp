@@ -1,6 +1,7 @@
 #include "windows/Navigation.h"
 
 #include "platform/forms/Services.h"
+#include "platform/shell/Files.h"
 
 #include <stdexcept>
 
@@ -33,6 +34,12 @@ void unloadSplash() {
 void showFromMenu(forms::Form& owner, Window w, forms::Placement placement) {
     const forms::Form::BusyScope busy(owner);
     navigation().show(w, placement);
+}
+
+void openProgramPage() {
+    const QString address = shell::fileUrl(forms::AppInfo::Path() + u'/' + kProgramPage);
+    if (!forms::services().url->open(address))
+        forms::MsgBox(QStringLiteral("ブラウザーで開けませんでした: ") + address, forms::vbExclamation);
 }
 
 void wireRegionMenus(forms::Form& owner, Family family) {

@@ -63,6 +63,13 @@ void unloadSplash();
 // owner taking no other pick until the window has loaded.
 void showFromMenu(forms::Form& owner, Window w, forms::Placement placement = forms::Placement::AboveCentre);
 
+// The page about the program, beside it: what it is, its data and their sources, the
+// contact and the licence.
+inline const QString kProgramPage = QStringLiteral("tavrin.html");
+// Opens that page in the user's browser, as the maker's-site items and the version
+// window's contact do; tells the user when the browser cannot be opened.
+void openProgramPage();
+
 // Wires a station chart window's fourteen region items, 日本ファイル's seven and 世界ファイル's
 // seven, to its family's pickers.
 void wireRegionMenus(forms::Form& owner, Family family);

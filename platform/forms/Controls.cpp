@@ -5,6 +5,7 @@
 #include "platform/forms/Services.h"
 #include "platform/forms/Twips.h"
 
+#include <qdrawutil.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +23,10 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionFocusRect>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -170,6 +174,50 @@ protected:
 
 private:
     PictureBox& owner_;
+};
+
+// A graphical button: its back colour inside a raised edge (sunken while pressed), its
+// picture and caption side by side in the middle, and the focus frame inside the edge.
+class GraphicalButton final : public QPushButton {
+public:
+    GraphicalButton(CommandButton& owner, QWidget* parent) : QPushButton(parent), owner_(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const bool sunken = isDown() || isChecked();
+        const QBrush back(toQColor(owner_.BackColor()));
+        qDrawWinButton(&p, rect(), palette(), sunken, &back);
+        const QRect inside = rect().adjusted(3, 3, -3, -3).translated(sunken ? 1 : 0, sunken ? 1 : 0);
+
+        QImage picture = owner_.Picture().image();
+        if (!picture.isNull() && picture.height() > inside.height()) {
+            picture = picture.scaledToHeight(std::max(1, inside.height()), Qt::SmoothTransformation);
+        }
+        const QFontMetrics metrics(font());
+        const QString text = QPushButton::text();
+        const int gap = !picture.isNull() && !text.isEmpty() ? 6 : 0;
+        const int textWidth = metrics.horizontalAdvance(QString(text).remove(u'&'));
+        const int left = inside.left() + std::max(0, (inside.width() - picture.width() - gap - textWidth) / 2);
+        if (!picture.isNull()) {
+            if (!isEnabled()) p.setOpacity(0.4);
+            p.drawImage(left, inside.top() + (inside.height() - picture.height()) / 2, picture);
+            p.setOpacity(1);
+        }
+        p.setPen(isEnabled() ? toQColor(owner_.ForeColor()) : greyedText());
+        const QRect textRect(left + picture.width() + gap, inside.top(), inside.right() - left - picture.width() - gap + 1,
+                             inside.height());
+        p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = inside;
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        }
+    }
+
+private:
+    CommandButton& owner_;
 };
 
 }  // namespace
@@ -504,15 +552,22 @@ void PictureBox::syncWidget() {
 
 // --- CommandButton ----------------------------------------------------------------------
 
-CommandButton::CommandButton(Form& form, const ControlDesign& d) : Control(form, d), caption_(d.caption) {}
+CommandButton::CommandButton(Form& form, const ControlDesign& d) : Control(form, d), caption_(d.caption), style_(d.buttonStyle) {
+    if (!d.picture.isEmpty()) picture_ = shell::LoadPicture(d.picture);
+}
 
 void CommandButton::setCaption(const QString& c) {
     caption_ = c;
     changed();
 }
 
+void CommandButton::setPicture(const shell::Picture& p) {
+    picture_ = p;
+    changed();
+}
+
 void CommandButton::createWidget(QWidget* parent) {
-    auto* b = new QPushButton(parent);
+    auto* b = style_ == ButtonStyle::Graphical ? new GraphicalButton(*this, parent) : new QPushButton(parent);
     widget_ = b;
     adoptWidget(*this, b);
     QObject::connect(b, &QPushButton::clicked, b, [this] { click(); });
@@ -521,7 +576,10 @@ void CommandButton::createWidget(QWidget* parent) {
 
 void CommandButton::syncWidget() {
     placeWidget(*this);
-    if (auto* b = qobject_cast<QPushButton*>(widget_)) b->setText(caption_);
+    if (auto* b = qobject_cast<QPushButton*>(widget_)) {
+        b->setText(caption_);
+        b->update();  // a graphical button paints its colours and picture itself
+    }
 }
 
 // --- CheckBox ---------------------------------------------------------------------------
@@ -684,6 +742,13 @@ void TextBox::showSelection() {
         } else {
             e->setCursorPosition(selStart_);
         }
+    } else if (auto* m = qobject_cast<QPlainTextEdit*>(widget_)) {
+        // A multi-line box scrolls to the cursor: a log moved to its end shows its last line.
+        QTextCursor c = m->textCursor();
+        c.setPosition(selStart_);
+        c.setPosition(selStart_ + selLength_, QTextCursor::KeepAnchor);
+        m->setTextCursor(c);
+        m->ensureCursorVisible();
     }
 }
 

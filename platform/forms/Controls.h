@@ -237,11 +237,17 @@ private:
     shell::Picture picture_;
 };
 
+// A standard button looks as the system's buttons do, whatever its back colour; a
+// graphical one is filled with its back colour and shows its picture left of the caption,
+// shrunk to the button's height where it is taller.
 class CommandButton final : public Control {
 public:
     CommandButton(Form& form, const ControlDesign& d);
     QString Caption() const { return caption_; }
     void setCaption(const QString& c);
+    ButtonStyle Style() const { return style_; }
+    const shell::Picture& Picture() const { return picture_; }
+    void setPicture(const shell::Picture& p);
     bool windowed() const override { return true; }
     bool canFocus() const override { return true; }
     void createWidget(QWidget* parent) override;
@@ -251,6 +257,8 @@ protected:
 
 private:
     QString caption_;
+    ButtonStyle style_;
+    shell::Picture picture_;
 };
 
 // The classic check box: Value 0 (unchecked), 1 (checked), 2 (grey); Click on change.

@@ -44,6 +44,9 @@ enum class Align { Left, Right, Center };
 enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 enum class BorderStyle { None, FixedSingle, Sizable, FixedDialog, FixedToolWindow, SizableToolWindow };
 enum class Orientation { Vertical, Horizontal };
+// A command button draws itself as the system draws buttons, or, graphical, in its own
+// back colour with its picture beside the caption.
+enum class ButtonStyle { Standard, Graphical };
 
 // Japanese Gothic faces of the designs map to IPA Gothic at run time.
 inline const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
@@ -72,7 +75,7 @@ struct ControlDesign {
     int borderWidth = 1;  // Line / Shape, pixels
     ShapeKind shape = ShapeKind::Rectangle;
     bool filled = false;  // Shape: opaque, filled with its back colour
-    QString picture;      // Image / PictureBox: a file path or ":/name" built into the program
+    QString picture;      // Image / PictureBox / graphical button: a file path or ":/name" built into the program
     bool stretch = false;
     int value = 0;                                    // check box / option button value
     Orientation orientation = Orientation::Vertical;  // spin button
@@ -83,6 +86,7 @@ struct ControlDesign {
     bool tabStop = true;
     QStringList items;  // combo box
     QString container;  // the frame that holds this control, if any
+    ButtonStyle buttonStyle = ButtonStyle::Standard;
 
     // Fluent setters, so a row reads as its description.
     ControlDesign& at(int i) {
@@ -203,6 +207,10 @@ struct ControlDesign {
     }
     ControlDesign& inside(const QString& frameName) {
         container = frameName;
+        return *this;
+    }
+    ControlDesign& graphical() {
+        buttonStyle = ButtonStyle::Graphical;
         return *this;
     }
 };

@@ -66,10 +66,13 @@ private:
 class FakeProcesses final : public forms::ProcessService {
 public:
     explicit FakeProcesses(FakeServices& s) : s_(s) {}
-    int run(const QString& program, const QStringList& arguments, bool wait) override {
+    int run(const QString& program, const QStringList& arguments, bool wait, const forms::OutputSink& output) override {
         if (!s_.processFailure.isEmpty()) throw std::runtime_error(s_.processFailure.toStdString());
         s_.processes.push_back({program, arguments, wait});
-        return wait ? s_.processExitCode : 0;
+        if (!wait) return 0;
+        if (output)
+            for (const QString& piece : s_.processOutput) output(piece);
+        return s_.processExitCode;
     }
 
 private:

@@ -58,8 +58,9 @@ public:
     std::vector<QString> openedUrls;
     bool urlFails = false;
     std::vector<ProcessCall> processes;
-    int processExitCode = 0;  // what a program that is waited for returns
-    QString processFailure;   // non-empty: starting a program fails with this message
+    int processExitCode = 0;    // what a program that is waited for returns
+    QStringList processOutput;  // what it writes, a piece at a time, to whoever follows it
+    QString processFailure;     // non-empty: starting a program fails with this message
     int sleptMs = 0;
     double screenWidth = 15360;  // 1024 x 768 pixels
     double screenHeight = 11520;
