@@ -755,7 +755,19 @@ QImage Form::grabClient() {
     for (const auto& c : controls_) {
         if (c->widget()) c->widget()->ensurePolished();
     }
-    return canvas_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return grabLogical(*canvas_);
+}
+
+QImage grabLogical(QWidget& widget) {
+    // A grab takes device pixels, twice as many each way on a screen scaled to 200 %; the
+    // widget rendered into a picture of ratio 1 is drawn as on a plain screen instead of
+    // shrunk, so its text stays as sharp as there.
+    if (widget.size().isEmpty()) return QImage();
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    image.fill(widget.palette().color(widget.backgroundRole()));
+    widget.render(&image);
+    return image;
 }
 
 void Form::PrintForm() {

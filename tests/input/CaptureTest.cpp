@@ -1,13 +1,18 @@
 // Capturing the input window to CAP/<place>/<place><year>_Hyser_In.bmp.
+#include "chart/Hythergraph.h"
 #include "extras/CaptureWindows.h"
 #include "input/Hyser_Input.h"
 #include "input/Uonz_Input.h"
+#include "platform/forms/Twips.h"
 #include "tests/input/InputWindowFixture.h"
 #include "tests/support/FullDisk.h"
 
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QWidget>
+
+#include <set>
 
 using namespace forms;
 using namespace input;
@@ -53,6 +58,57 @@ TEST_F(CaptureTest, WritesThePlacesBitmapWithoutTheButtonsAndPutsThemBack) {
     EXPECT_TRUE(notice.Visible());
     EXPECT_DOUBLE_EQ(notice.Top(), (services.screenHeight - notice.Height()) / 2 - 210);
     EXPECT_EQ(instance<extras::Form399>().picCapture.Picture().widthPixels(), bmp.width());
+}
+
+// The whole window on any screen: this test also runs on a screen scaled to 200 %
+// (QT_SCALE_FACTOR=2, see CMakeLists.txt), where a grab takes twice the pixels each way.
+// Four months put their markers in the four quarters of the picture.
+TEST_F(CaptureTest, APictureHoldsTheWholeWindowAtItsSizeInPixelsOnAnyScreen) {
+    struct Month {
+        int month;
+        double temp, rain;
+    };
+    // Left or right by the precipitation in the hythergraph, by the month in the climograph.
+    const Month months[] = {{2, 25, 50}, {3, -15, 50}, {10, -15, 450}, {11, 25, 500}};
+    const std::pair<const char*, InputWindow* (*)()> windows[] = {
+        {"hythergraph", [] { return static_cast<InputWindow*>(&instance<Hyser_Input>()); }},
+        {"climograph", [] { return static_cast<InputWindow*>(&instance<Uonz_Input>()); }},
+    };
+    for (const auto& [name, open] : windows) {
+        SCOPED_TRACE(name);
+        InputWindow& w = *open();
+        if (qEnvironmentVariable("QT_SCALE_FACTOR") == u"2"_s) ASSERT_EQ(w.clientWidget()->devicePixelRatio(), 2.0);
+        w.Text1.setText(u"札幌"_s);
+        w.Text2.setText(u"2005"_s);
+        for (const Month& m : months) {
+            w.Text3(m.month).setText(QString::number(m.temp));
+            w.Text4(m.month).setText(QString::number(m.rain));
+        }
+        w.Command2.click();
+        w.menu(u"Cap_Gray"_s).click();
+        const QImage bmp(w.Cap_File);
+        ASSERT_FALSE(bmp.isNull());
+        ASSERT_EQ(bmp.size(), QSize(toPixels(w.clientWidthTwips()), toPixels(w.clientHeightTwips())));
+        std::set<std::pair<bool, bool>> quarters;
+        for (const Month& m : months) {
+            SCOPED_TRACE(m.month);
+            const Shape& marker = w.Shape3(m.month);
+            const QPoint centre(toPixels(marker.Left() + marker.Width() / 2), toPixels(marker.Top() + marker.Height() / 2));
+            quarters.insert({centre.x() < bmp.width() / 2, centre.y() < bmp.height() / 2});
+            // The marker, or its point drawn over it, in the month's colours.
+            const QString shown = QColor(bmp.pixel(centre)).name();
+            EXPECT_TRUE(shown == toQColor(marker.BackColor()).name() || shown == toQColor(chart::monthColour(m.month)).name())
+                << shown.toStdString();
+        }
+        EXPECT_EQ(quarters.size(), 4u) << "a marker in every quarter";
+        // The place box at the top left, the band below 0 °C at the bottom right.
+        EXPECT_EQ(QColor(bmp.pixel(toPixels(w.Text1.Left()) + 4, toPixels(w.Text1.Top()) + 4)), toQColor(w.Text1.BackColor()));
+        const Label& band = w.Label8;
+        EXPECT_EQ(QColor(bmp.pixel(toPixels(band.Left() + band.Width()) - 4, toPixels(band.Top() + band.Height()) - 4)),
+                  toQColor(band.BackColor()));
+        instance<extras::Dialog_cap>().Unload();
+        w.Unload();
+    }
 }
 
 TEST_F(CaptureTest, TheYearAndThePlaceGoIntoTheNameMadeSafe) {
