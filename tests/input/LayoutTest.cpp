@@ -85,4 +85,27 @@ TEST_F(LayoutTest, TheYearBoxShowsAYearWithItsCaptionWhole) {
     }
 }
 
+// 目盛変更 puts four-digit captions where three-digit ones stood, next to the window's edge.
+TEST_F(LayoutTest, TheClimographsRightAxisShowsEveryCaptionWholeWithAndWithout目盛変更) {
+    Uonz_Input& w = instance<Uonz_Input>();
+    for (const bool halved : {true, false}) {
+        SCOPED_TRACE(halved ? "目盛変更" : "back");
+        w.CheckBox4.click();
+        ASSERT_EQ(w.CheckBox4.Value(), halved);
+        const QImage shown = w.grabClient();
+        for (int i = 1; i <= 6; ++i) {
+            const Label& caption = w.Label13(i);
+            SCOPED_TRACE(caption.Caption().toStdString());
+            const QColor colour = toQColor(caption.ForeColor());
+            // Its row, from its left edge to the window's right edge: the frame of the chart
+            // lies left of it.
+            const QRect row(toPixels(caption.Left()), toPixels(caption.Top()), shown.width(), toPixels(caption.Height()));
+            const std::optional<Ink> ink = inkIn(shown, row, near(colour));
+            ASSERT_TRUE(ink);
+            EXPECT_GE(ink->width(), wholeInkWidth(caption.Font(), caption.Caption(), colour) - 1);
+            EXPECT_LT(ink->right, shown.width() - 1) << "within the window";
+        }
+    }
+}
+
 }  // namespace
