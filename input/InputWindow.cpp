@@ -310,15 +310,8 @@ void InputWindow::showWithout(void (InputWindow::*look)()) {
     // Menu picks wait until the capture is done.
     BusyScope busy(*this);
     (this->*look)();
-    const std::initializer_list<Control*> hidden{&Command1, &Command2, &CheckBox3, &CheckBox4};
-    for (Control* c : hidden) c->setVisible(false);
-    // The controls come back however the capture ends.
-    struct PutBack {
-        const std::initializer_list<Control*>& controls;
-        ~PutBack() {
-            for (Control* c : controls) c->setVisible(true);
-        }
-    } putBack{hidden};
+    // They come back however the capture ends, the focus with them.
+    const HiddenControls hidden(*this, {&Command1, &Command2, &CheckBox3, &CheckBox4});
     captureWindow();
 }
 

@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -606,6 +607,23 @@ void Form::focusTo(Control* c) {
     if (c->widget()) c->widget()->setFocus(Qt::OtherFocusReason);
     if (old) dispatchCode(old->onLostFocus);
     dispatchCode(c->onGotFocus);
+}
+
+Form::HiddenControls::HiddenControls(Form& f, std::initializer_list<Control*> controls) : f_(f), controls_(controls) {
+    if (std::find(controls_.begin(), controls_.end(), f_.active_) != controls_.end() && f_.active_->widget() && f_.canvas_) {
+        // The window's own surface holds the focus meanwhile: it shows no focus.
+        parked_ = f_.active_;
+        f_.canvas_->setFocus(Qt::OtherFocusReason);
+    }
+    for (Control* c : controls_) c->setVisible(false);
+}
+
+Form::HiddenControls::~HiddenControls() {
+    for (Control* c : controls_) c->setVisible(true);
+    if (!parked_ || f_.active_) return;
+    f_.focusHandoff_ = false;
+    f_.active_ = parked_;
+    if (parked_->widget() && parked_->Visible() && parked_->Enabled()) parked_->widget()->setFocus(Qt::OtherFocusReason);
 }
 
 void Form::userFocused(Control* c) {

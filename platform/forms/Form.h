@@ -201,6 +201,24 @@ public:
         Form& f_;
     };
 
+    // Hides controls for a moment and shows them again, in the same order, when it ends,
+    // however it ends (a capture without its buttons). The focus stays with the control
+    // that has it: one that is hidden passes it to no other control meanwhile (the toolkit
+    // would give it to the next, a text box with its text selected) and has it back
+    // afterwards. No focus event runs: for the window the focus never moved.
+    class HiddenControls {
+    public:
+        HiddenControls(Form& f, std::initializer_list<Control*> controls);
+        ~HiddenControls();
+        HiddenControls(const HiddenControls&) = delete;
+        HiddenControls& operator=(const HiddenControls&) = delete;
+
+    private:
+        Form& f_;
+        std::vector<Control*> controls_;
+        Control* parked_ = nullptr;  // the focused control among them
+    };
+
     // --- the platform's side ---
     // Runs a handler for the user's input: ignored while busy; a failure is shown to the
     // user in a message box instead of ending the program.

@@ -7,9 +7,11 @@
 #include "tests/input/InputWindowFixture.h"
 #include "tests/support/FullDisk.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QPalette>
 #include <QWidget>
 
 #include <set>
@@ -107,6 +109,43 @@ TEST_F(CaptureTest, APictureHoldsTheWholeWindowAtItsSizeInPixelsOnAnyScreen) {
         EXPECT_EQ(QColor(bmp.pixel(toPixels(band.Left() + band.Width()) - 4, toPixels(band.Top() + band.Height()) - 4)),
                   toQColor(band.BackColor()));
         instance<extras::Dialog_cap>().Unload();
+        w.Unload();
+    }
+}
+
+// The capture hides the buttons and check boxes; the one that held the focus hands it to
+// no other control on the way, so the place's text shows unselected, and gets it back.
+TEST_F(CaptureTest, TheControlWithTheFocusGetsItBackAndThePlaceShowsUnselected) {
+    const std::pair<const char*, InputWindow* (*)()> windows[] = {
+        {"hythergraph", [] { return static_cast<InputWindow*>(&instance<Hyser_Input>()); }},
+        {"climograph", [] { return static_cast<InputWindow*>(&instance<Uonz_Input>()); }},
+    };
+    for (const auto& [name, open] : windows) {
+        SCOPED_TRACE(name);
+        InputWindow& w = *open();
+        w.Text1.setText(u"札幌"_s);
+        typeYear(w, kTemps, kRains);
+        for (Control* focused : std::initializer_list<Control*>{&w.Command2, &w.Command1, &w.CheckBox3, &w.CheckBox4}) {
+            SCOPED_TRACE(focused->Name().toStdString());
+            focused->SetFocus();
+            ASSERT_EQ(w.ActiveControl(), focused);
+            w.Command2.click();
+            const std::size_t drawn = w.drawing().size();
+            w.menu(u"Cap_White"_s).click();
+            const QImage bmp(w.Cap_File);
+            ASSERT_FALSE(bmp.isNull());
+            const QRect place(toPixels(w.Text1.Left()), toPixels(w.Text1.Top()), toPixels(w.Text1.Width()), toPixels(w.Text1.Height()));
+            const QColor selection = QApplication::palette().color(QPalette::Highlight);
+            int selected = 0;
+            for (int x = place.left(); x <= place.right(); ++x) {
+                for (int y = place.top(); y <= place.bottom(); ++y) selected += QColor(bmp.pixel(x, y)) == selection;
+            }
+            EXPECT_EQ(selected, 0) << "no pixel of the place in the selection's colour";
+            EXPECT_EQ(w.Text1.SelLength(), 0);
+            EXPECT_EQ(w.ActiveControl(), focused);
+            EXPECT_EQ(w.drawing().size(), drawn) << "getting the focus back is not a tab onto クリア";
+            instance<extras::Dialog_cap>().Unload();
+        }
         w.Unload();
     }
 }
