@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
 #include <QWidget>
 
@@ -258,6 +259,53 @@ TEST_F(CaptureFaultsTest, CapAsAFileSendsTheCaptureToTheUsersDataFolderAndTheNot
         EXPECT_TRUE(where.Visible());
         EXPECT_TRUE(where.Caption().contains(w.Cap_Folder));
         EXPECT_EQ(typed(w), before);
+        closeAll();
+    }
+}
+
+// A user's data folder as long as a real one: the notice shows the whole of it, every line
+// painted between its message and its button.
+TEST_F(CaptureFaultsTest, TheNoticeShowsTheWholeOfALongFolder) {
+    const QString home = dataHome_.path() + u"/home/a-user-with-a-long-name/.local/share"_s;
+    ASSERT_TRUE(QDir().mkpath(home));
+    qputenv("XDG_DATA_HOME", home.toUtf8());
+    QFile cap(u"CAP"_s);
+    ASSERT_TRUE(cap.open(QIODevice::WriteOnly));
+    cap.close();
+    for (const QString& place : {u"東京"_s, u"Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch"_s}) {
+        SCOPED_TRACE(place.toStdString());
+        InputWindow& w = openWindow(instance<Hyser_Input>());
+        w.Text1.setText(place);
+        w.menu(u"Cap_White"_s).click();
+        ASSERT_TRUE(w.Cap_Folder.startsWith(home));
+        auto& notice = instance<extras::Dialog_cap>();
+        const Label& where = notice.control<Label>(u"Label2"_s);
+        ASSERT_TRUE(where.Caption().contains(w.Cap_Folder));
+
+        // The caption's ink on its own, on one line, against what the notice paints of it.
+        const auto dark = [](QColor c) { return c.red() + c.green() + c.blue() < 200; };
+        QImage alone(4000, 100, QImage::Format_RGB32);
+        alone.fill(Qt::white);
+        {
+            QPainter p(&alone);
+            p.setFont(toQFont(where.Font()));
+            p.setPen(Qt::black);
+            p.drawText(QPoint(10, 60), where.Caption());
+        }
+        const QImage shown = notice.grabClient();
+        const auto inkBetween = [&dark](const QImage& image, int top, int bottom) {
+            int ink = 0;
+            for (int y = std::max(0, top); y < std::min(bottom, image.height()); ++y) {
+                for (int x = 0; x < image.width(); ++x) ink += dark(QColor(image.pixel(x, y)));
+            }
+            return ink;
+        };
+        const Label& message = notice.control<Label>(u"Label1"_s);
+        const Control& ok = notice.control<CommandButton>(u"OKButton"_s);
+        const int painted = inkBetween(shown, toPixels(message.Top() + message.Height()), toPixels(ok.Top()));
+        const int whole = inkBetween(alone, 0, alone.height());
+        EXPECT_GE(painted, whole * 95 / 100) << painted << " of " << whole << " pixels of ink";
+        EXPECT_LE(ok.Top() + ok.Height(), notice.clientHeightTwips()) << "the button stays in the notice";
         closeAll();
     }
 }
