@@ -21,7 +21,8 @@ namespace chart {
 QString captureName(const QString& place) { return shell::safeFileName(place, u"名称未設定"_s); }
 
 QString captureFileName(const QString& place, const QString& yearText, const QString& suffix) {
-    return captureName(place) + Str(Val(yearText)) + suffix;
+    // A year typed with the input method on, "２００５年", is the year 2005.
+    return captureName(place) + Str(Val(asciiForms(yearText))) + suffix;
 }
 
 bool pictureTaken(const shell::Picture& picture, const QString& file) {

@@ -159,6 +159,7 @@ TEST_F(CaptureTest, TheYearAndThePlaceGoIntoTheNameMadeSafe) {
         {u"那覇"_s, u"1999"_s, u"CAP/那覇/那覇1999_Hyser_In.bmp"_s},
         {u"札幌"_s, u"年"_s, u"CAP/札幌/札幌0_Hyser_In.bmp"_s},
         {u"札幌"_s, u" 2005 年"_s, u"CAP/札幌/札幌2005_Hyser_In.bmp"_s},
+        {u"札幌"_s, u"２００５年"_s, u"CAP/札幌/札幌2005_Hyser_In.bmp"_s},
         {QString(), u"2000"_s, u"CAP/名称未設定/名称未設定2000_Hyser_In.bmp"_s},
         {u"../外"_s, u"2000"_s, u"CAP/_外/_外2000_Hyser_In.bmp"_s},
         {u"a/b:c"_s, u"2000"_s, u"CAP/a_b_c/a_b_c2000_Hyser_In.bmp"_s},
