@@ -67,7 +67,7 @@ void showCaptureNotice(Form& notice, bool besideProgram, const QString& folder) 
     where.setCaption(besideProgram ? QString() : u"保存先: "_s + folder);
     where.setVisible(!besideProgram);
     if (!besideProgram) {
-        // A folder in the user's data folder takes a few lines: the line grows to show all
+        // A folder in the user's data folder takes a few lines: the label grows to show all
         // of it, and the button and the notice's bottom move down as much.
         const double grow = std::max(0.0, where.fittedHeight() - where.Height());
         CommandButton& ok = notice.control<CommandButton>(u"OKButton"_s);
