@@ -27,10 +27,13 @@
 #include <QStyleFactory>
 #include <QStyleOptionFocusRect>
 #include <QTextCursor>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace forms {
 namespace {
@@ -378,7 +381,12 @@ static void adoptWidget(Control& c, QWidget* w) {
 // --- Label ------------------------------------------------------------------------------
 
 Label::Label(Form& form, const ControlDesign& d)
-    : Control(form, d), caption_(d.caption), align_(d.alignment), transparent_(d.transparentBack), border_(d.singleBorder) {
+    : Control(form, d),
+      caption_(d.caption),
+      align_(d.alignment),
+      transparent_(d.transparentBack),
+      border_(d.singleBorder),
+      breakWords_(d.breakWords) {
     if (!d.backColor) back_ = form.BackColor();
     if (!d.foreColor) fore_ = kSysButtonText;
 }
@@ -418,6 +426,21 @@ void Label::setDataField(const QString& field) {
     changed();
 }
 
+namespace {
+
+// A label's text wraps at word boundaries; one that breaks words also breaks a word
+// longer than a line where the line ends instead of letting it run out of sight.
+QTextOption labelTextOption(Align align, bool breakWords) {
+    QTextOption o(align == Align::Center ? Qt::AlignHCenter : align == Align::Right ? Qt::AlignRight : Qt::AlignLeft);
+    o.setWrapMode(breakWords ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap);
+    return o;
+}
+
+// An access-key marker shows as an underline, not a character.
+QString shownCaption(QString text) { return text.replace(u'&', QString()); }
+
+}  // namespace
+
 void Label::paint(QPainter& p) const {
     const QRect r = pixelRect(left_, top_, width_, height_);
     if (!transparent_) p.fillRect(r, toQColor(back_));
@@ -431,11 +454,35 @@ void Label::paint(QPainter& p) const {
     if (text.isEmpty()) return;
     p.setFont(toQFont(font_));
     p.setPen(enabled_ ? toQColor(fore_) : greyedText());
+    if (breakWords_) {
+        p.save();
+        p.setClipRect(textRect, Qt::IntersectClip);
+        p.drawText(QRectF(textRect), shownCaption(text), labelTextOption(align_, true));
+        p.restore();
+        return;
+    }
     int flags = Qt::AlignTop | Qt::TextWordWrap;
     flags |= align_ == Align::Center ? Qt::AlignHCenter : align_ == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
-    QString shown = text;
-    shown.replace(u'&', QString());  // an access-key marker shows as an underline, not a character
-    p.drawText(textRect, flags, shown);
+    p.drawText(textRect, flags, shownCaption(text));
+}
+
+double Label::fittedHeight() const {
+    const QRect r = pixelRect(left_, top_, width_, height_);
+    const QRect textRect = border_ ? r.adjusted(2, 1, -2, -1) : r;
+    const QString text = Caption().isEmpty() ? QStringLiteral(" ") : shownCaption(Caption());
+    // Laid out as painting lays it out: lines of the text's width, the font's leading
+    // between them.
+    QTextLayout layout(text, toQFont(font_));
+    layout.setTextOption(labelTextOption(align_, breakWords_));
+    const qreal leading = QFontMetricsF(layout.font()).leading();
+    qreal height = -leading;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(textRect.width());
+        height += leading + line.height();
+    }
+    layout.endLayout();
+    return (std::ceil(height) + r.height() - textRect.height()) * kTwipsPerPixel;
 }
 
 // --- Line -------------------------------------------------------------------------------

@@ -141,6 +141,9 @@ public:
     bool transparent() const { return transparent_; }
     void setTransparent(bool t);
     bool hasBorder() const { return border_; }
+    // The height in twips that shows every line of the caption, wrapped at the label's
+    // width as it is painted, the border included: at least one line.
+    double fittedHeight() const;
 
     void setDataSource(std::shared_ptr<ado::Recordset> rs);
     void setDataField(const QString& field);
@@ -156,6 +159,7 @@ private:
     Align align_;
     bool transparent_;
     bool border_;
+    bool breakWords_;
     std::shared_ptr<ado::Recordset> source_;
     ado::MoveSubscription following_;
     QString field_;

@@ -81,6 +81,7 @@ struct ControlDesign {
     Orientation orientation = Orientation::Vertical;  // spin button
     bool multiLine = false;                           // text box
     bool imeOff = false;                              // text box
+    bool breakWords = false;                          // label: a word longer than a line (a path) breaks there
     int interval = 0;                                 // timer, milliseconds
     int tabIndex = -1;                                // -1: the design order decides
     bool tabStop = true;
@@ -187,6 +188,10 @@ struct ControlDesign {
     }
     ControlDesign& noIme() {
         imeOff = true;
+        return *this;
+    }
+    ControlDesign& breakingWords() {
+        breakWords = true;
         return *this;
     }
     ControlDesign& every(int ms) {

@@ -639,6 +639,23 @@ void Form::focusTo(Control* c) {
     dispatchCode(c->onGotFocus);
 }
 
+Form::HiddenControls::HiddenControls(Form& f, std::initializer_list<Control*> controls) : f_(f), controls_(controls) {
+    if (std::find(controls_.begin(), controls_.end(), f_.active_) != controls_.end() && f_.active_->widget() && f_.canvas_) {
+        // The window's own surface holds the focus meanwhile: it shows no focus.
+        parked_ = f_.active_;
+        f_.canvas_->setFocus(Qt::OtherFocusReason);
+    }
+    for (Control* c : controls_) c->setVisible(false);
+}
+
+Form::HiddenControls::~HiddenControls() {
+    for (Control* c : controls_) c->setVisible(true);
+    if (!parked_ || f_.active_) return;
+    f_.focusHandoff_ = false;
+    f_.active_ = parked_;
+    if (parked_->widget() && parked_->Visible() && parked_->Enabled()) parked_->widget()->setFocus(Qt::OtherFocusReason);
+}
+
 void Form::userFocused(Control* c) {
     if (syncingWidgets_ > 0 || !loaded_) return;
     if (focusHandoff_) {
@@ -796,7 +813,19 @@ QImage Form::grabClient() {
     for (const auto& c : controls_) {
         if (c->widget()) c->widget()->ensurePolished();
     }
-    return canvas_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return grabLogical(*canvas_);
+}
+
+QImage grabLogical(QWidget& widget) {
+    // A grab takes device pixels, twice as many each way on a screen scaled to 200 %; the
+    // widget rendered into a picture of ratio 1 is drawn as on a plain screen instead of
+    // shrunk, so its text stays as sharp as there.
+    if (widget.size().isEmpty()) return QImage();
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    image.fill(widget.palette().color(widget.backgroundRole()));
+    widget.render(&image);
+    return image;
 }
 
 void Form::PrintForm() {

@@ -160,7 +160,8 @@ public:
     // wiped comes back exactly as it was drawn.
     void restoreDrawing(std::vector<DrawOp> ops);
 
-    // The client area as it shows: the controls and the drawing surface.
+    // The client area as it shows: the controls and the drawing surface, one pixel for
+    // every 15 twips whatever the screen's device pixel ratio (see grabLogical).
     QImage grabClient();
     // Prints the client area on the default printer. Throws std::runtime_error when
     // that fails, with the whole message for the user: "印刷できませんでした。", a line
@@ -206,6 +207,24 @@ public:
 
     private:
         Form& f_;
+    };
+
+    // Hides controls for a moment and shows them again, in the same order, when it ends,
+    // however it ends (a capture without its buttons). The focus stays with the control
+    // that has it: one that is hidden passes it to no other control meanwhile (the toolkit
+    // would give it to the next, a text box with its text selected) and has it back
+    // afterwards. No focus event runs: for the window the focus never moved.
+    class HiddenControls {
+    public:
+        HiddenControls(Form& f, std::initializer_list<Control*> controls);
+        ~HiddenControls();
+        HiddenControls(const HiddenControls&) = delete;
+        HiddenControls& operator=(const HiddenControls&) = delete;
+
+    private:
+        Form& f_;
+        std::vector<Control*> controls_;
+        Control* parked_ = nullptr;  // the focused control among them
     };
 
     // --- the platform's side ---
@@ -278,6 +297,12 @@ private:
     int syncingWidgets_ = 0;
     bool focusHandoff_ = false;  // the focused control went away; the toolkit picks the next
 };
+
+// A widget and its children as they show, rendered at the widget's size in logical pixels
+// (one for every 15 twips) whatever the device pixel ratio of the screen it is on: a
+// capture is the same picture on a scaled screen as on a plain one, and the printer takes
+// it at 96 pixels to the inch.
+QImage grabLogical(QWidget& widget);
 
 // --- Program-wide instances ---------------------------------------------------------
 

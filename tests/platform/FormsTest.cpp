@@ -390,6 +390,33 @@ TEST_F(FormsTest, HidingTheFocusedControlRaisesNoGotFocusElsewhere) {
     EXPECT_EQ(f.log.filter(u"GotFocus"_s), QStringList{u"Clear_GotFocus"_s}) << "focus set by code raises its event";
 }
 
+TEST_F(FormsTest, ControlsHiddenForAMomentKeepTheFocusWithoutEventsAndSelectNoText) {
+    TestForm& f = instance<TestForm>();
+    f.Show();
+    f.Text.setText(u"札幌"_s);
+    f.Clear.SetFocus();
+    QApplication::processEvents();
+    f.log.clear();
+    for (Control* c : std::initializer_list<Control*>{&f.OptA, &f.OptB, &f.Check, &f.Box, &f.Spin}) {
+        c->onGotFocus = [&f, c] { f.log << c->Name() + u"_GotFocus"_s; };
+    }
+    {
+        const Form::HiddenControls hidden(f, {&f.Clear, &f.Check});
+        QApplication::processEvents();
+        EXPECT_FALSE(f.Clear.Visible());
+        EXPECT_FALSE(f.Check.Visible());
+        EXPECT_EQ(f.Text.SelLength(), 0) << "the focus went to no text box";
+        EXPECT_EQ(f.ActiveControl(), nullptr);
+    }
+    EXPECT_TRUE(f.Clear.Visible());
+    EXPECT_TRUE(f.Check.Visible());
+    EXPECT_EQ(f.ActiveControl(), &f.Clear);
+    EXPECT_TRUE(f.Clear.widget()->hasFocus());
+    EXPECT_TRUE(f.log.isEmpty()) << f.log.join(u' ').toStdString();
+    f.Text.SetFocus();
+    EXPECT_EQ(f.log, QStringList{u"Text_GotFocus"_s}) << "the next move of the focus is the user's again";
+}
+
 TEST_F(FormsTest, ShowingGivesTheFocusToTheFirstControlOfTheTabOrder) {
     TestForm& f = instance<TestForm>();
     f.Show();
