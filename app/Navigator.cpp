@@ -82,8 +82,6 @@ void Navigator::showWorldPicker(Family family, int region) {
     forms::showWindow(pickers::worldPicker(family, region), forms::Placement::AboveCentre);
 }
 
-void Navigator::unloadPickers(Family family) { pickers::unloadPickers(family); }
-
 void installNavigation() {
     static Navigator navigator;
     windows::setNavigation(&navigator);

@@ -12,7 +12,6 @@ public:
     void show(windows::Window w, forms::Placement placement) override;
     void showJapanPicker(windows::Family family, int region) override;
     void showWorldPicker(windows::Family family, int region) override;
-    void unloadPickers(windows::Family family) override;
 };
 
 // Installs the program's navigation (once; later calls do nothing).

@@ -1,6 +1,7 @@
 // tavrin: climate charts of weather stations and of the user's own values.
 #include "app/Start.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Language.h"
 #include "platform/forms/Services.h"
 #include "platform/forms/WebEngineBrowser.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     forms::installWebEngineBrowser();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavrin"));
+    forms::useJapanese();
     int status = app::startProgram();
     if (status < 0) {
         const int loop = QApplication::exec();

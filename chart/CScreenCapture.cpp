@@ -2,7 +2,6 @@
 
 #include "platform/forms/Form.h"
 #include "platform/forms/Services.h"
-#include "platform/forms/Twips.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -45,20 +44,10 @@ void guarded(const QString& routine, F&& body) {
     forms::MsgBox(u"Error: "_s + QString::number(number) + u". "_s + what, forms::vbOKOnly, routine);
 }
 
-QImage grabWidget(QWidget* w, int width, int height) {
+QImage grabWidget(QWidget* w) {
     if (!w) throw CaptureError(CScreenCapture::NoWindow, "no window to capture");
-    QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage image = forms::grabLogical(*w);
     if (image.isNull()) throw CaptureError(CScreenCapture::CopyFailed, "the window could not be copied");
-    if (image.width() != width || image.height() != height) {
-        QImage sized(width, height, QImage::Format_RGB32);
-        sized.fill(Qt::black);
-        for (int y = 0; y < std::min(height, image.height()); ++y) {
-            const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            auto* dst = reinterpret_cast<QRgb*>(sized.scanLine(y));
-            std::copy(src, src + std::min(width, image.width()), dst);
-        }
-        image = sized;
-    }
     return image;
 }
 
@@ -109,6 +98,10 @@ void CScreenCapture::CaptureScreen() {
         const int height = static_cast<int>(forms::Screen().Height()) / static_cast<int>(forms::Screen().TwipsPerPixelY());
         QImage image = screen->grabWindow(0, 0, 0, width, height).toImage();
         if (image.isNull()) throw CaptureError(CopyFailed, "the screen could not be copied");
+        // A scaled screen gives device pixels; the picture keeps the logical size as the
+        // window captures do.
+        if (image.size() != QSize(width, height)) image = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(1);
         picture_ = shell::Picture(image.convertToFormat(QImage::Format_RGB32));
     });
 }
@@ -118,18 +111,16 @@ void CScreenCapture::CaptureForm() {
         // The window as the program draws it, menu bar included; the frame belongs to the
         // desktop and is not the program's to copy.
         QWidget* w = form_->windowWidget();
-        picture_ = shell::Picture(grabWidget(w, w->width(), w->height()));
+        picture_ = shell::Picture(grabWidget(w));
     });
 }
 
 void CScreenCapture::CaptureClient() {
     guarded(u"CaptureClient"_s, [this] {
-        // The client area, as many pixels as its scale size converted to pixels.
-        const int width = forms::toPixels(form_->clientWidthTwips());
-        const int height = forms::toPixels(form_->clientHeightTwips());
+        // The client area, one pixel for every 15 twips whatever the window's own scale
+        // and the screen's device pixel ratio.
         QImage image = form_->grabClient();
         if (image.isNull()) throw CaptureError(CopyFailed, "the window could not be copied");
-        if (image.width() != width || image.height() != height) image = image.copy(0, 0, width, height);
         picture_ = shell::Picture(std::move(image));
     });
 }
@@ -138,7 +129,7 @@ void CScreenCapture::CaptureActiveWindow() {
     guarded(u"CaptureActiveWindow"_s, [this] {
         QWidget* w = QApplication::activeWindow();
         if (!w) throw CaptureError(NoWindow, "no window in the foreground");
-        picture_ = shell::Picture(grabWidget(w, w->width(), w->height()));
+        picture_ = shell::Picture(grabWidget(w));
     });
 }
 

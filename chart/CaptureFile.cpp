@@ -11,6 +11,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,7 +21,8 @@ namespace chart {
 QString captureName(const QString& place) { return shell::safeFileName(place, u"名称未設定"_s); }
 
 QString captureFileName(const QString& place, const QString& yearText, const QString& suffix) {
-    return captureName(place) + Str(Val(yearText)) + suffix;
+    // A year typed with the input method on, "２００５年", is the year 2005.
+    return captureName(place) + Str(Val(asciiForms(yearText))) + suffix;
 }
 
 bool pictureTaken(const shell::Picture& picture, const QString& file) {
@@ -63,6 +66,15 @@ void showCaptureNotice(Form& notice, bool besideProgram, const QString& folder) 
     Label& where = notice.control<Label>(u"Label2"_s);
     where.setCaption(besideProgram ? QString() : u"保存先: "_s + folder);
     where.setVisible(!besideProgram);
+    if (!besideProgram) {
+        // A folder in the user's data folder takes a few lines: the label grows to show all
+        // of it, and the button and the notice's bottom move down as much.
+        const double grow = std::max(0.0, where.fittedHeight() - where.Height());
+        CommandButton& ok = notice.control<CommandButton>(u"OKButton"_s);
+        where.setHeight(where.Height() + grow);
+        ok.setTop(ok.Top() + grow);
+        notice.setHeight(notice.Height() + grow);
+    }
     placeAndShow(notice, Placement::AboveCentre);
 }
 

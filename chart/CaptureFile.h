@@ -19,7 +19,8 @@ class CScreenCapture;
 QString captureName(const QString& place);
 
 // place + the year's number (the leading number of the year's text, 0 when it has none)
-// + the window's suffix: 札幌, "2005年", "_Hyser_In.bmp" -> 札幌2005_Hyser_In.bmp.
+// + the window's suffix: 札幌, "2005年", "_Hyser_In.bmp" -> 札幌2005_Hyser_In.bmp; a year in
+// full-width digits reads as its ASCII form ("２００５年" is 2005).
 QString captureFileName(const QString& place, const QString& yearText, const QString& suffix);
 
 // False, after telling the user, when the grab took no picture: an earlier capture is

@@ -31,6 +31,14 @@ void drawPoint(const ClimographControls& c, ClimographState& s, const Climograph
     c.surface.PSet(toSingle(g.axisX), toSingle(s.Plot_Y[point]), colour);
 }
 
+// Black and white turns every marker of the chart, those waiting off it too, so that a
+// point that comes onto it in a later drawing shows no colour before the colour look
+// gives the markers theirs back.
+void turnBlackAndWhite(Shape& marker) {
+    marker.setBackColor(kSysButtonText);
+    marker.setBorderColor(kSysButtonText);
+}
+
 // A bar stands for every month with a precipitation above nothing, whatever its
 // temperature; the piled-up years of the cumulative display show none.
 void setBar(const ClimographControls& c, const ClimographState& s, const ClimographGeometry& g, int month, bool cumulative) {
@@ -115,17 +123,17 @@ void joinClimograph(const ClimographControls& c, const ClimographState& s, const
 }
 
 void replotClimograph(const ClimographControls& c, ClimographState& s, const ClimographGeometry& g, bool blackAndWhite) {
-    for (int i = 1; i <= (g.closingPoint ? kClosingPoint : 12); ++i) {
+    const int points = g.closingPoint ? kClosingPoint : 12;
+    if (blackAndWhite) {
+        for (int i = 1; i <= points; ++i) turnBlackAndWhite(c.markers(i));
+    }
+    for (int i = 1; i <= points; ++i) {
         Shape& marker = c.markers(i);
         if (!hasTemperature(c, i)) {
             marker.setLeft(g.parked);
             continue;
         }
         drawPoint(c, s, g, i, blackAndWhite ? kSysButtonText : climographColour(i));
-        if (blackAndWhite) {
-            marker.setBackColor(kSysButtonText);
-            marker.setBorderColor(kSysButtonText);
-        }
         marker.Move(s.Plot_X[i] - s.Mark_DX, s.Plot_Y[i] - s.Mark_DY);
     }
 }

@@ -95,7 +95,8 @@ void Month_Set_U(const ClimographControls& c, const ClimographState& s, const Cl
 
 // Joins the points with a temperature, shows the month numbers that 月表示 asks for,
 // wipes the drawing and draws every point with a temperature again with its marker.
-// Black and white: dots and markers in the button-text colour.
+// Black and white: dots, and every marker (those off the chart too), in the button-text
+// colour.
 void Line_Set(const ClimographControls& c, ClimographState& s, const ClimographGeometry& g, bool blackAndWhite = false);
 
 // Takes the month numbers, joining lines and markers off the chart and hides the bars.

@@ -101,6 +101,14 @@ void Line_Set(const ClimographInputControls& c, HytherState& s, const Climograph
         join.setY2(g.scale.y(s.Plot_Y[to]));
     }
     c.surface.Cls();
+    if (blackAndWhite) {
+        // Every marker turns, those waiting off the chart too: a month typed in later
+        // shows no colour before the colour look gives the markers theirs back.
+        for (int point = 1; point <= kClosing; ++point) {
+            c.markers(point).setBackColor(kSysButtonText);
+            c.markers(point).setBorderColor(kSysButtonText);
+        }
+    }
     for (int point = 1; point <= kClosing; ++point) {
         const int month = point == kClosing ? 1 : point;
         Shape& marker = c.markers(point);
@@ -111,10 +119,6 @@ void Line_Set(const ClimographInputControls& c, HytherState& s, const Climograph
             continue;
         }
         drawPoint(c, s, g, point, blackAndWhite ? kSysButtonText : monthColour(month));
-        if (blackAndWhite) {
-            marker.setBackColor(kSysButtonText);
-            marker.setBorderColor(kSysButtonText);
-        }
         marker.Move(g.scale.x(s.Plot_X[point] - s.Mark_DX), g.scale.y(s.Plot_Y[point] - s.Mark_DY));
     }
 }

@@ -56,8 +56,8 @@ void Month_Set(const ClimographInputControls& c, const HytherState& s, const Cli
 
 // Joins the points with a temperature, December to the closing point, shows the month
 // numbers that 月表示 asks for, wipes the drawing and draws every point, the closing point
-// included, again with its marker. Black and white: dots and markers in the button-text
-// colour.
+// included, again with its marker. Black and white: dots, and every marker (those off
+// the chart too), in the button-text colour.
 void Line_Set(const ClimographInputControls& c, HytherState& s, const ClimographInputGeometry& g, bool blackAndWhite = false);
 
 // Takes the month numbers, lines, markers and bars off the chart.

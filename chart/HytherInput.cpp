@@ -92,6 +92,14 @@ void Line_Set(const HytherInputControls& c, HytherState& s, const HytherInputGeo
         join.setY2(g.scale.y(s.Plot_Y[n]));
     }
     c.surface.Cls();
+    if (blackAndWhite) {
+        // Every marker turns, those waiting off the chart too: a month typed in later
+        // shows no colour before the colour look gives the markers theirs back.
+        for (int i = 1; i <= 12; ++i) {
+            c.markers(i).setBackColor(kSysButtonText);
+            c.markers(i).setBorderColor(kSysButtonText);
+        }
+    }
     for (int i = 1; i <= 12; ++i) {
         Shape& marker = c.markers(i);
         if (!monthHasData(c, i)) {
@@ -101,10 +109,6 @@ void Line_Set(const HytherInputControls& c, HytherState& s, const HytherInputGeo
             continue;
         }
         drawPoint(c, s, g, i, blackAndWhite ? kSysButtonText : monthColour(i));
-        if (blackAndWhite) {
-            marker.setBackColor(kSysButtonText);
-            marker.setBorderColor(kSysButtonText);
-        }
         marker.Move(g.scale.x(s.Plot_X[i] - s.Mark_DX), g.scale.y(s.Plot_Y[i] - s.Mark_DY));
     }
 }

@@ -43,7 +43,7 @@ void Month_Set(const HytherInputControls& c, const HytherState& s, const HytherI
 // Joins the months with data into a closed polygon, shows the month numbers that 月表示
 // asks for, wipes the drawing and draws every month with data again with its marker; a
 // month without data has its lines, number and marker taken off the chart. Black and
-// white: dots and markers in the button-text colour.
+// white: dots, and every marker (those off the chart too), in the button-text colour.
 void Line_Set(const HytherInputControls& c, HytherState& s, const HytherInputGeometry& g, bool blackAndWhite = false);
 
 // Takes the month numbers, joining lines and markers off the chart.

@@ -26,6 +26,14 @@ void applyPenWidth(const HytherControls& c, const HytherState& s) {
     }
 }
 
+// Black and white turns every marker of the chart, those waiting off it too, so that a
+// month that comes onto it in a later drawing shows no colour before the colour look
+// gives the markers theirs back.
+void turnBlackAndWhite(Shape& marker) {
+    marker.setBackColor(kSysButtonText);
+    marker.setBorderColor(kSysButtonText);
+}
+
 void plotPoint(const HytherControls& c, HytherState& s, const HytherGeometry& g, int month) {
     s.Plot_X[month] = Val(c.rainCells(month).Caption()) * s.Rain_Scale + g.originX;
     s.Plot_Y[month] = g.originY - Val(c.tempCells(month).Caption()) * s.Temp_Scale;
@@ -142,6 +150,9 @@ void joinMonths(const HytherControls& c, const HytherState& s, const HytherGeome
 }
 
 void replotMonths(const HytherControls& c, HytherState& s, const HytherGeometry& g, bool blackAndWhite, int step) {
+    if (blackAndWhite) {
+        for (int i = 1; i <= 12; ++i) turnBlackAndWhite(c.markers(i));
+    }
     for (int i = 1; i <= lastMonth(step); ++i) {
         Shape& marker = c.markers(i);
         if (!monthHasData(c, i)) {
@@ -156,10 +167,6 @@ void replotMonths(const HytherControls& c, HytherState& s, const HytherGeometry&
         const Color colour = blackAndWhite ? 0 : monthColour(i);
         c.surface.PSet(toSingle(s.Plot_X[i]), toSingle(s.Plot_Y[i]), colour);
         c.surface.PSet(toSingle(g.axisX), toSingle(s.Plot_Y[i]), colour);
-        if (blackAndWhite) {
-            marker.setBackColor(kSysButtonText);
-            marker.setBorderColor(kSysButtonText);
-        }
         marker.Move(s.Plot_X[i] - s.Mark_DX, s.Plot_Y[i] - s.Mark_DY);
     }
 }

@@ -103,7 +103,8 @@ void Month_Set(const HytherControls& c, const HytherState& s, const HytherGeomet
 // Joins the months with data into a closed polygon, shows the month numbers that 月表示
 // asks for, wipes the drawing and draws every month with data again with its marker; a
 // step short of kClosingStep does so for its months and lines only. Black and white:
-// black dots and markers in the button-text colour.
+// black dots, and every marker (those off the chart or past the step too) in the
+// button-text colour.
 void Line_Set(const HytherControls& c, HytherState& s, const HytherGeometry& g, bool blackAndWhite = false, int step = kClosingStep);
 
 // The parts of a drawing, for a window that draws more than one chart on its surface and

@@ -19,17 +19,20 @@ bool readsAsNumber(const QString& text) {
     // \z and not $: a $ would also match before a final line break, and "12\n" would pass.
     static const QRegularExpression number(uR"(^[ \t]*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?[ \t]*\z)"_s,
                                            QRegularExpression::DontCaptureOption);
+    const QString ascii = asciiForms(text);
     // Digits of other scripts are no typed value: the number reading takes ASCII only.
-    for (const QChar c : text) {
+    for (const QChar c : ascii) {
         if (c.isDigit() && c.unicode() >= 128) return false;
     }
-    return number.match(text).hasMatch();
+    return number.match(ascii).hasMatch();
 }
 
 std::optional<double> typedValue(const QString& text) {
     if (!readsAsNumber(text)) return std::nullopt;
-    return Val(text);
+    return boxValue(text);
 }
+
+double boxValue(const QString& text) { return Val(asciiForms(text)); }
 
 bool failsCheck(const QString& text) { return !text.isEmpty() && !readsAsNumber(text); }
 
@@ -45,7 +48,7 @@ void colourInputBoxes(const InputBoxes& boxes, std::array<float, 14>& kionVal) {
     }
     for (int i = 1; i <= 13; ++i) {
         TextBox& temp = boxes.temps(i);
-        kionVal[i] = toSingle(Val(temp.Text()));
+        kionVal[i] = toSingle(boxValue(temp.Text()));
         if (failsCheck(temp.Text())) {
             markFailedCheck(temp);
         } else {
@@ -58,15 +61,15 @@ void colourInputBoxes(const InputBoxes& boxes, std::array<float, 14>& kionVal) {
             markFailedCheck(rain);
             continue;
         }
-        const double p = Val(rain.Text());
+        const double p = boxValue(rain.Text());
         // The year's box ends with the annual bands, as a value table's does.
         const CellColours band = i == 13 ? annualRainBand(p) : monthlyRainBand(p);
         rain.setBackColor(band.back);
         if (band.fore) rain.setForeColor(*band.fore);
     }
-    if (const auto colour = latitudeColour(boxes.latitude.Text())) boxes.latitude.setBackColor(*colour);
-    if (const auto colour = longitudeColour(boxes.longitude.Text())) boxes.longitude.setBackColor(*colour);
-    boxes.elevation.setBackColor(elevationBand(Val(boxes.elevation.Text())));
+    if (const auto colour = latitudeColour(asciiForms(boxes.latitude.Text()))) boxes.latitude.setBackColor(*colour);
+    if (const auto colour = longitudeColour(asciiForms(boxes.longitude.Text()))) boxes.longitude.setBackColor(*colour);
+    boxes.elevation.setBackColor(elevationBand(boxValue(boxes.elevation.Text())));
 }
 
 }  // namespace chart

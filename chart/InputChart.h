@@ -31,10 +31,15 @@ struct UserScale {
 
 // A typed value: blanks around an optional sign, digits with at most one decimal point
 // (at least one digit) and an optional exponent. "", "×", "abc", " " and "12abc" are not.
+// What the input method types reads as its ASCII form (forms::asciiForms): "－１２．５"
+// and "１２.５" are -12.5 and 12.5, "１２ａｂｃ" is no more a value than "12abc".
 bool readsAsNumber(const QString& text);
 
 // The value of a box that reads as a number; anything else is no value.
 std::optional<double> typedValue(const QString& text);
+
+// The leading number of a box's text in its ASCII form, 0 when it starts with none (Val).
+double boxValue(const QString& text);
 
 // The colours of a value box whose text failed the input check; it keeps them until the
 // text is corrected.

@@ -94,6 +94,10 @@ FormDesign Uonz_Main::design() {
                    .transparent());
     }
 
+    // The points drawn on the window lie above the plot area, the band, the grid and the
+    // bars, and beneath the chart's objects, so that each marker covers its own point.
+    add(c, drawingSurface());
+
     // The chart's objects, above the grid and the bars: joining lines, markers (13 the
     // closing point at January's height), month numbers.
     for (int i = 1; i <= 12; ++i) {

@@ -60,8 +60,9 @@ FormDesign Dialog_cap::design() {
     f.maxButton = false;
     f.controls = {
         label(u"Label1"_s, 360, 300, 3480, 480).caption_(u"キャプチャ完了"_s).back(0xC0FFFF).fore(0xFF).font(18).center(),
-        // Where the capture went, when that is not beside the program.
-        label(u"Label2"_s, 120, 810, 3960, 240).font(8).center().hidden(),
+        // Where the capture went, when that is not beside the program: a folder that may
+        // take a few lines, its parts broken where a line ends.
+        label(u"Label2"_s, 120, 810, 3960, 240).font(8).center().breakingWords().hidden(),
         button(u"OKButton"_s, 1380, 1080, 1440, 480).caption_(u"OK"_s),
     };
     return f;

@@ -1,17 +1,22 @@
 #include "extras/frmAbout.h"
 
+#include "windows/Navigation.h"
+
 using namespace forms;
 
 namespace extras {
 
 frmAbout::frmAbout() : Form(design()) {
     cmdOK.onClick = [this] { cmdOK_Click(); };
+    Label4.onClick = [this] { Label4_Click(); };
     Label7.onClick = [this] { Label7_Click(); };
     Label8.onClick = [this] { Label8_Click(); };
     Label9.onClick = [this] { Label9_Click(); };
     Label10.onClick = [this] { Label10_Click(); };
     tmrSwap.onTimer = [this] { tmrSwap_Timer(); };
 }
+
+void frmAbout::Label4_Click() { windows::openProgramPage(); }
 
 void frmAbout::Label7_Click() { Label8.setVisible(true); }
 

@@ -12,8 +12,10 @@ public:
     frmAbout();
     static forms::FormDesign design();
     static constexpr int kSwapMs = 1000;  // how long the other side of the globe shows
+    static const QString kContact;        // the project's address
 
     void cmdOK_Click() { Unload(); }
+    void Label4_Click();
     void Label7_Click();
     void Label8_Click();
     void Label9_Click();
@@ -23,6 +25,7 @@ public:
 
     forms::Image& Image1{control<forms::Image>(QStringLiteral("Image1"))};
     forms::Image& Image2{control<forms::Image>(QStringLiteral("Image2"))};
+    forms::Label& Label4{control<forms::Label>(QStringLiteral("Label4"))};
     forms::Label& Label7{control<forms::Label>(QStringLiteral("Label7"))};
     forms::Label& Label8{control<forms::Label>(QStringLiteral("Label8"))};
     forms::Label& Label9{control<forms::Label>(QStringLiteral("Label9"))};

@@ -8,6 +8,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace extras {
 
+const QString frmAbout::kContact = QStringLiteral(TAVRIN_PROJECT_URL);
+
 FormDesign frmAbout::design() {
     constexpr Color kFamilyRed = 0xFF;
     constexpr Color kFamilyPink = 0xFF80FF;
@@ -49,7 +51,8 @@ FormDesign frmAbout::design() {
         line(u"Line1"_s, 120, 2880, 5820, 2880).at(0).border(0x808080),
         line(u"Line1"_s, 120, 2895, 5820, 2895).at(1).border(0xFFFFFF),
         label(u"Label5"_s, 240, 3000, 4080, 270).caption_(u"Copyright © 2026 tavrin の開発者"_s).font(9).transparent(),
-        label(u"Label4"_s, 240, 3300, 4080, 270).caption_(u"連絡先：README.md をご覧ください"_s).font(9).transparent(),
+        // The contact opens the page about the program, which gives the address too.
+        label(u"Label4"_s, 240, 3300, 4080, 270).caption_(u"連絡先："_s + kContact).fore(0xC00000).font(9).transparent(),
         button(u"cmdOK"_s, 4560, 3060, 1200, 420).caption_(u"OK"_s),
         timer(u"tmrSwap"_s).every(kSwapMs).disabled(),
         corner(u"Label7"_s, 0, 0),

@@ -78,6 +78,10 @@ FormDesign Hyser_Main::design() {
     add(c, label(u"Label11"_s, 3600, 7710, 375, 330).caption_(u"℃"_s).fore(0x80).back(0xE4EFEF).font(12, true).transparent());
     add(c, label(u"Label14"_s, 11100, 7680, 600, 330).caption_(u"ｍｍ"_s).fore(0x4000).back(0xE4EFEF).font(12, true).transparent());
 
+    // The points drawn on the window lie above the plot area, the band and the grid, and
+    // beneath the chart's objects, so that each marker covers its own point.
+    add(c, drawingSurface());
+
     // The chart's objects, above the grid: joining lines, markers, month numbers.
     for (int i = 1; i <= 12; ++i) {
         add(c, line(u"Line11"_s, 12330, 300 + 150 * i, 13410, 300 + 150 * i).at(i).border(0x404040).width_(2));

@@ -55,6 +55,10 @@ FormDesign Hyser_Input::design() {
     }
     c.push_back(label(u"Label14"_s, 11100, 7680, 600, 330).caption_(u"ｍｍ"_s).fore(0x4000).back(0xE4EFEF).font(14.25, true).transparent());
 
+    // The points drawn on the window lie above the plot area, the band and the grid, and
+    // beneath the chart's objects, so that each marker covers its own point.
+    c.push_back(drawingSurface());
+
     // The chart's objects, above the grid: joining lines, markers, month numbers.
     design::joiningLines(c);
     design::markers(c, 12);
@@ -75,7 +79,8 @@ FormDesign Hyser_Input::design() {
     c.push_back(label(u"Label19"_s, 10920, 1050, 1365, 465).caption_(u"平年値"_s).fore(0xFF0000).back(0xE4EFEF).font(21.75).hidden());
 
     // Windowed controls, above everything drawn, in the tab order of the typing.
-    design::titleBoxes(c, 3075, 3450, 1620);  // ends where the caption 年 begins
+    // The year box lies over the caption 年, with room for a year typed with its 年.
+    design::titleBoxes(c, 3075, 3450, 2085);
     design::monthBoxes(c, 1740, 6510, true);
     c.push_back(textBox(u"Text5"_s, 750, 7080, 1433, 315).back(0xFFFFC0).fore(0x4000).font(9.75, true).center().noIme().tab(30));
     c.push_back(textBox(u"Text6"_s, 750, 7440, 1433, 315).back(0xC0FFFF).fore(0x4000).font(9.75, true).center().noIme().tab(31));

@@ -7,6 +7,7 @@
 #include "chart/WindowSizes.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/Services.h"
+#include "platform/forms/Text.h"
 
 #include <QScopedValueRollback>
 
@@ -37,6 +38,7 @@ void InputWindow::wire() {
         Text3(i).onLostFocus = [this, i] { Text3_LostFocus(i); };
         Text4(i).onLostFocus = [this, i] { Text4_LostFocus(i); };
     }
+    for (TextBox* box : {&Text5, &Text6, &Text7}) box->onLostFocus = [this, box] { showAsRead(*box); };
     Command2.onClick = [this] { Command2_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
     Command1.onGotFocus = [this] { Command1_GotFocus(); };
@@ -83,10 +85,9 @@ void InputWindow::Form_Load() {
     startState();
     setWidth(12000);
 
-    navigation().form(Window::Splash).Show();
-    DoEvents();
+    windows::showSplash();
     placeAndShow(*this, Placement::AboveCentre);
-    if (navigation().isLoaded(Window::Splash)) navigation().form(Window::Splash).Unload();
+    windows::unloadSplash();
 
     setDrawWidth(6);
     Text1.SetFocus();
@@ -107,6 +108,7 @@ void InputWindow::checkMonthBox(TextBox& box) {
     if (returningFocus_) return;
     const QString text = box.Text();
     if (!failsCheck(text)) {
+        showAsRead(box);
         redraw();
         return;
     }
@@ -120,6 +122,11 @@ void InputWindow::checkMonthBox(TextBox& box) {
     box.setSelStart(0);
     box.setSelLength(static_cast<int>(box.Text().size()));
 }
+
+// A value typed with the input method on ("１２．５", "３５．７Ｎ") shows as the window reads
+// it once the user leaves its box, as a spreadsheet shows a number typed in full width:
+// the user sees it was taken as a number, and it fits its box beside the others.
+void InputWindow::showAsRead(TextBox& box) { box.setText(asciiForms(box.Text())); }
 
 void InputWindow::redraw() {
     Command1_Click();
@@ -310,15 +317,8 @@ void InputWindow::showWithout(void (InputWindow::*look)()) {
     // Menu picks wait until the capture is done.
     BusyScope busy(*this);
     (this->*look)();
-    const std::initializer_list<Control*> hidden{&Command1, &Command2, &CheckBox3, &CheckBox4};
-    for (Control* c : hidden) c->setVisible(false);
-    // The controls come back however the capture ends.
-    struct PutBack {
-        const std::initializer_list<Control*>& controls;
-        ~PutBack() {
-            for (Control* c : controls) c->setVisible(true);
-        }
-    } putBack{hidden};
+    // They come back however the capture ends, the focus with them.
+    const HiddenControls hidden(*this, {&Command1, &Command2, &CheckBox3, &CheckBox4});
     captureWindow();
 }
 

@@ -131,6 +131,7 @@ protected:
 private:
     void wire();
     void checkMonthBox(forms::TextBox& box);
+    void showAsRead(forms::TextBox& box);
     void markFailedBoxes();
     void setBackground(forms::Color c);
     void showWithout(void (InputWindow::*look)());

@@ -66,6 +66,9 @@ void Uonz_Input::CheckBox4_Click() {
     Cls();
     state.Rain_Scale = halved ? 5.5 : 11;
     for (int i = 1; i <= 6; ++i) Label13(i).setCaption(QString::number((halved ? 200 : 100) * i));
+    // The four-digit captions at the top would run past the window's edge at full size.
+    Label13(5).setFontSize(halved ? 14 : 18);
+    Label13(6).setFontSize(halved ? 14 : 18);
     Hyouji_Uonz_Input();
     Kion_Color();
 }

@@ -62,7 +62,10 @@ FormDesign Uonz_Input::design() {
     }
 
     // The chart's objects, above the grid: bars, joining lines, markers, month numbers.
+    // The points drawn on the window lie above the bars and beneath the rest, so that
+    // each marker covers its own point.
     for (int i = 1; i <= 12; ++i) c.push_back(label(u"Label51"_s, 4530 + 510 * (i - 1), 6630, 405, 915).at(i).back(0xC800).hidden());
+    c.push_back(drawingSurface());
     design::joiningLines(c);
     design::markers(c, 13);
     for (int i = 0; i <= 14; ++i) {
@@ -83,7 +86,8 @@ FormDesign Uonz_Input::design() {
     c.push_back(label(u"Label19"_s, 10920, 1050, 1365, 465).caption_(u"平年値"_s).fore(0xFF0000).back(0xE4EFEF).font(21.75).hidden());
 
     // Windowed controls, above everything drawn, in the tab order of the typing.
-    design::titleBoxes(c, 3816, 7110, 1620);  // the year ends where the caption 年 begins
+    // The year box lies over the caption 年, with room for a year typed with its 年.
+    design::titleBoxes(c, 3816, 7110, 2145);
     design::monthBoxes(c, 1710, 6480, false);
     c.push_back(textBox(u"Text5"_s, 750, 7050, 1155, 315).back(0x80C0FF).fore(0x4000).font(9.75, true).center().tab(30));
     c.push_back(textBox(u"Text6"_s, 750, 7410, 1155, 315).back(0x80C0FF).fore(0x4000).font(9.75, true).center().tab(31));

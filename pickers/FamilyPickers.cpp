@@ -55,10 +55,4 @@ StationPicker::OwnerAccess ownerOf(Family family) {
 JapanPicker& japanPicker(Family family, int region) { return pickerOf<JapanPicker>(family, region); }
 WorldPicker& worldPicker(Family family, int region) { return pickerOf<WorldPicker>(family, region); }
 
-void unloadPickers(Family family) {
-    visitPickers(family, []<class W>(int) {
-        if (forms::isLoaded<W>()) forms::instance<W>().Unload();
-    });
-}
-
 }  // namespace pickers

@@ -46,8 +46,6 @@ private:
 // A family's picker of a Japan region or a world region, 1..kRegions, loaded when it is not.
 JapanPicker& japanPicker(Family family, int region);
 WorldPicker& worldPicker(Family family, int region);
-// Closes whichever of a family's pickers are open.
-void unloadPickers(Family family);
 
 // The windows by the names the program gives them, region by region.
 using Form2 = JapanPickerOf<Family::Hythergraph, 1>;

@@ -51,8 +51,8 @@ void WorldPicker::Apply_Station(StationOwner& owner, const WorldStation& station
     owner.resetForNewStation();
     owner.Command1_Click();
     owner.setRegion(kWorldStationRegion);
-    // World stations have normal values only. Ticking the box runs the owner's switch
-    // when it showed single years, and that switch names the station it showed last.
+    // World stations have normal values only. Ticking the box switches the owner's mode
+    // and no more: nothing of the station it showed before is looked up or drawn again.
     owner.setNormalValues(true);
     owner.setStationName(station.name);
     owner.setNormalValuesEnabled(false);

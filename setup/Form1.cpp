@@ -4,6 +4,7 @@
 #include "platform/forms/Services.h"
 #include "platform/shell/Files.h"
 #include "setup/Form49.h"
+#include "setup/frmLog.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -37,9 +38,10 @@ QString Form1::runtimeInstaller() { return besideLauncher(kRuntimeInstaller); }
 
 void Form1::Form_Load() { placeAndShow(*this, Placement::Centre); }
 
-// Closing the launcher ends it, and its guide with it.
+// Closing the launcher ends it, and its guide and log with it.
 void Form1::Form_Unload(int&) {
     if (forms::isLoaded<Form49>()) instance<Form49>().Unload();
+    if (forms::isLoaded<frmLog>()) instance<frmLog>().Unload();
     AppInfo::End(0);
 }
 
@@ -48,13 +50,26 @@ void Form1::Command2_Click() { Unload(); }
 void Form1::Command1_Click() {
     const QString product = productInstaller();
     if (!installerPresent(product)) return;
+    // The installer's progress shows in the launcher's own window: where it finds a
+    // terminal window it says so there and goes on in it, elsewhere it writes here.
+    frmLog& log = instance<frmLog>();
+    log.begin(u"製品のインストーラーを実行しています: "_s + product);
+    placeAndShow(log, Placement::Centre);
+    const auto follow = [](const QString& text) {
+        if (forms::isLoaded<frmLog>()) instance<frmLog>().append(text);  // unless the user closed it
+    };
     int exitCode = 0;
     {
         // The window keeps painting while the installer runs, but takes no clicks until
         // the question: a second install, or closing the launcher under a running
         // installer, would leave the user guessing what was installed.
         BusyScope busy(*this);
-        if (!startInstaller(product, true, exitCode)) return;
+        if (!startInstaller(product, true, exitCode, follow)) {
+            follow(u"\n製品のインストーラーを起動できませんでした。\n"_s);
+            return;
+        }
+        follow(exitCode == 0 ? u"\n製品のインストーラーが終わりました。\n"_s
+                             : u"\n製品のインストーラーが終了コード "_s + QString::number(exitCode) + u" で終わりました。\n"_s);
         DoEvents();
         services().clock->sleep(kPauseAfterProductMs);
     }
@@ -70,7 +85,7 @@ void Form1::Command1_Click() {
     const QString runtime = runtimeInstaller();
     if (!installerPresent(runtime)) return;
     int ignored = 0;
-    startInstaller(runtime, false, ignored);
+    startInstaller(runtime, false, ignored, {});
 }
 
 void Form1::Command4_Click() {
@@ -91,9 +106,9 @@ bool Form1::installerPresent(const QString& path) const {
     return false;
 }
 
-bool Form1::startInstaller(const QString& path, bool wait, int& exitCode) const {
+bool Form1::startInstaller(const QString& path, bool wait, int& exitCode, const OutputSink& output) const {
     try {
-        exitCode = services().process->run(path, {}, wait);
+        exitCode = services().process->run(path, {}, wait, output);
         return true;
     } catch (const std::runtime_error& e) {
         MsgBox(QString::fromStdString(e.what()) + u"\n\nファイルに実行の許可があるか確かめてください。"_s, vbExclamation, Caption());

@@ -1,9 +1,11 @@
 #pragma once
 // The launcher's one window. It starts the product installer from the installation
-// medium and waits for it, then offers the runtime installer, and shows the installation
-// guide. Both installers lie beside the launcher, in the medium's own folders.
+// medium and waits for it, showing what it writes in the launcher's log window, then
+// offers the runtime installer, and shows the installation guide. Both installers lie
+// beside the launcher, in the medium's own folders.
 
 #include "platform/forms/Form.h"
+#include "platform/forms/Services.h"
 
 namespace setup {
 
@@ -24,9 +26,9 @@ public:
 
 private:
     bool installerPresent(const QString& path) const;
-    // Starts an installer; with wait, its exit code lands in exitCode. False, after telling
-    // the user, when it could not be started.
-    bool startInstaller(const QString& path, bool wait, int& exitCode) const;
+    // Starts an installer; with wait, its exit code lands in exitCode and what it writes
+    // goes to output as it runs. False, after telling the user, when it could not be started.
+    bool startInstaller(const QString& path, bool wait, int& exitCode, const forms::OutputSink& output) const;
 };
 
 }  // namespace setup

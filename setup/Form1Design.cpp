@@ -74,9 +74,29 @@ FormDesign Form1::design() {
     c.push_back(label(u"Label6"_s, 1110, 4155, 4695, 45).back(0x00FFFF));
     c.push_back(label(u"Label5"_s, 975, 3060, 60, 1095).back(0x0000FF));
 
-    c.push_back(button(u"Command1"_s, 1110, 3060, 4695, 435).caption_(u"インストール開始"_s).back(0xFFFFFF).font(18).tab(0));
-    c.push_back(button(u"Command4"_s, 1110, 3750, 4695, 375).caption_(u"インストール・ガイド"_s).back(0xFFFFFF).font(11).tab(1));
-    c.push_back(button(u"Command2"_s, 5790, 4230, 1005, 375).caption_(u"閉じる"_s).back(0xFFFFFF).font(11).tab(2));
+    // Graphical buttons: white, each with its picture beside the caption.
+    const auto picture = [](const char16_t* name) { return u":/setup/pictures/"_s + QString::fromUtf16(name) + u".gif"_s; };
+    c.push_back(button(u"Command1"_s, 1110, 3060, 4695, 435)
+                    .caption_(u"インストール開始"_s)
+                    .graphical()
+                    .pic(picture(u"install"))
+                    .back(0xFFFFFF)
+                    .font(18)
+                    .tab(0));
+    c.push_back(button(u"Command4"_s, 1110, 3750, 4695, 375)
+                    .caption_(u"インストール・ガイド"_s)
+                    .graphical()
+                    .pic(picture(u"guide"))
+                    .back(0xFFFFFF)
+                    .font(11)
+                    .tab(1));
+    c.push_back(button(u"Command2"_s, 5790, 4230, 1005, 375)
+                    .caption_(u"閉じる"_s)
+                    .graphical()
+                    .pic(picture(u"close"))
+                    .back(0xFFFFFF)
+                    .font(11)
+                    .tab(2));
     return f;
 }
 

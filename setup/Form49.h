@@ -1,5 +1,6 @@
 #pragma once
-// The installation guide: a text window whose text is built into the launcher.
+// The installation guide: a text window whose text is built into the launcher, the same
+// window and text as tavrin's guide.
 
 #include "platform/forms/Form.h"
 

@@ -81,6 +81,10 @@ void StationModes::lookUp() {
 
 void StationModes::bind() {
     if (normalValues_.Value() == 1) {
+        // The cells take the looked-up station's row, or nothing when it has none; never
+        // the row that happens to be current, which is the station shown before.
+        records_.normals->MoveFirst();
+        records_.normals->Find(u"Point_No="_s + QString::number(records_.stationNumber));
         bindNormalValues();
     } else if (normalValues_.Value() == 0) {
         // What the mode switch opened ahead is used; otherwise the station's table is
@@ -102,8 +106,11 @@ void StationModes::find() {
         records_.findKey = u"Point_No="_s + QString::number(records_.stationNumber);
         records_.normals->MoveFirst();
         records_.normals->Find(records_.findKey);
-        // A station without a row shows nothing rather than another station's row.
+        // A station without a row shows nothing rather than another station's row, and
+        // the message stands over the window as it is left: the chosen name over an empty
+        // table and chart.
         if (records_.normals->isEOF()) {
+            window_.drawRow();
             forms::Beep();
             forms::MsgBox(u"該当するレコードが見つかりません"_s);
         }
@@ -129,8 +136,16 @@ QString StationModes::stationForSwitch() const {
 
 void StationModes::switchMode() {
     if (reverting_) return;
+    const int mode = normalValues_.Value();
+    if (mode != 0 && mode != 1) return;
+    if (handingOver_) {
+        // The picker looks the chosen station up and draws it next: the station shown
+        // before is neither named, looked up nor drawn again on the way.
+        showMode(mode);
+        return;
+    }
     const QString station = stationForSwitch();
-    if (normalValues_.Value() == 0) {
+    if (mode == 0) {
         // Everything the single years need is opened before anything changes: a database
         // or table that cannot be opened leaves the window showing what it showed.
         const Station_Ref& s = window_.stationNamed(station);
@@ -143,13 +158,22 @@ void StationModes::switchMode() {
             normalValues_.setValue(1);
             return;
         }
+    }
+    showMode(mode);
+    station_.setCaption(station);
+    window_.setArea(mode == 1 ? normalsArea_.Caption() : yearsArea_.Caption());
+    lookUp();
+    bind();
+    window_.redraw();
+}
+
+void StationModes::showMode(int mode) {
+    if (mode == 0) {
         mode_.setVisible(false);
         mode_.setCaption(u"各年値"_s);
         mode_.setForeColor(0xFF);
         cumulative_.setEnabled(true);
-        station_.setCaption(station);
-        window_.setArea(yearsArea_.Caption());
-    } else if (normalValues_.Value() == 1) {
+    } else {
         mode_.setVisible(true);
         mode_.setCaption(u"平年値"_s);
         mode_.setForeColor(0xFF0000);
@@ -161,14 +185,12 @@ void StationModes::switchMode() {
         }
         year_.setCaption(QString::number(choiceYear_));
         cumulative_.setEnabled(false);
-        station_.setCaption(station);
-        window_.setArea(normalsArea_.Caption());
-    } else {
-        return;
     }
-    lookUp();
-    bind();
-    window_.redraw();
+}
+
+void StationModes::handOver(bool normalValues) {
+    const QScopedValueRollback<bool> guard(handingOver_, true);
+    normalValues_.setValue(normalValues ? 1 : 0);
 }
 
 // The station's first year is the floor; a row whose ID is no number stops the steps down

@@ -65,8 +65,9 @@ public:
     void openAtStart();
     // The station the name label names: its number, table and region.
     void lookUp();
-    // The rows of the mode shown bound to the window's labels. The years are opened (or
-    // taken from the last switch) before the window's objects are replaced.
+    // The rows of the mode shown bound to the window's labels: the looked-up station's
+    // normal-values row, or the station's years, opened (or taken from the last switch)
+    // before the window's objects are replaced.
     void bind();
     // The row of the station (normal values) or of the year (single years) made current;
     // none found leaves the recordset after its last row, so the cells stay empty.
@@ -74,6 +75,9 @@ public:
 
     // The 平年値 box's Click.
     void switchMode();
+    // The 平年値 box ticked or cleared for a station a picker hands over, which the picker
+    // then looks up, binds and draws: a change switches the mode's tags only.
+    void handOver(bool normalValues);
     // The spin button's SpinUp (+1) and SpinDown (-1).
     void step(int by);
 
@@ -85,6 +89,7 @@ private:
     void bindNormalValues();
     void bindYearLabels(bool nameAndYear);
     QString stationForSwitch() const;
+    void showMode(int mode);
     bool atFirstYear() const;
     void stepEnd();
 
@@ -110,6 +115,7 @@ private:
     std::optional<StationYears> prepared_;  // opened by the mode switch for the binding
     int firstYear_ = 0;
     bool reverting_ = false;
+    bool handingOver_ = false;
 };
 
 }  // namespace stationwindow

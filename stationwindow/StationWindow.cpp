@@ -114,11 +114,10 @@ void StationWindow::Form_Load() {
     }
     loadState();
 
-    navigation().form(Window::Splash).Show();
-    DoEvents();
+    windows::showSplash();
     setWidth(12000);
     placeAndShow(*this, Placement::AboveCentre);
-    if (navigation().isLoaded(Window::Splash)) navigation().form(Window::Splash).Unload();
+    windows::unloadSplash();
 
     setDrawWidth(6);
     loadScales();
@@ -135,13 +134,10 @@ void StationWindow::Form_Load() {
     SpinButton1.SetFocus();
 }
 
+// Closing the main window ends the program. Closing another leaves the program and its
+// open pickers running: a choice on one of them loads the window again.
 void StationWindow::Form_Unload(int&) {
-    if (traits_.endsProgram) {
-        AppInfo::End(0);
-        return;
-    }
-    // Its pickers go with it: a pick on one left open would bring the window back unasked.
-    navigation().unloadPickers(traits_.family);
+    if (traits_.endsProgram) AppInfo::End(0);
 }
 
 // 終了 of the main window ends the program; the others close only themselves.
@@ -446,10 +442,7 @@ void StationWindow::Hyther_Capture() {
 
 // --- The maker's site --------------------------------------------------------------------------
 
-void StationWindow::Orvell_web_Click() {
-    const QString address = shell::fileUrl(AppInfo::Path() + u"/README.md"_s);
-    if (!services().url->open(address)) MsgBox(u"ブラウザーで開けませんでした: "_s + address, vbExclamation);
-}
+void StationWindow::Orvell_web_Click() { windows::openProgramPage(); }
 
 // --- What the station pickers do to this window ----------------------------------------------
 
@@ -474,7 +467,7 @@ void StationWindow::resetForNewStation() {
 }
 
 void StationWindow::setRegion(int region) { Label46.setCaption(QString::number(region)); }
-void StationWindow::setNormalValues(bool on) { Check2.setValue(on ? 1 : 0); }
+void StationWindow::setNormalValues(bool on) { modes_.handOver(on); }
 void StationWindow::setNormalValuesEnabled(bool enabled) { Check2.setEnabled(enabled); }
 
 }  // namespace stationwindow

@@ -80,6 +80,10 @@ FormDesign Hyser_Step_Mode::design() {
     add(c, label(u"Label11"_s, 3600, 7710, 375, 330).caption_(u"℃"_s).fore(0x80).back(0xE4EFEF).font(12, true).transparent());
     add(c, label(u"Label14"_s, 11100, 7680, 600, 330).caption_(u"ｍｍ"_s).fore(0x4000).back(0xE4EFEF).font(12, true).transparent());
 
+    // The points drawn on the window lie above the plot area, the band and the grid, and
+    // beneath the chart's objects, so that each marker covers its own point.
+    add(c, drawingSurface());
+
     // The chart's objects, above the grid: joining lines, markers, month numbers. They
     // wait off the chart until a step draws their month; this window has a thirteenth
     // line and marker, which only ever wait.

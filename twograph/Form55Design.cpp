@@ -121,7 +121,10 @@ FormDesign Form55::design() {
     }
 
     // The chart's objects, above the grids: bars, joining lines, markers, month numbers.
+    // The points drawn on the window lie above the bars and beneath the rest, so that
+    // each marker covers its own point.
     for (int i = 1; i <= 12; ++i) add(c, label(u"Label56"_s, 420 * i + 690, 6795, 285, 615).at(i).back(0xC000));
+    add(c, drawingSurface());
     for (int i = 1; i <= 12; ++i) {
         add(c, line(u"Line4"_s, 12960, 300 + 150 * i, 13950, 300 + 150 * i).at(i).border(0xFF).width_(2));
         add(c, line(u"Line11"_s, 12960, 2250 + 150 * i, 13950, 2250 + 150 * i).at(i).border(0x404040).width_(2));

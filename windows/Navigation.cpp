@@ -1,5 +1,8 @@
 #include "windows/Navigation.h"
 
+#include "platform/forms/Services.h"
+#include "platform/shell/Files.h"
+
 #include <stdexcept>
 
 namespace windows {
@@ -24,9 +27,29 @@ Window chartWindow(Family family) {
     throw std::logic_error("no such chart window");
 }
 
+void showSplash() {
+    // Long enough for a window manager to map and expose a window; short enough that a
+    // display where the splash never paints costs the start-up little.
+    constexpr int kPaintWaitMs = 300;
+    forms::Form& splash = navigation().form(Window::Splash);
+    splash.Show();
+    forms::DoEvents();
+    if (navigation().isLoaded(Window::Splash)) splash.waitUntilPainted(kPaintWaitMs);
+}
+
+void unloadSplash() {
+    if (navigation().isLoaded(Window::Splash)) navigation().form(Window::Splash).Unload();
+}
+
 void showFromMenu(forms::Form& owner, Window w, forms::Placement placement) {
     const forms::Form::BusyScope busy(owner);
     navigation().show(w, placement);
+}
+
+void openProgramPage() {
+    const QString address = shell::fileUrl(forms::AppInfo::Path() + u'/' + kProgramPage);
+    if (!forms::services().url->open(address))
+        forms::MsgBox(QStringLiteral("ブラウザーで開けませんでした: ") + address, forms::vbExclamation);
 }
 
 void wireRegionMenus(forms::Form& owner, Family family) {

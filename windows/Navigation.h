@@ -44,8 +44,6 @@ public:
     // Russia and the Middle East, Asia, Africa, North America, South America, Oceania).
     virtual void showJapanPicker(Family family, int region) = 0;
     virtual void showWorldPicker(Family family, int region) = 0;
-    // Closes whichever of a family's pickers are open: they go with their chart window.
-    virtual void unloadPickers(Family family) { (void)family; }
 };
 
 // The station chart window of a family.
@@ -55,9 +53,23 @@ Window chartWindow(Family family);
 Navigation& navigation();
 void setNavigation(Navigation* n);
 
+// The splash over a window that is loading: shown, pending events let run once and, as a
+// window manager may show it some time later, a short wait until it has painted, so that
+// it is seen before the window's load goes on.
+void showSplash();
+// Unloads the splash once the window it stood for is shown.
+void unloadSplash();
+
 // What a menu item that opens a window does: shows it by the window-showing rule, the
 // owner taking no other pick until the window has loaded.
 void showFromMenu(forms::Form& owner, Window w, forms::Placement placement = forms::Placement::AboveCentre);
+
+// The page about the program, beside it: what it is, its data and their sources, the
+// contact and the licence.
+inline const QString kProgramPage = QStringLiteral("tavrin.html");
+// Opens that page in the user's browser, as the maker's-site items and the version
+// window's contact do; tells the user when the browser cannot be opened.
+void openProgramPage();
 
 // Wires a station chart window's fourteen region items, 日本ファイル's seven and 世界ファイル's
 // seven, to its family's pickers.

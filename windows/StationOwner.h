@@ -32,7 +32,8 @@ public:
     // Year kChoiceYear, counters at zero, month numbers back at their places by rule.
     virtual void resetForNewStation() = 0;
     virtual void setRegion(int region) = 0;  // Label46
-    // Ticks or clears the 平年値 box as a user's click would (a change runs the switch).
+    // Ticks or clears the 平年値 box for the station being handed over: a change switches
+    // the mode's tags only, as the hand-off looks the station up and draws it itself.
     virtual void setNormalValues(bool on) = 0;
     virtual void setNormalValuesEnabled(bool enabled) = 0;
 

@@ -6,6 +6,7 @@
 #include "app/Start.h"
 #include "hythergraph/Hyser_Main.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Language.h"
 #include "platform/forms/WebEngineBrowser.h"
 
 #include <QApplication>
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
         std::_Exit(2);
     });
     QApplication::setApplicationName(QStringLiteral("tavrin"));
+    forms::useJapanese();
     const int status = app::startProgram();
     if (status >= 0) {
         std::fprintf(stderr, "tavrin-startup: the program ended during start-up (%d)\n", status);

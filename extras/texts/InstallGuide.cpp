@@ -1,77 +1,16 @@
 #include "extras/texts/HelpTexts.h"
 
-using namespace Qt::Literals::StringLiterals;
+#include <QFile>
+
+#include <stdexcept>
 
 namespace extras::texts {
 
+// The medium's guide, as the launcher shows it too: one file, built into both programs.
 QString installGuide() {
-    return uR"TEXT(ruvirov Veranth（tavrin）　インストールガイド
-
-━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━
-　気候グラフ表示ソフトウェア　Ver.1.50
-　対応：Linux（Debian 12 で動作を確認しています）
-　必要なもの：
-　　・Qt 6 が動くデスクトップ環境（X11 または Wayland）
-　　・画面　1024×768 ドット以上（1280×1024 以上をおすすめします）
-　　・ディスク　約30MB（ビルドのときは、作業用に約1GB）
-　　・メモリー　512MB 以上
-━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━━
-
-■ 配布物の中身
-ソースコード一式を配布しています。おもなフォルダーは次のとおりです。
-　scripts/        　依存パッケージの導入・ビルド・起動・テストの手順
-　data/climate/   　気候データ（ビルドのときにデータベースに変換されます）
-　pickers/W_GIF/  　地方の地図の絵
-ビルドすると、build/bin/ フォルダーに、プログラム本体 tavrin と、その横にデータベースのフォルダー Hyther_DB/ と地図のフォルダー W_GIF/ ができます。この三つがそろっていれば動きます。
-
-■ インストールの手順
-1. 必要なパッケージを入れます。ソースのフォルダーで次を実行します。
-　　./scripts/install-deps
-　パッケージの導入には管理者の権限が要ります。root でないときは sudo を使い、パスワードを尋ねられます。
-2. ビルドします。
-　　./scripts/build
-　build/bin/ にプログラムとデータができます。
-3. 起動します。
-　　./scripts/run
-　または build/bin/tavrin を直接実行します。
-
-　※ キャプチャー（BMP 保存）は、プログラムのフォルダーの中の CAP/ に保存します。build/bin/ をそのまま使うか、書き込みのできる場所（ホームフォルダーの中など）にフォルダーごとコピーして使うことをおすすめします。書き込めない場所に置いたときは、利用者のデータフォルダー（~/.local/share の下）に保存します。
-　※ 日本語のフォント（IPA ゴシック）は、手順1で入ります。
-
-■ かかる時間
-パッケージの導入に数分（回線の速さによります）、ビルドに数分です。
-
-■ 起動のしかた
-build/bin/tavrin を実行します。ファイルマネージャーからダブルクリックしても起動できます。プログラムは自分のフォルダーを作業フォルダーにしてから、データを読み込みます。同時に二つは起動できません。
-
-■ よくある質問
-Q1. 「共有ライブラリが見つからない」と表示されて起動しません。
-A1. Qt 6 や SQLite のライブラリが入っていません。./scripts/install-deps をもう一度実行してください。
-
-Q2. 管理者の権限は必要ですか。
-A2. パッケージを入れるときだけ必要です。ビルドと起動は一般の利用者でできます。
-
-Q3. 以前のバージョンが入っています。
-A3. 古いフォルダーを消してから、新しいものをビルドしてください。このプログラムは設定ファイルを作らないので、引き継ぐものはありません。
-
-Q4. インストールの後に再起動は必要ですか。
-A4. 必要ありません。
-
-Q5. ほかのパソコンやディスクにコピーして使えますか。
-A5. build/bin/ フォルダーを丸ごとコピーすれば使えます。コピー先にも手順1のパッケージが必要です。
-
-Q6. ディスクはどのくらい使いますか。
-A6. プログラムとデータで約30MB です。キャプチャーは一枚あたり約1〜3MB です。
-
-Q7. グラフの文字が四角や別の字体になります。
-A7. 日本語のフォントが入っていません。./scripts/install-deps で fonts-ipafont-gothic を入れてください。
-
-Q8. ライブラリを入れ直したいときは。
-A8. sudo apt-get install --reinstall で該当するパッケージを入れ直すか、./scripts/install-deps を実行してください。
-
-■ アンインストール
-build/bin/（またはコピーしたフォルダー）を消してください。キャプチャーを利用者のデータフォルダーに保存していたときは、~/.local/share の下の CAP フォルダーも消してください。入れたパッケージは、ほかのプログラムも使うことがあるので、そのまま残しておいてかまいません。
-)TEXT"_s;
+    QFile f(QStringLiteral(":/extras/install-guide.txt"));
+    if (!f.open(QIODevice::ReadOnly)) throw std::logic_error("the installation guide is not built into the program");
+    return QString::fromUtf8(f.readAll());
 }
 
 }  // namespace extras::texts

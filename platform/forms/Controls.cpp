@@ -5,6 +5,8 @@
 #include "platform/forms/Services.h"
 #include "platform/forms/Twips.h"
 
+#include <qdrawutil.h>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -17,12 +19,21 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionFocusRect>
+#include <QTextCursor>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace forms {
 namespace {
@@ -54,6 +65,31 @@ private:
 QColor greyedText() { return QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText); }
 
 constexpr QPalette::ColorGroup kEnabledGroups[] = {QPalette::Active, QPalette::Inactive};
+
+// The classic option button has a small round indicator close to its caption, and the
+// designs give their captions only the width that leaves; the toolkit's own indicator
+// and spacing take a third of a narrow button and cut its caption short.
+class ClassicOptionStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight: return 12;
+        case PM_RadioButtonLabelSpacing: return 2;
+        default: return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+QStyle* classicOptionStyle() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new ClassicOptionStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(QApplication::instance());  // goes with the application
+    }
+    return style;
+}
 
 void applyColors(QWidget* w, Color back, Color fore, bool fillBack) {
     QPalette pal = w->palette();
@@ -143,11 +179,58 @@ private:
     PictureBox& owner_;
 };
 
+// A graphical button: its back colour inside a raised edge (sunken while pressed), its
+// picture and caption side by side in the middle, and the focus frame inside the edge.
+class GraphicalButton final : public QPushButton {
+public:
+    GraphicalButton(CommandButton& owner, QWidget* parent) : QPushButton(parent), owner_(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const bool sunken = isDown() || isChecked();
+        const QBrush back(toQColor(owner_.BackColor()));
+        qDrawWinButton(&p, rect(), palette(), sunken, &back);
+        const QRect inside = rect().adjusted(3, 3, -3, -3).translated(sunken ? 1 : 0, sunken ? 1 : 0);
+
+        QImage picture = owner_.Picture().image();
+        if (!picture.isNull() && picture.height() > inside.height()) {
+            picture = picture.scaledToHeight(std::max(1, inside.height()), Qt::SmoothTransformation);
+        }
+        const QFontMetrics metrics(font());
+        const QString text = QPushButton::text();
+        const int gap = !picture.isNull() && !text.isEmpty() ? 6 : 0;
+        const int textWidth = metrics.horizontalAdvance(QString(text).remove(u'&'));
+        const int left = inside.left() + std::max(0, (inside.width() - picture.width() - gap - textWidth) / 2);
+        if (!picture.isNull()) {
+            if (!isEnabled()) p.setOpacity(0.4);
+            p.drawImage(left, inside.top() + (inside.height() - picture.height()) / 2, picture);
+            p.setOpacity(1);
+        }
+        p.setPen(isEnabled() ? toQColor(owner_.ForeColor()) : greyedText());
+        const QRect textRect(left + picture.width() + gap, inside.top(), inside.right() - left - picture.width() - gap + 1,
+                             inside.height());
+        p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = inside;
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        }
+    }
+
+private:
+    CommandButton& owner_;
+};
+
 }  // namespace
 
 QFont toQFont(const FontDesign& font) {
     // The Japanese Gothic faces of the designs are IPA Gothic here: proportional for
-    // the "P" faces and anything else, fixed for the fixed ones.
+    // the "P" faces and anything else, fixed for the fixed ones. The letters they lack
+    // (the Hangul of the help texts) come from the face Qt falls back to for their
+    // script, Noto Sans CJK where it is installed with the program, so the Japanese text
+    // keeps its IPA face.
     const bool fixed = font.name == kGothic;
     QFont f(fixed ? QStringLiteral("IPAGothic") : QStringLiteral("IPAPGothic"));
     // Points to pixels at 96 per inch; a size from code that is no size (NaN, huge,
@@ -298,7 +381,12 @@ static void adoptWidget(Control& c, QWidget* w) {
 // --- Label ------------------------------------------------------------------------------
 
 Label::Label(Form& form, const ControlDesign& d)
-    : Control(form, d), caption_(d.caption), align_(d.alignment), transparent_(d.transparentBack), border_(d.singleBorder) {
+    : Control(form, d),
+      caption_(d.caption),
+      align_(d.alignment),
+      transparent_(d.transparentBack),
+      border_(d.singleBorder),
+      breakWords_(d.breakWords) {
     if (!d.backColor) back_ = form.BackColor();
     if (!d.foreColor) fore_ = kSysButtonText;
 }
@@ -338,6 +426,21 @@ void Label::setDataField(const QString& field) {
     changed();
 }
 
+namespace {
+
+// A label's text wraps at word boundaries; one that breaks words also breaks a word
+// longer than a line where the line ends instead of letting it run out of sight.
+QTextOption labelTextOption(Align align, bool breakWords) {
+    QTextOption o(align == Align::Center ? Qt::AlignHCenter : align == Align::Right ? Qt::AlignRight : Qt::AlignLeft);
+    o.setWrapMode(breakWords ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap);
+    return o;
+}
+
+// An access-key marker shows as an underline, not a character.
+QString shownCaption(QString text) { return text.replace(u'&', QString()); }
+
+}  // namespace
+
 void Label::paint(QPainter& p) const {
     const QRect r = pixelRect(left_, top_, width_, height_);
     if (!transparent_) p.fillRect(r, toQColor(back_));
@@ -351,11 +454,35 @@ void Label::paint(QPainter& p) const {
     if (text.isEmpty()) return;
     p.setFont(toQFont(font_));
     p.setPen(enabled_ ? toQColor(fore_) : greyedText());
+    if (breakWords_) {
+        p.save();
+        p.setClipRect(textRect, Qt::IntersectClip);
+        p.drawText(QRectF(textRect), shownCaption(text), labelTextOption(align_, true));
+        p.restore();
+        return;
+    }
     int flags = Qt::AlignTop | Qt::TextWordWrap;
     flags |= align_ == Align::Center ? Qt::AlignHCenter : align_ == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
-    QString shown = text;
-    shown.replace(u'&', QString());  // an access-key marker shows as an underline, not a character
-    p.drawText(textRect, flags, shown);
+    p.drawText(textRect, flags, shownCaption(text));
+}
+
+double Label::fittedHeight() const {
+    const QRect r = pixelRect(left_, top_, width_, height_);
+    const QRect textRect = border_ ? r.adjusted(2, 1, -2, -1) : r;
+    const QString text = Caption().isEmpty() ? QStringLiteral(" ") : shownCaption(Caption());
+    // Laid out as painting lays it out: lines of the text's width, the font's leading
+    // between them.
+    QTextLayout layout(text, toQFont(font_));
+    layout.setTextOption(labelTextOption(align_, breakWords_));
+    const qreal leading = QFontMetricsF(layout.font()).leading();
+    qreal height = -leading;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(textRect.width());
+        height += leading + line.height();
+    }
+    layout.endLayout();
+    return (std::ceil(height) + r.height() - textRect.height()) * kTwipsPerPixel;
 }
 
 // --- Line -------------------------------------------------------------------------------
@@ -472,15 +599,22 @@ void PictureBox::syncWidget() {
 
 // --- CommandButton ----------------------------------------------------------------------
 
-CommandButton::CommandButton(Form& form, const ControlDesign& d) : Control(form, d), caption_(d.caption) {}
+CommandButton::CommandButton(Form& form, const ControlDesign& d) : Control(form, d), caption_(d.caption), style_(d.buttonStyle) {
+    if (!d.picture.isEmpty()) picture_ = shell::LoadPicture(d.picture);
+}
 
 void CommandButton::setCaption(const QString& c) {
     caption_ = c;
     changed();
 }
 
+void CommandButton::setPicture(const shell::Picture& p) {
+    picture_ = p;
+    changed();
+}
+
 void CommandButton::createWidget(QWidget* parent) {
-    auto* b = new QPushButton(parent);
+    auto* b = style_ == ButtonStyle::Graphical ? new GraphicalButton(*this, parent) : new QPushButton(parent);
     widget_ = b;
     adoptWidget(*this, b);
     QObject::connect(b, &QPushButton::clicked, b, [this] { click(); });
@@ -489,7 +623,10 @@ void CommandButton::createWidget(QWidget* parent) {
 
 void CommandButton::syncWidget() {
     placeWidget(*this);
-    if (auto* b = qobject_cast<QPushButton*>(widget_)) b->setText(caption_);
+    if (auto* b = qobject_cast<QPushButton*>(widget_)) {
+        b->setText(caption_);
+        b->update();  // a graphical button paints its colours and picture itself
+    }
 }
 
 // --- CheckBox ---------------------------------------------------------------------------
@@ -652,6 +789,13 @@ void TextBox::showSelection() {
         } else {
             e->setCursorPosition(selStart_);
         }
+    } else if (auto* m = qobject_cast<QPlainTextEdit*>(widget_)) {
+        // A multi-line box scrolls to the cursor: a log moved to its end shows its last line.
+        QTextCursor c = m->textCursor();
+        c.setPosition(selStart_);
+        c.setPosition(selStart_ + selLength_, QTextCursor::KeepAnchor);
+        m->setTextCursor(c);
+        m->ensureCursorVisible();
     }
 }
 
@@ -735,6 +879,7 @@ void OptionButton::click() {
 
 void OptionButton::createWidget(QWidget* parent) {
     auto* b = new QRadioButton(parent);
+    b->setStyle(classicOptionStyle());
     widget_ = b;
     b->setAutoExclusive(false);  // the model keeps the group
     adoptWidget(*this, b);

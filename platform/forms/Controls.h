@@ -141,6 +141,9 @@ public:
     bool transparent() const { return transparent_; }
     void setTransparent(bool t);
     bool hasBorder() const { return border_; }
+    // The height in twips that shows every line of the caption, wrapped at the label's
+    // width as it is painted, the border included: at least one line.
+    double fittedHeight() const;
 
     void setDataSource(std::shared_ptr<ado::Recordset> rs);
     void setDataField(const QString& field);
@@ -156,6 +159,7 @@ private:
     Align align_;
     bool transparent_;
     bool border_;
+    bool breakWords_;
     std::shared_ptr<ado::Recordset> source_;
     ado::MoveSubscription following_;
     QString field_;
@@ -237,11 +241,17 @@ private:
     shell::Picture picture_;
 };
 
+// A standard button looks as the system's buttons do, whatever its back colour; a
+// graphical one is filled with its back colour and shows its picture left of the caption,
+// shrunk to the button's height where it is taller.
 class CommandButton final : public Control {
 public:
     CommandButton(Form& form, const ControlDesign& d);
     QString Caption() const { return caption_; }
     void setCaption(const QString& c);
+    ButtonStyle Style() const { return style_; }
+    const shell::Picture& Picture() const { return picture_; }
+    void setPicture(const shell::Picture& p);
     bool windowed() const override { return true; }
     bool canFocus() const override { return true; }
     void createWidget(QWidget* parent) override;
@@ -251,6 +261,8 @@ protected:
 
 private:
     QString caption_;
+    ButtonStyle style_;
+    shell::Picture picture_;
 };
 
 // The classic check box: Value 0 (unchecked), 1 (checked), 2 (grey); Click on change.

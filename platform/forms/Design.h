@@ -7,7 +7,10 @@
 //       .font(24).center().border()
 //
 // Geometry is in twips (15 per pixel). Colours are &HBBGGRR values. Controls stack in
-// the order of the table: a later row lies above an earlier one.
+// the order of the table: a later row lies above an earlier one. The row drawingSurface()
+// puts the window's drawing among them: the windowless controls of the rows before it lie
+// beneath what is drawn, those after it above; a design without that row has the drawing
+// above every windowless control. Windowed controls lie above it all.
 
 #include "platform/forms/Color.h"
 
@@ -34,12 +37,16 @@ enum class Kind {
     Frame,
     ComboBox,
     Timer,
+    DrawingSurface,  // not a control: where the drawing lies among the windowless controls
 };
 
 enum class Align { Left, Right, Center };
 enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 enum class BorderStyle { None, FixedSingle, Sizable, FixedDialog, FixedToolWindow, SizableToolWindow };
 enum class Orientation { Vertical, Horizontal };
+// A command button draws itself as the system draws buttons, or, graphical, in its own
+// back colour with its picture beside the caption.
+enum class ButtonStyle { Standard, Graphical };
 
 // Japanese Gothic faces of the designs map to IPA Gothic at run time.
 inline const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
@@ -68,17 +75,19 @@ struct ControlDesign {
     int borderWidth = 1;  // Line / Shape, pixels
     ShapeKind shape = ShapeKind::Rectangle;
     bool filled = false;  // Shape: opaque, filled with its back colour
-    QString picture;      // Image / PictureBox: a file path or ":/name" built into the program
+    QString picture;      // Image / PictureBox / graphical button: a file path or ":/name" built into the program
     bool stretch = false;
     int value = 0;                                    // check box / option button value
     Orientation orientation = Orientation::Vertical;  // spin button
     bool multiLine = false;                           // text box
     bool imeOff = false;                              // text box
+    bool breakWords = false;                          // label: a word longer than a line (a path) breaks there
     int interval = 0;                                 // timer, milliseconds
     int tabIndex = -1;                                // -1: the design order decides
     bool tabStop = true;
     QStringList items;  // combo box
     QString container;  // the frame that holds this control, if any
+    ButtonStyle buttonStyle = ButtonStyle::Standard;
 
     // Fluent setters, so a row reads as its description.
     ControlDesign& at(int i) {
@@ -181,6 +190,10 @@ struct ControlDesign {
         imeOff = true;
         return *this;
     }
+    ControlDesign& breakingWords() {
+        breakWords = true;
+        return *this;
+    }
     ControlDesign& every(int ms) {
         interval = ms;
         return *this;
@@ -199,6 +212,10 @@ struct ControlDesign {
     }
     ControlDesign& inside(const QString& frameName) {
         container = frameName;
+        return *this;
+    }
+    ControlDesign& graphical() {
+        buttonStyle = ButtonStyle::Graphical;
         return *this;
     }
 };
@@ -233,6 +250,8 @@ inline ControlDesign optionButton(const QString& n, double l, double t, double w
 inline ControlDesign frame(const QString& n, double l, double t, double w, double h) { return make(Kind::Frame, n, l, t, w, h); }
 inline ControlDesign comboBox(const QString& n, double l, double t, double w, double h) { return make(Kind::ComboBox, n, l, t, w, h); }
 inline ControlDesign timer(const QString& n) { return make(Kind::Timer, n, 0, 0, 0, 0); }
+// The place of the drawing surface in the stacking order; at most once in a design.
+inline ControlDesign drawingSurface() { return make(Kind::DrawingSurface, QString(), 0, 0, 0, 0); }
 
 // One item of a menu tree, listed in order with its level (1 = the menu bar).
 struct MenuDesign {

@@ -6,16 +6,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -34,6 +37,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         form_.paintClient(p);
+        form_.clientPainted();
     }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() != Qt::LeftButton) return;
@@ -213,6 +217,13 @@ Form::Form(FormDesign design) : design_(std::move(design)), caption_(design_.cap
         top_ = std::max(0.0, (Screen().Height() - height_) / 2);
     }
     for (const ControlDesign& d : design_.controls) {
+        if (d.kind == Kind::DrawingSurface) {
+            if (drawingPlace_) {
+                throw std::logic_error((QStringLiteral("two places for the drawing in ") + design_.name).toStdString());
+            }
+            drawingPlace_ = controls_.size();
+            continue;
+        }
         std::unique_ptr<Control> c;
         switch (d.kind) {
         case Kind::Label: c = std::make_unique<Label>(*this, d); break;
@@ -229,6 +240,7 @@ Form::Form(FormDesign design) : design_(std::move(design)), caption_(design_.cap
         case Kind::Frame: c = std::make_unique<Frame>(*this, d); break;
         case Kind::ComboBox: c = std::make_unique<ComboBox>(*this, d); break;
         case Kind::Timer: c = std::make_unique<Timer>(*this, d); break;
+        case Kind::DrawingSurface: break;
         }
         if (find(d.name, d.index)) {
             throw std::logic_error((QStringLiteral("two controls named ") + d.name + QStringLiteral(" in ") + design_.name).toStdString());
@@ -505,6 +517,7 @@ void Form::Show() {
     if (!loaded_) return;
     visible_ = true;
     applyGeometry();
+    if (!window_->isVisible()) paintsAtShow_ = paints_;
     if (state_ == vbMinimized)
         window_->showMinimized();
     else if (state_ == vbMaximized)
@@ -529,6 +542,24 @@ void Form::Show() {
         }
         if (first) focusTo(first);
     }
+}
+
+bool Form::waitUntilPainted(int milliseconds) {
+    if (!loaded_ || !visible_) return false;
+    if (hasPainted()) return true;
+    // The form may be unloaded, or even freed, by what runs meanwhile: its canvas tells.
+    const QPointer<QWidget> canvas = canvas_;
+    const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
+    // Wakes the wait at its deadline when nothing else comes; started again should it
+    // fire early.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    while (canvas && canvas->isVisible() && !hasPainted() && !deadline.hasExpired()) {
+        if (!wake.isActive()) wake.start(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+    }
+    return canvas && hasPainted();
 }
 
 void Form::Hide() {
@@ -608,6 +639,23 @@ void Form::focusTo(Control* c) {
     dispatchCode(c->onGotFocus);
 }
 
+Form::HiddenControls::HiddenControls(Form& f, std::initializer_list<Control*> controls) : f_(f), controls_(controls) {
+    if (std::find(controls_.begin(), controls_.end(), f_.active_) != controls_.end() && f_.active_->widget() && f_.canvas_) {
+        // The window's own surface holds the focus meanwhile: it shows no focus.
+        parked_ = f_.active_;
+        f_.canvas_->setFocus(Qt::OtherFocusReason);
+    }
+    for (Control* c : controls_) c->setVisible(false);
+}
+
+Form::HiddenControls::~HiddenControls() {
+    for (Control* c : controls_) c->setVisible(true);
+    if (!parked_ || f_.active_) return;
+    f_.focusHandoff_ = false;
+    f_.active_ = parked_;
+    if (parked_->widget() && parked_->Visible() && parked_->Enabled()) parked_->widget()->setFocus(Qt::OtherFocusReason);
+}
+
 void Form::userFocused(Control* c) {
     if (syncingWidgets_ > 0 || !loaded_) return;
     if (focusHandoff_) {
@@ -636,9 +684,18 @@ void Form::repaintControl(const Control& c) {
 
 void Form::paintClient(QPainter& p) const {
     p.fillRect(QRect(QPoint(0, 0), canvas_->size()), toQColor(back_));
-    for (const auto& c : controls_) {
-        if (!c->windowed() && c->Visible()) c->paint(p);
+    const std::size_t drawingAt = drawingPlace_.value_or(controls_.size());
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (i == drawingAt) paintDrawing(p);
+        const Control& c = *controls_[i];
+        if (!c.windowed() && c.Visible()) c.paint(p);
     }
+    if (drawingAt >= controls_.size()) paintDrawing(p);
+}
+
+void Form::paintDrawing(QPainter& p) const {
+    // The controls above set their own pens and brushes; nothing of the drawing's may leak.
+    p.save();
     for (const DrawOp& op : drawing_) {
         const QColor color = toQColor(op.color);
         switch (op.kind) {
@@ -672,6 +729,7 @@ void Form::paintClient(QPainter& p) const {
             break;
         }
     }
+    p.restore();
 }
 
 void Form::clientPressed(double xTwips, double yTwips) {
@@ -755,7 +813,19 @@ QImage Form::grabClient() {
     for (const auto& c : controls_) {
         if (c->widget()) c->widget()->ensurePolished();
     }
-    return canvas_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return grabLogical(*canvas_);
+}
+
+QImage grabLogical(QWidget& widget) {
+    // A grab takes device pixels, twice as many each way on a screen scaled to 200 %; the
+    // widget rendered into a picture of ratio 1 is drawn as on a plain screen instead of
+    // shrunk, so its text stays as sharp as there.
+    if (widget.size().isEmpty()) return QImage();
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    image.fill(widget.palette().color(widget.backgroundRole()));
+    widget.render(&image);
+    return image;
 }
 
 void Form::PrintForm() {

@@ -10,13 +10,15 @@
 // Geometry is in twips. Width and Height are outer sizes: the client area plus fixed
 // frame metrics for the border style (and the menu bar when the window has one).
 // The drawing surface keeps what was drawn until Cls or a change of the background; it
-// lies above the windowless controls and below the windowed ones.
+// lies among the windowless controls where the design's drawingSurface() row puts it
+// (above them all when the design names no place) and below the windowed ones.
 
 #include "platform/forms/Controls.h"
 
 #include <QImage>
 
 #include <memory>
+#include <optional>
 #include <typeindex>
 #include <vector>
 
@@ -131,6 +133,12 @@ public:
     void Hide();
     // Unloads the window; safe from inside its own handlers.
     void Unload();
+    // True once the window has painted itself since it was last shown.
+    bool hasPainted() const { return paints_ > paintsAtShow_; }
+    // Lets events other than the user's run until the window has painted since it was
+    // shown, for at most the given time: under a window manager a window shows some time
+    // after Show, and without one it may never. True when it has painted.
+    bool waitUntilPainted(int milliseconds);
 
     // Drawing surface.
     int DrawWidth() const { return drawWidth_; }
@@ -152,7 +160,8 @@ public:
     // wiped comes back exactly as it was drawn.
     void restoreDrawing(std::vector<DrawOp> ops);
 
-    // The client area as it shows: the controls and the drawing surface.
+    // The client area as it shows: the controls and the drawing surface, one pixel for
+    // every 15 twips whatever the screen's device pixel ratio (see grabLogical).
     QImage grabClient();
     // Prints the client area on the default printer. Throws std::runtime_error when
     // that fails, with the whole message for the user: "印刷できませんでした。", a line
@@ -200,6 +209,24 @@ public:
         Form& f_;
     };
 
+    // Hides controls for a moment and shows them again, in the same order, when it ends,
+    // however it ends (a capture without its buttons). The focus stays with the control
+    // that has it: one that is hidden passes it to no other control meanwhile (the toolkit
+    // would give it to the next, a text box with its text selected) and has it back
+    // afterwards. No focus event runs: for the window the focus never moved.
+    class HiddenControls {
+    public:
+        HiddenControls(Form& f, std::initializer_list<Control*> controls);
+        ~HiddenControls();
+        HiddenControls(const HiddenControls&) = delete;
+        HiddenControls& operator=(const HiddenControls&) = delete;
+
+    private:
+        Form& f_;
+        std::vector<Control*> controls_;
+        Control* parked_ = nullptr;  // the focused control among them
+    };
+
     // --- the platform's side ---
     // Runs a handler for the user's input: ignored while busy; a failure is shown to the
     // user in a message box instead of ending the program.
@@ -224,6 +251,7 @@ public:
     void controlChanged(const Control& c);  // repaint or move a widget
     void repaintControl(const Control& c);  // a windowless control's own area, nothing more
     void paintClient(QPainter& p) const;
+    void clientPainted() { ++paints_; }
     void clientPressed(double xTwips, double yTwips);
     void clientResized(int widthPx, int heightPx);
     void userClosed();
@@ -238,6 +266,7 @@ private:
     void applyGeometry();
     double toClientX(double x) const;
     double toClientY(double y) const;
+    void paintDrawing(QPainter& p) const;
 
     FormDesign design_;
     std::vector<std::unique_ptr<Control>> controls_;
@@ -253,6 +282,8 @@ private:
     bool userScale_ = false;
     int state_ = vbNormal;
     bool visible_ = false;
+    int paints_ = 0;        // paints of the client area
+    int paintsAtShow_ = 0;  // ... when the window was last shown
     bool loaded_ = false;
     int busy_ = 0;
     int drawWidth_ = 1;
@@ -260,11 +291,18 @@ private:
     double currentX_ = 0, currentY_ = 0;
     FontDesign font_;
     std::vector<DrawOp> drawing_;
+    std::optional<std::size_t> drawingPlace_;  // the index of the first control above the drawing
     Control* active_ = nullptr;
     bool applyingGeometry_ = false;
     int syncingWidgets_ = 0;
     bool focusHandoff_ = false;  // the focused control went away; the toolkit picks the next
 };
+
+// A widget and its children as they show, rendered at the widget's size in logical pixels
+// (one for every 15 twips) whatever the device pixel ratio of the screen it is on: a
+// capture is the same picture on a scaled screen as on a plain one, and the printer takes
+// it at 96 pixels to the inch.
+QImage grabLogical(QWidget& widget);
 
 // --- Program-wide instances ---------------------------------------------------------
 

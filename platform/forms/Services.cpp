@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QTimer>
 #include <QUrl>
 
@@ -138,7 +139,7 @@ public:
 
 class QtProcesses final : public ProcessService {
 public:
-    int run(const QString& program, const QStringList& arguments, bool wait) override {
+    int run(const QString& program, const QStringList& arguments, bool wait, const OutputSink& output) override {
         if (!wait) {
             if (!QProcess::startDetached(program, arguments)) {
                 throw std::runtime_error((QStringLiteral("プログラムを起動できません: ") + program).toStdString());
@@ -146,11 +147,24 @@ public:
             return 0;
         }
         QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(program, arguments);
         if (!p.waitForStarted()) {
             throw std::runtime_error((QStringLiteral("プログラムを起動できません: ") + program).toStdString());
         }
-        while (!p.waitForFinished(100)) QCoreApplication::processEvents();
+        // Nothing to read from: a program that asks stops asking instead of waiting.
+        p.closeWriteChannel();
+        // A character split between two reads is kept for the next.
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const auto pass = [&] {
+            const QByteArray bytes = p.readAll();
+            if (!bytes.isEmpty() && output) output(utf8.decode(bytes));
+        };
+        while (!p.waitForFinished(100)) {
+            pass();
+            QCoreApplication::processEvents();
+        }
+        pass();
         return p.exitCode();
     }
 };

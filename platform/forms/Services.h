@@ -72,12 +72,16 @@ public:
     virtual bool open(const QString& url) = 0;
 };
 
+// What a program writes, its output and its errors together, piece by piece as it comes.
+using OutputSink = std::function<void(const QString&)>;
+
 class ProcessService {
 public:
     virtual ~ProcessService() = default;
-    // Starts a program; with wait, returns its exit code, otherwise 0. Throws
+    // Starts a program; with wait, returns its exit code, otherwise 0. A program that is
+    // waited for hands what it writes to output, when given, while it runs. Throws
     // std::runtime_error when the program cannot be started.
-    virtual int run(const QString& program, const QStringList& arguments, bool wait) = 0;
+    virtual int run(const QString& program, const QStringList& arguments, bool wait, const OutputSink& output = {}) = 0;
 };
 
 // A repeating tick from the event loop. It stops when it is destroyed, also from inside

@@ -45,6 +45,21 @@ double Val(const QString& text) {
     return value;
 }
 
+QString asciiForms(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) {
+        const char16_t u = c.unicode();
+        if (u >= 0xFF01 && u <= 0xFF5E) {
+            c = QChar(static_cast<char16_t>(u - 0xFF01 + 0x21));  // the block mirrors ASCII ! to ~
+        } else if (u == 0x2212) {
+            c = u'-';
+        } else if (u == 0x3000) {
+            c = u' ';
+        }
+    }
+    return out;
+}
+
 int truncateToInt(double value) {
     if (std::isnan(value)) return 0;
     constexpr double low = std::numeric_limits<int>::min();

@@ -18,6 +18,13 @@ inline const QString kMissingMark = QStringLiteral("×");
 // small as 0; "nan" and "inf" are no numbers and read 0.
 double Val(const QString& text);
 
+// A text typed with the input method on, in the ASCII forms that Val and the number
+// checks read: the full-width forms of ASCII characters (０-９, ＋, －, ．, Ｅ, Ｎ ...) become
+// those characters, the minus sign − a hyphen-minus and the ideographic blank a blank.
+// Every other character stays as it is (kana, kanji, ×, the long vowel mark ー).
+// "－１２．５" -> "-12.5", "３５．７Ｎ" -> "35.7N", "２００５年" -> "2005年".
+QString asciiForms(const QString& text);
+
 // The whole part of a number as an int, for counts and indexes read from captions:
 // truncated toward zero, held at the int range, NaN reads 0. (A plain cast of a double
 // outside the int range is undefined.)

@@ -5,6 +5,7 @@
 #include "platform/forms/Browser.h"
 #include "platform/forms/EngineView.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Language.h"
 #include "platform/forms/Twips.h"
 
 #include <QCoreApplication>
@@ -76,7 +77,13 @@ private:
         for (const QString& path : {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(TAVRIN_WEBENGINE_MODULE_NAME)),
                                     QStringLiteral(TAVRIN_WEBENGINE_MODULE_PATH)}) {
             QLibrary module(path);
-            if (auto create = reinterpret_cast<CreateEngineView>(module.resolve(kCreateEngineView))) return create;
+            if (auto create = reinterpret_cast<CreateEngineView>(module.resolve(kCreateEngineView))) {
+                // The engine's own texts (its context menu) in Japanese where the system has
+                // them, loaded with the engine rather than at every start. Its pages take
+                // their language from the application's locale (useJapanese).
+                installQtTranslation(QStringLiteral("qtwebengine"));
+                return create;
+            }
             failure = module.errorString();
         }
         qWarning("the web engine could not be loaded, pages show in the plain browser: %s", qUtf8Printable(failure));

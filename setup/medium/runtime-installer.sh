@@ -6,16 +6,20 @@ set -euo pipefail
 # shellcheck source=window.sh
 . "$(dirname "$0")/window.sh"
 
-# Qt 6 (windows, printing, the GIF and X11 plugins), SQLite and the IPA Gothic faces.
-readonly packages=(libqt6widgets6 libqt6gui6 libqt6printsupport6 libsqlite3-0 fonts-ipafont-gothic)
+# Qt 6 (windows, printing, the GIF and X11 plugins), Qt WebEngine (without it the program's
+# browser window falls back to a plain one), Qt's own Japanese texts, SQLite, the IPA
+# Gothic faces and a face with Hangul.
+readonly packages=(libqt6widgets6 libqt6gui6 libqt6printsupport6 libqt6webenginewidgets6 qt6-translations-l10n
+                   libsqlite3-0 fonts-ipafont-gothic fonts-noto-cjk)
 
 usage() {
   cat <<USAGE
 使い方: AccessRuntime.exe [--check]
 
-tavrin の実行に必要なもの（Qt 6 のライブラリ、SQLite、IPA ゴシック フォント）の
-うち、足りないパッケージだけを apt-get で入れます。管理者の権限が必要です
-（root でなければ sudo か pkexec を使います）。
+tavrin の実行に必要なもの（Qt 6 と Qt WebEngine のライブラリ、Qt の日本語の訳、
+SQLite、IPA ゴシックと Noto CJK のフォント）のうち、足りないパッケージだけを
+apt-get で入れます。管理者の権限が必要です（root でなければ sudo か pkexec を
+使います）。
 
   --check   足りないものを調べて知らせるだけで、何も入れません。
             すべて入っていれば 0、足りないものがあれば 1 で終わります。

@@ -2,8 +2,10 @@
 # The terminal window of an installer. Started from the launcher's window, an installer
 # has no terminal to talk in: it opens one, so that the user sees what it does (and can
 # give a password), runs itself there and ends as that run ended. In the window it waits
-# for the user to read the end before the window closes. Both installers carry this
-# part: the medium puts it into each in place of the line that reads it.
+# for the user to read the end before the window closes. Where no terminal program is
+# found, the installer goes on where it is, and what it writes goes to whoever started it
+# (the launcher shows it in its own window). Both installers carry this part: the medium
+# puts it into each in place of the line that reads it.
 #
 #   open_window "$0" "$@"    early on: returns when there is no window to open, or it is one
 #   finish_window <status>   in the installer's EXIT handler
@@ -19,6 +21,8 @@ open_window() {
   local term talk waited status
   for term in x-terminal-emulator xterm; do
     command -v "$term" > /dev/null 2>&1 || continue
+    # Whoever started the installer may be showing what it writes (the launcher does).
+    echo "端末のウィンドウを開いて、その中で続けます（$term）。"
     talk=$(mktemp -d)
     TAVRIN_INSTALLER_STATUS="$talk/status" "$term" -e "$@" || true
     # Some terminals hand the window to a server and return at once: the run inside says

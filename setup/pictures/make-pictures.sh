@@ -28,3 +28,12 @@ convert -size 24x24 xc:none -stroke '#40A0E0' -strokewidth 2 \
   -draw 'line 12,2 12,22' -draw 'line 3,7 21,17' -draw 'line 3,17 21,7' snow.gif
 convert -size 24x24 xc:none -fill none -stroke '#606060' -strokewidth 1 -draw 'roundrectangle 9,1 15,17 3,3' \
   -stroke none -fill '#E00000' -draw 'circle 12,18 12,23' -draw 'rectangle 11,8 13,18' thermometer.gif
+
+# The buttons' pictures, 16 by 16 on a transparent ground: an arrow into a tray (install),
+# an open book (the guide) and a cross (close).
+convert -size 16x16 xc:none -fill '#00A000' -stroke none -draw 'rectangle 6,1 9,7' -draw 'polygon 2,7 13,7 8,12' \
+  -fill none -stroke '#404040' -strokewidth 1 -draw 'polyline 1,10 1,14 14,14 14,10' install.gif
+convert -size 16x16 xc:none -fill '#FFFFFF' -stroke '#2060C0' -strokewidth 1 \
+  -draw 'polygon 1,3 7,4 7,14 1,13' -draw 'polygon 14,3 8,4 8,14 14,13' \
+  -stroke '#90A8D0' -draw 'line 2,6 6,7' -draw 'line 2,9 6,10' -draw 'line 9,7 13,6' -draw 'line 9,10 13,9' guide.gif
+convert -size 16x16 xc:none -stroke '#D00000' -strokewidth 3 -draw 'line 3,3 12,12' -draw 'line 12,3 3,12' close.gif

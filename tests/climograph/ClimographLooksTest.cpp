@@ -2,6 +2,7 @@
 // print items, the capture to "_Uonz.bmp" bitmaps, and the confetti.
 #include "extras/CaptureWindows.h"
 #include "tests/climograph/ClimographFixture.h"
+#include "tests/support/ChartPixels.h"
 
 #include <QColor>
 #include <QDir>
@@ -13,6 +14,8 @@
 using namespace climograph;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
+using testing_support::colourName;
+using testing_support::shownAt;
 
 namespace {
 
@@ -100,6 +103,35 @@ TEST_F(ClimographLooksTest, BlackAndWhiteThenColourBringsBackTheColoursAndBands)
     EXPECT_EQ(w.Shape3(10).BorderColor(), 0xFFFFu);
     for (int i = 1; i <= 12; ++i) EXPECT_EQ(w.Label51(i).BackColor(), 0xC000u) << i;
     EXPECT_EQ(w.drawing().front().color, 0x11111111u) << "the points in their month colours";
+}
+
+// Each marker lies over its point: a grab shows the colour the look gave the marker,
+// even where the month's plotting colour is another; after 白黒画面 every point shows
+// black, and still does when the next year draws the points in their colours again.
+TEST_F(ClimographLooksTest, EachPointShowsItsMarkerInTheLooksColour) {
+    Uonz_Main& w = start();
+    w.menu(u"View_Color"_s).click();
+    const QImage colour = w.grabClient();
+    for (int month : {1, 4, 9, 11}) {
+        SCOPED_TRACE(month);
+        ASSERT_NE(colourName(w.Shape3(month).BackColor()), colourName(chart::climographColour(month))) << "a marker unlike its point";
+        EXPECT_EQ(shownAt(colour, w.state.Plot_X[month], w.state.Plot_Y[month]), colourName(w.Shape3(month).BackColor()));
+    }
+
+    w.Check2.setValue(0);
+    w.menu(u"View_BKWT"_s).click();
+    for (const char* when : {"black and white", "the next year"}) {
+        SCOPED_TRACE(when);
+        const QImage shot = w.grabClient();
+        int shown = 0;
+        for (int point = 1; point <= 13; ++point) {
+            if (w.Shape3(point).Left() >= Uonz_Main::geometry.parked) continue;
+            ++shown;
+            EXPECT_EQ(shownAt(shot, w.state.Plot_X[point], w.state.Plot_Y[point]), colourName(kSysButtonText)) << point;
+        }
+        EXPECT_EQ(shown, 13);
+        w.SpinButton1.spinUp();
+    }
 }
 
 TEST_F(ClimographLooksTest, ARedrawAfterBlackAndWhiteDrawsColouredPointsBesideGreyBars) {

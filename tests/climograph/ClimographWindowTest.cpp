@@ -204,15 +204,15 @@ TEST_F(ClimographWindowTest, TheTwoWindowSizesKeepOneCheckMarkAndStayOnTheScreen
     EXPECT_EQ(w.Top(), 0);
 }
 
-TEST_F(ClimographWindowTest, TheMakersSiteItemOpensTheDocumentationOrSaysItCannot) {
+TEST_F(ClimographWindowTest, TheMakersSiteItemOpensThePageAboutTheProgramOrSaysItCannot) {
     Uonz_Main& w = start();
     w.menu(u"Orvell_web"_s).click();
     ASSERT_EQ(services.openedUrls.size(), 1u);
-    EXPECT_TRUE(services.openedUrls[0].endsWith(u"/README.md"_s));
+    EXPECT_TRUE(services.openedUrls[0].endsWith(u"/tavrin.html"_s));
     services.urlFails = true;
     services.expectMessage();
     w.menu(u"Orvell_web"_s).click();
-    EXPECT_TRUE(services.messages.back().prompt.contains(u"README.md"_s));
+    EXPECT_TRUE(services.messages.back().prompt.contains(u"tavrin.html"_s));
 }
 
 TEST_F(ClimographWindowTest, ClearTakesTheChartDownAndLeavesTheTable) {

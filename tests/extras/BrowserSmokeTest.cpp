@@ -1,8 +1,10 @@
 // The web engine behind the browser seam, on local pages: it loads a page, reports the
-// page's title and address, follows a second address and goes back. Its own main: the
-// engine must be set up before the application object.
+// page's title and address, follows a second address and goes back; and it speaks
+// Japanese, whatever the environment's locale (CTest runs it in English). Its own main,
+// set up as the program's: the engine before the application object, the language after.
 #include "platform/forms/Browser.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Language.h"
 #include "platform/forms/WebEngineBrowser.h"
 
 #include <QApplication>
@@ -10,9 +12,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using namespace forms;
@@ -74,12 +79,53 @@ TEST(WebEngineBrowser, LoadsLocalPagesAndGoesBack) {
     destroyAllForms();
 }
 
+// The engine is asked for Japanese pages (what a page's script sees of the user's
+// languages, and so what it sends servers), and its own pages, here the one it shows
+// when a site cannot be reached, are in Japanese.
+TEST(WebEngineBrowser, AsksForJapanesePagesAndShowsItsOwnPagesInJapanese) {
+    if (!hasWebEngine()) GTEST_SKIP() << "built without the web engine";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString page = dir.filePath(u"languages.html"_s);
+    writePage(page, u"?"_s, u"<script>document.title = navigator.languages.join(',');</script>"_s);
+
+    Host& host = instance<Host>();
+    host.Show();
+    std::unique_ptr<WebBrowser> b = browsers().create(host);
+    b->Move(0, 0, 6000, 4500);
+    int completed = 0;
+    b->onDownloadComplete = [&] { ++completed; };
+    b->Navigate(QUrl::fromLocalFile(page).toString());
+    ASSERT_TRUE(waitFor([&] { return completed >= 1 && b->LocationName() != u"?"_s; }));
+    EXPECT_EQ(b->LocationName().toStdString(), "ja") << "the languages a page sees";
+
+    // A port the engine refuses to reach, so the page is the engine's own on any machine,
+    // with or without a network.
+    b->Navigate(u"http://127.0.0.1:9/"_s);
+    ASSERT_TRUE(waitFor([&] { return completed >= 2 && !b->Busy(); }));
+    auto* view = host.clientWidget()->findChild<QWebEngineView*>();
+    ASSERT_NE(view, nullptr);
+    QString text;
+    bool read = false;
+    view->page()->toPlainText([&](const QString& t) {
+        text = t;
+        read = true;
+    });
+    ASSERT_TRUE(waitFor([&] { return read; }));
+    const bool kana = std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3041 && c.unicode() <= 0x30FA; });
+    EXPECT_TRUE(kana) << "the engine's page: " << text.toStdString();
+
+    b.reset();
+    destroyAllForms();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     installWebEngineBrowser();
     QApplication app(argc, argv);
+    useJapanese();
     ::testing::InitGoogleTest(&argc, argv);
     const int status = RUN_ALL_TESTS();
     destroyAllForms();

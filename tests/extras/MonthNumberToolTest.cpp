@@ -2,6 +2,7 @@
 // how far, where it stops, and what the window is told.
 #include "extras/MonthNumberTool.h"
 #include "platform/forms/Form.h"
+#include "tests/support/CaptionInk.h"
 #include "tests/support/FakeServices.h"
 #include "windows/MonthNumbers.h"
 #include "windows/Navigation.h"
@@ -89,6 +90,16 @@ TEST_F(MonthNumberToolTest, OpeningSelectsJanuaryAndClearsTheMovedFlag) {
     EXPECT_EQ(chart().tuki_Moved, 0);
     EXPECT_EQ(t.option(7).Caption(), u"７月"_s);
     EXPECT_EQ(t.option(10).Caption(), u"10月"_s);
+}
+
+TEST_F(MonthNumberToolTest, TheTwoDigitMonthsShowTheirWholeCaption) {
+    chart();
+    Form57& t = tool();
+    const QImage shot = t.grabClient();
+    for (int month = 10; month <= 12; ++month) {
+        SCOPED_TRACE(month);
+        EXPECT_TRUE(testing_support::captionShowsWhole(shot, t, t.option(month), t.option(month).Caption()));
+    }
 }
 
 TEST_F(MonthNumberToolTest, TheFirstSpinMovesJanuaryBeforeAnyOptionIsClicked) {

@@ -5,6 +5,7 @@
 #include "tests/support/FakeServices.h"
 
 #include <QColor>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,38 @@ TEST_F(ScreenCaptureTest, ClientAreaCaptureIsTheClientAreaInPixelsEvenWithAUserS
     EXPECT_EQ(QColor(picture.image().pixel(10, 10)), QColor(255, 0, 0));
     cap.Clear();
     EXPECT_TRUE(cap.PictureData().isNull());
+}
+
+// Also run on a screen scaled to 200 % (QT_SCALE_FACTOR=2, see CMakeLists.txt): the picture
+// is the whole window at its size in logical pixels, a colour in each quarter where it shows.
+TEST_F(ScreenCaptureTest, WindowCapturesHoldTheWholeWindowAtItsSizeOnAnyScreen) {
+    FormDesign d = plainDesign(u"Quarters"_s, u"quarters"_s, 3000, 1500);
+    d.controls = {label(u"TopLeft"_s, 0, 0, 1500, 750).back(0xFF), label(u"TopRight"_s, 1500, 0, 1500, 750).back(0xFF00),
+                  label(u"BottomLeft"_s, 0, 750, 1500, 750).back(0xFF0000), label(u"BottomRight"_s, 1500, 750, 1500, 750).back(0xFFFF)};
+    Form target(d);
+    target.Show();
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == u"2"_s) ASSERT_EQ(target.clientWidget()->devicePixelRatio(), 2.0);
+    CScreenCapture cap;
+    cap.setForm(&target);
+    for (const long type : {long(CScreenCapture::ClientArea), long(CScreenCapture::WindowWithFrame)}) {
+        SCOPED_TRACE(type);
+        cap.setCaptureType(type);
+        cap.Capture();
+        const QImage picture = cap.PictureData().image();
+        ASSERT_FALSE(picture.isNull());
+        const QSize window = type == CScreenCapture::ClientArea ? target.clientWidget()->size() : target.windowWidget()->size();
+        EXPECT_EQ(picture.size(), window);
+        // The client area lies at the bottom of the window, under its menu bar if any.
+        const QPoint client(0, picture.height() - 100);
+        const std::pair<QPoint, QColor> quarters[] = {
+            {client + QPoint(50, 25), QColor(255, 0, 0)},
+            {client + QPoint(150, 25), QColor(0, 255, 0)},
+            {client + QPoint(50, 75), QColor(0, 0, 255)},
+            {client + QPoint(150, 75), QColor(255, 255, 0)},
+        };
+        for (const auto& [at, colour] : quarters) EXPECT_EQ(QColor(picture.pixel(at)).name(), colour.name()) << at.x() << "," << at.y();
+    }
+    EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(ScreenCaptureTest, PrintingWithoutAPictureIsReportedInTheClassesOwnFormat) {

@@ -3,9 +3,11 @@
 #include "extras/frmAbout.h"
 #include "extras/frmSplash.h"
 #include "platform/forms/Form.h"
+#include "platform/shell/Files.h"
 #include "tests/support/FakeServices.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -103,6 +105,42 @@ TEST_F(SplashAndAboutTest, TheVersionWindowShowsTheProductAndItsData) {
     }
     EXPECT_TRUE(a.Image1.Visible());
     EXPECT_FALSE(a.Image2.Visible());
+}
+
+// The contact names the project's address and opens the page about the program beside
+// it, in Japanese, not the developers' read-me.
+TEST_F(SplashAndAboutTest, TheContactNamesTheProjectAndOpensThePageAboutTheProgram) {
+    frmAbout& a = instance<frmAbout>();
+    a.Show();
+    EXPECT_EQ(a.Label4.Caption(), u"連絡先："_s + frmAbout::kContact);
+    EXPECT_TRUE(frmAbout::kContact.startsWith(u"https://"_s));
+    clickOn(a, a.Label4);
+    ASSERT_EQ(services.openedUrls.size(), 1u);
+    EXPECT_EQ(services.openedUrls[0], shell::fileUrl(AppInfo::Path() + u"/tavrin.html"_s));
+
+    services.urlFails = true;
+    services.expectMessage();
+    clickOn(a, a.Label4);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].prompt.contains(u"tavrin.html"_s)) << services.messages[0].prompt.toStdString();
+    EXPECT_TRUE(isLoaded<frmAbout>());
+}
+
+// The page the build puts beside the program, as the medium installs it.
+TEST_F(SplashAndAboutTest, ThePageAboutTheProgramIsJapaneseWithItsDataSourcesContactAndLicence) {
+    QFile page(QStringLiteral(TAVRIN_PROGRAM_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << TAVRIN_PROGRAM_PAGE;
+    const QString html = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(html.contains(u"<html lang=\"ja\">"_s));
+    EXPECT_TRUE(html.contains(u"<meta charset=\"utf-8\">"_s));
+    EXPECT_FALSE(html.contains(u'@')) << "every setting of the page was filled in";
+    for (const QString& topic :
+         {u"ハイサーグラフ"_s, u"雨温図"_s, u"日本語"_s, u"出典：気象庁ホームページ"_s, u"기상청"_s, u"資料來源：交通部中央氣象署"_s,
+          u"Source: Environment and Climate Change Canada"_s, u"NOAA National Centers for Environmental Information"_s,
+          u"出典：地球地図日本"_s, u"Natural Earth"_s, u"Kottek"_s, u"利用条件"_s, u"ライセンス"_s, u"無保証"_s, u"連絡先"_s}) {
+        EXPECT_TRUE(html.contains(topic)) << topic.toStdString();
+    }
+    EXPECT_TRUE(html.contains(u"<a href=\""_s + frmAbout::kContact + u"\">"_s)) << "the version window's contact";
 }
 
 TEST_F(SplashAndAboutTest, TheCornersClickedInTurnShowTheOtherSideForOneSecond) {

@@ -204,17 +204,17 @@ TEST_F(MenusTest, PlacementOnAKnownScreen) {
     EXPECT_EQ(topFor(Placement::AboveCentre), 0) << "never above the screen";
 }
 
-TEST_F(MenusTest, TheMakersSiteItemOpensTheDocumentationInTheBrowser) {
+TEST_F(MenusTest, TheMakersSiteItemOpensThePageAboutTheProgramInTheBrowser) {
     Hyser_Main& w = start();
     w.menu(u"Orvell_web"_s).click();
     w.menu(u"Orvell_web"_s).click();
     ASSERT_EQ(services.openedUrls.size(), 2u) << "each pick opens one more";
     EXPECT_TRUE(services.openedUrls[0].startsWith(u"file://"_s));
-    EXPECT_TRUE(services.openedUrls[0].endsWith(u"/README.md"_s));
+    EXPECT_TRUE(services.openedUrls[0].endsWith(u"/tavrin.html"_s));
     services.urlFails = true;
     services.expectMessage();
     w.menu(u"Orvell_web"_s).click();
-    EXPECT_TRUE(services.messages.back().prompt.contains(u"README.md"_s));
+    EXPECT_TRUE(services.messages.back().prompt.contains(u"tavrin.html"_s));
 }
 
 }  // namespace

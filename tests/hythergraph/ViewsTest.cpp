@@ -1,13 +1,18 @@
 // The view schemes and the three print items.
 #include "tests/hythergraph/MainWindowFixture.h"
+#include "tests/support/ChartPixels.h"
 
 #include <QColor>
 #include <QFileInfo>
+
+#include <algorithm>
 
 using namespace chart;
 using namespace hythergraph;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
+using testing_support::colourName;
+using testing_support::shownAt;
 
 namespace {
 
@@ -66,6 +71,41 @@ TEST_F(ViewsTest, BlackAndWhiteThenColourBringsBackTheColoursAndBands) {
     EXPECT_EQ(w.Shape3(4).BackColor(), 0x80FF80u) << "the scheme's marker colour, not the plotting colour";
     EXPECT_EQ(w.Shape3(1).BorderColor(), kSysButtonText);
     EXPECT_EQ(w.Label39.ForeColor(), 0xFF00FFu);
+}
+
+// Each marker lies over its point: a grab shows the colour the look gave the marker,
+// even where the month's plotting colour is another.
+TEST_F(ViewsTest, EachPointShowsItsMarkerInTheColourScreensColour) {
+    Hyser_Main& w = start();
+    w.menu(u"View_Color"_s).click();
+    const QImage shot = w.grabClient();
+    for (int month : {1, 4, 9, 11}) {
+        SCOPED_TRACE(month);
+        ASSERT_NE(colourName(w.Shape3(month).BackColor()), colourName(monthColour(month))) << "a marker unlike its point";
+        EXPECT_EQ(shownAt(shot, w.state.Plot_X[month], w.state.Plot_Y[month]), colourName(w.Shape3(month).BackColor()));
+    }
+}
+
+// After 白黒画面 every point shows its black marker, and still does when the next year
+// draws the points in their colours again under the markers.
+TEST_F(ViewsTest, AfterBlackAndWhiteEveryPointShowsBlackThroughTheNextYear) {
+    Hyser_Main& w = start();
+    w.Check2.setValue(0);
+    w.menu(u"View_BKWT"_s).click();
+    for (const char* when : {"black and white", "the next year"}) {
+        SCOPED_TRACE(when);
+        const QImage shot = w.grabClient();
+        int shown = 0;
+        for (int month = 1; month <= 12; ++month) {
+            if (w.Shape3(month).Left() >= Hyser_Main::geometry.parked) continue;
+            ++shown;
+            EXPECT_EQ(shownAt(shot, w.state.Plot_X[month], w.state.Plot_Y[month]), colourName(kSysButtonText)) << month;
+        }
+        EXPECT_EQ(shown, 12);
+        w.SpinButton1.spinUp();
+    }
+    const auto september = [&](const DrawOp& op) { return op.color == monthColour(9); };
+    EXPECT_TRUE(std::any_of(w.drawing().begin(), w.drawing().end(), september)) << "the next year's points are in their colours";
 }
 
 TEST_F(ViewsTest, PaleAfterBlackAndWhiteTurnsOnlyTheBackgroundControlsPale) {

@@ -87,6 +87,9 @@ TEST_F(BoxColoursTest, LatitudeLongitudeAndElevationBoxes) {
         {"high", [](Hyser_Input& w) -> TextBox& { return w.Text7; }, u"2230"_s, 0x40FF40},
         {"3500 m", [](Hyser_Input& w) -> TextBox& { return w.Text7; }, u"3500"_s, 0xFFFF80},
         {"below the sea", [](Hyser_Input& w) -> TextBox& { return w.Text7; }, u"-28"_s, 0xFFFFFF},
+        {"north in full width", [](Hyser_Input& w) -> TextBox& { return w.Text5; }, u"４３．１Ｎ"_s, 0xFFFF80},
+        {"west in full width", [](Hyser_Input& w) -> TextBox& { return w.Text6; }, u"７４．０Ｗ"_s, 0x80FFFF},
+        {"high in full width", [](Hyser_Input& w) -> TextBox& { return w.Text7; }, u"２２３０"_s, 0x40FF40},
     };
     Hyser_Input& w = instance<Hyser_Input>();
     for (const Case& c : cases) {

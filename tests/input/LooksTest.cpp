@@ -1,11 +1,18 @@
 // The looks (colour, black and white, pale and white backgrounds) and the print items.
+#include "chart/Hythergraph.h"
 #include "input/Hyser_Input.h"
+#include "input/Uonz_Input.h"
 #include "tests/input/InputWindowFixture.h"
+#include "tests/support/ChartPixels.h"
+
+#include <algorithm>
 
 using namespace forms;
 using namespace input;
 using namespace testing_support;
 using namespace Qt::Literals::StringLiterals;
+using testing_support::colourName;
+using testing_support::shownAt;
 
 namespace {
 
@@ -21,6 +28,10 @@ protected:
     }
     static bool paleEnabled(const Hyser_Input& w) { return w.menu(u"View_gray"_s).Enabled(); }
     static bool whiteEnabled(const Hyser_Input& w) { return w.menu(u"View_White"_s).Enabled(); }
+    static std::size_t pointsIn(const Form& w, Color colour) {
+        return static_cast<std::size_t>(
+            std::count_if(w.drawing().begin(), w.drawing().end(), [&](const DrawOp& op) { return op.color == colour; }));
+    }
 };
 
 TEST_F(LooksTest, EachItemSetsTheBackgroundAndTheTwoBackgroundItemsAsTheTableSays) {
@@ -84,6 +95,49 @@ TEST_F(LooksTest, BlackAndWhiteTurnsTheTableTheMarkersAndThePointsBlack) {
     EXPECT_EQ(w.Shape3(2).BackColor(), 0xFF0000u);
     EXPECT_EQ(w.Shape3(4).BackColor(), 0x80FF80u) << "April's marker is not its plotting colour";
     EXPECT_EQ(w.Shape3(1).BackColor(), kSysButtonText);
+}
+
+// Each marker lies over its point, in both input windows: a grab shows the colour the
+// look gave the marker, even where the month's plotting colour is another. After 白黒画面
+// every point shows black, a month typed in only afterwards too.
+TEST_F(LooksTest, EachPointShowsItsMarkerInTheLooksColourInBothWindows) {
+    struct Window {
+        const char* name;
+        InputWindow& (*open)();
+        const chart::HytherState& (*state)(const InputWindow&);
+    };
+    const Window windows[] = {
+        {"hythergraph", [] -> InputWindow& { return instance<Hyser_Input>(); },
+         [](const InputWindow& w) -> const chart::HytherState& { return static_cast<const Hyser_Input&>(w).state; }},
+        {"climograph", [] -> InputWindow& { return instance<Uonz_Input>(); },
+         [](const InputWindow& w) -> const chart::HytherState& { return static_cast<const Uonz_Input&>(w).state; }},
+    };
+    const double unit = chart::UserScale{}.twipsPerX;
+    for (const Window& window : windows) {
+        SCOPED_TRACE(window.name);
+        InputWindow& w = window.open();
+        typeYear(w, kTemps, kRains);
+        const chart::HytherState& s = window.state(w);
+        w.menu(u"View_Color"_s).click();
+        const QImage colour = w.grabClient();
+        for (int month : {1, 4, 9, 11}) {
+            SCOPED_TRACE(month);
+            ASSERT_NE(colourName(w.Shape3(month).BackColor()), colourName(chart::monthColour(month))) << "a marker unlike its point";
+            EXPECT_EQ(shownAt(colour, s.Plot_X[month] * unit, s.Plot_Y[month]), colourName(w.Shape3(month).BackColor()));
+        }
+
+        typeInto(w.Text3(6), QString());  // June left out of the drawing
+        leave(w);
+        w.menu(u"View_BKWT"_s).click();
+        typeInto(w.Text3(6), QString::number(kTemps[5]));
+        leave(w);
+        const QImage shot = w.grabClient();
+        for (int month = 1; month <= 12; ++month) {
+            EXPECT_EQ(shownAt(shot, s.Plot_X[month] * unit, s.Plot_Y[month]), colourName(kSysButtonText)) << month;
+        }
+        EXPECT_EQ(pointsIn(w, chart::monthColour(6)), 2u) << "June's points are in its colour, under its marker";
+        w.Unload();
+    }
 }
 
 TEST_F(LooksTest, TheColourLookIsNotTheLookTheWindowOpensWith) {

@@ -2,7 +2,10 @@
 // any other text asks "このデータで良いですか。" and changes nothing else.
 #include "chart/InputChart.h"
 #include "input/Hyser_Input.h"
+#include "input/Uonz_Input.h"
 #include "tests/input/InputWindowFixture.h"
+
+#include <optional>
 
 using namespace forms;
 using namespace input;
@@ -28,11 +31,17 @@ TEST_F(MonthCheckTest, NumbersAndTheEmptyBoxPassAndRedrawEverythingElseAsks) {
         std::size_t points;  // after leaving April's temperature box
     };
     const Case cases[] = {
-        {"a decimal", u"12.5"_s, false, 24},  {"nothing: a missing month", QString(), false, 22},
-        {"an exponent", u"1e1"_s, false, 24}, {"blanks around a sign", u" -3 "_s, false, 24},
-        {"letters", u"abc"_s, true, 24},      {"the missing mark", u"×"_s, true, 24},
-        {"a blank", u" "_s, true, 24},        {"leading digits", u"12abc"_s, true, 24},
-        {"a comma", u"1,5"_s, true, 24},      {"full-width digits", u"１２"_s, true, 24},
+        {"a decimal", u"12.5"_s, false, 24},
+        {"nothing: a missing month", QString(), false, 22},
+        {"an exponent", u"1e1"_s, false, 24},
+        {"blanks around a sign", u" -3 "_s, false, 24},
+        {"letters", u"abc"_s, true, 24},
+        {"the missing mark", u"×"_s, true, 24},
+        {"a blank", u" "_s, true, 24},
+        {"leading digits", u"12abc"_s, true, 24},
+        {"a comma", u"1,5"_s, true, 24},
+        {"full-width digits", u"１２"_s, false, 24},
+        {"full-width letters", u"１２ａｂｃ"_s, true, 24},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -144,6 +153,77 @@ TEST_F(MonthCheckTest, WhatReadsAsATypedValue) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
         EXPECT_EQ(chart::readsAsNumber(c.text), c.number);
+    }
+}
+
+// With the input method on, a user types "１２．３" and "－３": they read as 12.3 and -3.
+TEST_F(MonthCheckTest, TextTypedWithTheInputMethodOnReadsAsItsAsciiForm) {
+    struct Case {
+        QString text;
+        std::optional<double> value;
+    };
+    const Case cases[] = {
+        {u"１２．３"_s, 12.3}, {u"－３"_s, -3},    {u"−３．５"_s, -3.5},  {u"＋７"_s, 7},    {u"１２.５"_s, 12.5}, {u"\u3000８\u3000"_s, 8},
+        {u"．５"_s, 0.5},      {u"１Ｅ２"_s, 100}, {u"１２ａｂｃ"_s, {}}, {u"ー３"_s, {}},   {u"１，５"_s, {}},    {u"１２。３"_s, {}},
+        {u"－－１"_s, {}},     {u"\u3000"_s, {}},  {u"\u0663"_s, {}},     {u"１２\n"_s, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        EXPECT_EQ(chart::typedValue(c.text), c.value);
+        EXPECT_EQ(chart::readsAsNumber(c.text), c.value.has_value());
+        EXPECT_EQ(chart::failsCheck(c.text), !c.value.has_value());
+    }
+}
+
+// The value boxes show what the window read once the user leaves them; the place, the
+// year and the country stay as typed, and a refused text stays for the correction.
+TEST_F(MonthCheckTest, AValueTypedInFullWidthIsDrawnAsItsAsciiFormAndShowsAsItOnceLeft) {
+    const std::pair<const char*, InputWindow* (*)()> windows[] = {
+        {"hythergraph", [] { return static_cast<InputWindow*>(&instance<Hyser_Input>()); }},
+        {"climograph", [] { return static_cast<InputWindow*>(&instance<Uonz_Input>()); }},
+    };
+    for (const auto& [name, open] : windows) {
+        SCOPED_TRACE(name);
+        InputWindow& w = *open();
+        typeYear(w, kTemps, kRains);
+        typeInto(w.Text3(4), u"-12.5"_s);
+        typeInto(w.Text4(4), u"250"_s);
+        leave(w);
+        const std::vector<DrawOp> typedInAscii = w.drawing();
+        const Color band = w.Text3(4).BackColor();
+
+        typeInto(w.Text3(4), u"－１２．５"_s);
+        typeInto(w.Text4(4), u"２５０"_s);
+        leave(w);
+        EXPECT_TRUE(services.messages.empty());
+        EXPECT_EQ(w.Text3(4).Text(), u"-12.5"_s);
+        EXPECT_EQ(w.Text4(4).Text(), u"250"_s);
+        ASSERT_EQ(w.drawing().size(), typedInAscii.size());
+        for (std::size_t i = 0; i < typedInAscii.size(); ++i) {
+            EXPECT_EQ(w.drawing()[i].x1, typedInAscii[i].x1) << i;
+            EXPECT_EQ(w.drawing()[i].y1, typedInAscii[i].y1) << i;
+        }
+        EXPECT_EQ(w.Text3(4).BackColor(), band);
+
+        services.expectMessage(vbContinue);
+        typeInto(w.Text3(5), u"１２ａｂｃ"_s);
+        leave(w);
+        EXPECT_EQ(w.Text3(5).Text(), u"１２ａｂｃ"_s) << "a refused text stays as typed";
+
+        const std::pair<TextBox*, QString> facts[] = {{&w.Text5, u"35.7N"_s}, {&w.Text6, u"139.8E"_s}, {&w.Text7, u"1234"_s}};
+        typeInto(w.Text5, u"３５．７Ｎ"_s);
+        typeInto(w.Text6, u"１３９．８Ｅ"_s);
+        typeInto(w.Text7, u"１２３４"_s);
+        typeInto(w.Text1, u"東京"_s);
+        typeInto(w.Text2, u"２０２０年"_s);
+        typeInto(w.Text8, u"日本"_s);
+        for (const auto& [box, shown] : facts) EXPECT_EQ(box->Text(), shown) << box->Name().toStdString();
+        EXPECT_EQ(w.Text2.Text(), u"２０２０年"_s) << "the year is part of the title and stays as typed";
+        w.Command2.click();
+        EXPECT_EQ(w.Text5.BackColor(), 0xFFFF80u) << "north";
+        EXPECT_EQ(w.Text6.BackColor(), 0xC0FFC0u) << "east";
+        services.messages.clear();
+        w.Unload();
     }
 }
 

@@ -8,7 +8,9 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -284,7 +286,7 @@ constexpr Color kRed = 0x0000FF;
 FormDesign looksDesign() {
     FormDesign d;
     d.name = u"Looks"_s;
-    d.clientWidth = 12000;
+    d.clientWidth = 13500;
     d.clientHeight = 3000;
     d.backColor = 0xE4EFEF;
     const auto pair = [&d](ControlDesign row) {
@@ -307,6 +309,7 @@ FormDesign looksDesign() {
     pair(button(u"Btn"_s, 9100, 0, 1200, 400).caption_(u"クリア"_s));
     pair(comboBox(u"Cbo"_s, 10400, 0, 1200, 300).text(u"東京"_s));
     pair(spinButton(u"Spn"_s, 11700, 0, 250, 600));
+    pair(button(u"GBtn"_s, 12100, 0, 1200, 400).caption_(u"閉じる"_s).graphical().back(0xFFFFFF).fore(kRed));
     return d;
 }
 
@@ -343,8 +346,8 @@ TEST_F(ControlsTest, DisabledControlsLookDisabledWhateverTheirColours) {
         const char* name;
         bool red;  // its text is red while enabled; black otherwise
     };
-    const Case cases[] = {{"Lbl", true}, {"Chk", true}, {"Box", false}, {"RedBox", true}, {"Opt", true},
-                          {"Fra", true}, {"Txt", true}, {"Btn", false}, {"Cbo", false},   {"Spn", false}};
+    const Case cases[] = {{"Lbl", true}, {"Chk", true},  {"Box", false}, {"RedBox", true}, {"Opt", true}, {"Fra", true},
+                          {"Txt", true}, {"Btn", false}, {"Cbo", false}, {"Spn", false},   {"GBtn", true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const ControlArray<Control> pair = w.controls<Control>(QString::fromLatin1(c.name));
@@ -373,6 +376,111 @@ TEST_F(ControlsTest, BoxDisabledFromCodeLooksAsOneDisabledAtDesign) {
     EXPECT_EQ(lookOf(w, Box(0)), designed);
     Box(0).setEnabled(true);
     EXPECT_EQ(lookOf(w, Box(0)), enabled);
+}
+
+// A log: a long text in a multi-line box, its cursor put at the end from code, shows its
+// last line.
+FormDesign logDesign() {
+    FormDesign d;
+    d.name = u"Log"_s;
+    d.clientWidth = 6000;
+    d.clientHeight = 3000;
+    d.controls = {textBox(u"Text1"_s, 0, 0, 6000, 3000).multi()};
+    return d;
+}
+
+class Log : public Form {
+public:
+    Log() : Form(logDesign()) {}
+};
+
+TEST_F(ControlsTest, AMultiLineBoxScrollsToWhereTheCursorIsPut) {
+    Log& w = instance<Log>();
+    w.Show();
+    TextBox& box = w.control<TextBox>(u"Text1"_s);
+    QStringList lines;
+    for (int i = 1; i <= 200; ++i) lines << u"行 "_s + QString::number(i);
+    box.setText(lines.join(u'\n'));
+    auto* edit = qobject_cast<QPlainTextEdit*>(box.widget());
+    ASSERT_NE(edit, nullptr);
+    QScrollBar* bar = edit->verticalScrollBar();
+    EXPECT_EQ(bar->value(), 0) << "a new text shows from its start";
+
+    box.setSelStart(static_cast<int>(box.Text().size()));
+
+    EXPECT_EQ(edit->textCursor().position(), box.Text().size());
+    EXPECT_GT(bar->value(), bar->maximum() - 5) << "scrolled down to the end";
+    EXPECT_TRUE(edit->viewport()->rect().contains(edit->cursorRect())) << "the last line shows";
+    box.setSelStart(0);
+    EXPECT_EQ(bar->value(), 0);
+}
+
+// A button with a yellow back colour and a blue picture, standard and graphical.
+FormDesign buttonsDesign() {
+    FormDesign d;
+    d.name = u"Buttons"_s;
+    d.clientWidth = 6000;
+    d.clientHeight = 1500;
+    d.backColor = 0xE4EFEF;
+    d.controls = {
+        button(u"Plain"_s, 150, 150, 2700, 600).caption_(u"開始"_s).back(0x00FFFF),
+        button(u"Picture"_s, 3000, 150, 2700, 600).caption_(u"開始"_s).back(0x00FFFF).graphical(),
+    };
+    return d;
+}
+
+class Buttons : public Form {
+public:
+    Buttons() : Form(buttonsDesign()) {}
+};
+
+int pixelsOf(const QImage& image, const QColor& colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += QColor(image.pixel(x, y)) == colour;
+    return n;
+}
+
+TEST_F(ControlsTest, AGraphicalButtonShowsItsBackColourAndPictureAndAStandardOneLooksAsTheSystemsDo) {
+    Buttons& w = instance<Buttons>();
+    QImage blue(12, 12, QImage::Format_RGB32);
+    blue.fill(QColor(0, 0, 255));
+    for (const char16_t* name : {u"Plain", u"Picture"}) w.control<CommandButton>(QString::fromUtf16(name)).setPicture(shell::Picture(blue));
+    w.Show();
+
+    const CommandButton& plain = w.control<CommandButton>(u"Plain"_s);
+    const CommandButton& graphical = w.control<CommandButton>(u"Picture"_s);
+    EXPECT_EQ(plain.Style(), ButtonStyle::Standard);
+    EXPECT_EQ(graphical.Style(), ButtonStyle::Graphical);
+    const QImage shot = w.grabClient();
+    const QImage plainLook = lookOf(w, plain);
+    const QImage look = lookOf(w, graphical);
+    ASSERT_EQ(look.size(), QSize(180, 40));
+    EXPECT_EQ(shot.copy(200, 10, 180, 40), look) << "the window's grab shows the button as it paints itself";
+
+    // Its back colour fills it inside the edge, the picture stands whole left of the
+    // caption, and the caption is drawn.
+    EXPECT_EQ(QColor(look.pixel(6, 6)), QColor(255, 255, 0));
+    EXPECT_EQ(QColor(look.pixel(173, 33)), QColor(255, 255, 0));
+    EXPECT_EQ(pixelsOf(look, QColor(0, 0, 255)), 12 * 12);
+    EXPECT_GT(inkPixels(look, false), 20);
+    // The standard button keeps the system's look: neither colour nor picture.
+    EXPECT_EQ(pixelsOf(plainLook, QColor(255, 255, 0)), 0);
+    EXPECT_EQ(pixelsOf(plainLook, QColor(0, 0, 255)), 0);
+
+    // A picture taller than the button shrinks to fit inside its edge.
+    QImage tall(40, 80, QImage::Format_RGB32);
+    tall.fill(QColor(0, 0, 255));
+    w.control<CommandButton>(u"Picture"_s).setPicture(shell::Picture(tall));
+    const QImage shrunk = lookOf(w, graphical);
+    int blueRows = 0;
+    for (int y = 0; y < shrunk.height(); ++y) {
+        bool any = false;
+        for (int x = 0; x < shrunk.width(); ++x) any = any || QColor(shrunk.pixel(x, y)) == QColor(0, 0, 255);
+        blueRows += any;
+    }
+    EXPECT_GT(blueRows, 20);
+    EXPECT_LE(blueRows, 40 - 6) << "inside the edge";
 }
 
 }  // namespace

@@ -2,11 +2,15 @@
 // control arrays, geometry in twips, the drawing surface, menus, focus, the message-box
 // service, and windows unloaded and loaded again from their design.
 #include "platform/forms/Form.h"
+#include "platform/forms/Twips.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/TempFolder.h"
 
 #include <QApplication>
 #include <QColor>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -122,6 +126,52 @@ TEST_F(FormsTest, UnloadedWindowComesBackFromItsDesignOnTheNextReference) {
     EXPECT_EQ(again.loads, 1) << "a new window ran its own load step";
     EXPECT_EQ(again.Top.Caption(), QString());
     EXPECT_EQ(again.Check.Value(), 1);
+}
+
+// Holds back every paint of one widget, as a display that has not yet exposed it does.
+class PaintsHeldBack final : public QObject {
+public:
+    explicit PaintsHeldBack(const QWidget* w) : w_(w) { qApp->installEventFilter(this); }
+    ~PaintsHeldBack() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override { return watched == w_ && e->type() == QEvent::Paint; }
+
+private:
+    const QWidget* w_;
+};
+
+TEST_F(FormsTest, AShownWindowIsWaitedForUntilItHasPaintedAndAgainAfterItWasHidden) {
+    TestForm& f = instance<TestForm>();
+    EXPECT_FALSE(f.waitUntilPainted(5000)) << "a window not shown never paints: no wait";
+    f.Show();
+    EXPECT_TRUE(f.waitUntilPainted(5000));
+    EXPECT_TRUE(f.hasPainted());
+    f.Hide();
+    f.Show();
+    EXPECT_FALSE(f.hasPainted()) << "shown again, it has yet to paint";
+    EXPECT_TRUE(f.waitUntilPainted(5000));
+}
+
+TEST_F(FormsTest, TheWaitForAPaintEndsAtItsDeadlineOrWhenTheWindowGoes) {
+    TestForm& f = instance<TestForm>();
+    const PaintsHeldBack held(f.clientWidget());
+    f.Show();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(f.waitUntilPainted(150));
+    EXPECT_GE(clock.elapsed(), 140);
+    EXPECT_LT(clock.elapsed(), 2000) << "no longer than its deadline, give or take the machine's load";
+
+    // Unloaded and freed while the wait runs: the wait ends then, without touching it.
+    QTimer::singleShot(20, [&f] {
+        f.Unload();
+        collectUnloadedForms();
+    });
+    clock.restart();
+    EXPECT_FALSE(f.waitUntilPainted(5000));
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_FALSE(isLoaded<TestForm>());
 }
 
 TEST_F(FormsTest, WindowCanUnloadItselfFromInsideItsOwnHandler) {
@@ -261,6 +311,53 @@ TEST_F(FormsTest, WindowedControlsLieAboveTheDrawing) {
     EXPECT_NE(QColor(shot.pixel(300, 86)), QColor(255, 0, 0));
 }
 
+// A chart in little: a plot area and a band beneath the drawing; a marker, a joining
+// line and an opaque label above it.
+FormDesign chartDesign() {
+    FormDesign d = plainDesign(u"Chart"_s, u"chart"_s, 6000, 4500);
+    d.controls = {
+        label(u"Plot"_s, 0, 0, 3000, 3000).back(0xFFFFFF),
+        label(u"Band"_s, 0, 1500, 3000, 1500).back(0xFFFFC0),
+        line(u"Grid"_s, 0, 750, 3000, 750).border(0xC0C0C0),
+        drawingSurface(),
+        shape(u"Marker"_s, 3300, 300, 300, 300).kindOf(ShapeKind::Circle).fill(0x800080).border(0x800080),
+        line(u"Join"_s, 3000, 1500, 6000, 1500).border(0x404040).width_(6),
+        label(u"Cover"_s, 3300, 2400, 900, 900).back(0x00C000),
+    };
+    return d;
+}
+
+TEST_F(FormsTest, TheDrawingLiesWhereTheDesignPutsItAmongTheWindowlessControls) {
+    struct Case {
+        const char* name;
+        double x, y;   // twips: where the dot is set
+        QColor shows;  // what the grab shows at the dot's middle
+    };
+    const QColor dot(0, 0, 255);
+    const Case cases[] = {
+        {"on the plot area, below the drawing", 600, 600, dot},
+        {"on the band, below the drawing", 600, 2250, dot},
+        {"on a grid line, below the drawing", 1500, 750, dot},
+        {"under the marker, above the drawing", 3450, 450, QColor(0x80, 0, 0x80)},
+        {"under the joining line, above the drawing", 4500, 1500, QColor(0x40, 0x40, 0x40)},
+        {"under the opaque label, above the drawing", 3750, 2850, QColor(0, 0xC0, 0)},
+    };
+    Form f(chartDesign());
+    f.setDrawWidth(6);
+    for (const Case& c : cases) f.PSet(c.x, c.y, 0xFF0000);
+    const QImage shot = f.grabClient();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(QColor(shot.pixel(toPixels(c.x), toPixels(c.y))).name(), c.shows.name());
+    }
+}
+
+TEST_F(FormsTest, ADesignGivesTheDrawingOnePlaceAtMost) {
+    FormDesign d = chartDesign();
+    d.controls.push_back(drawingSurface());
+    EXPECT_THROW(Form{d}, std::logic_error);
+}
+
 TEST_F(FormsTest, JanuaryColourKeepsOnlyItsLowThreeBytes) {
     EXPECT_EQ(toQColor(0x11111111), QColor(0x11, 0x11, 0x11));
     EXPECT_EQ(toQColor(0xFF8080), QColor(0x80, 0x80, 0xFF));
@@ -291,6 +388,33 @@ TEST_F(FormsTest, HidingTheFocusedControlRaisesNoGotFocusElsewhere) {
     EXPECT_TRUE(f.log.filter(u"GotFocus"_s).isEmpty()) << f.log.join(u' ').toStdString();
     f.Clear.SetFocus();
     EXPECT_EQ(f.log.filter(u"GotFocus"_s), QStringList{u"Clear_GotFocus"_s}) << "focus set by code raises its event";
+}
+
+TEST_F(FormsTest, ControlsHiddenForAMomentKeepTheFocusWithoutEventsAndSelectNoText) {
+    TestForm& f = instance<TestForm>();
+    f.Show();
+    f.Text.setText(u"札幌"_s);
+    f.Clear.SetFocus();
+    QApplication::processEvents();
+    f.log.clear();
+    for (Control* c : std::initializer_list<Control*>{&f.OptA, &f.OptB, &f.Check, &f.Box, &f.Spin}) {
+        c->onGotFocus = [&f, c] { f.log << c->Name() + u"_GotFocus"_s; };
+    }
+    {
+        const Form::HiddenControls hidden(f, {&f.Clear, &f.Check});
+        QApplication::processEvents();
+        EXPECT_FALSE(f.Clear.Visible());
+        EXPECT_FALSE(f.Check.Visible());
+        EXPECT_EQ(f.Text.SelLength(), 0) << "the focus went to no text box";
+        EXPECT_EQ(f.ActiveControl(), nullptr);
+    }
+    EXPECT_TRUE(f.Clear.Visible());
+    EXPECT_TRUE(f.Check.Visible());
+    EXPECT_EQ(f.ActiveControl(), &f.Clear);
+    EXPECT_TRUE(f.Clear.widget()->hasFocus());
+    EXPECT_TRUE(f.log.isEmpty()) << f.log.join(u' ').toStdString();
+    f.Text.SetFocus();
+    EXPECT_EQ(f.log, QStringList{u"Text_GotFocus"_s}) << "the next move of the focus is the user's again";
 }
 
 TEST_F(FormsTest, ShowingGivesTheFocusToTheFirstControlOfTheTabOrder) {

@@ -30,6 +30,33 @@ TEST(TextTest, ValReadsTheLeadingNumberAndZeroWhenThereIsNone) {
     }
 }
 
+TEST(TextTest, AsciiFormsTurnWhatTheInputMethodTypesIntoAscii) {
+    struct Case {
+        const char* name;
+        QString text, ascii;
+    };
+    const Case cases[] = {
+        {"full-width digits and point", u"１２．３"_s, u"12.3"_s},
+        {"full-width minus", u"－３"_s, u"-3"_s},
+        {"the minus sign", u"−３"_s, u"-3"_s},
+        {"full-width plus", u"＋７"_s, u"+7"_s},
+        {"mixed with ASCII", u"１2.５"_s, u"12.5"_s},
+        {"ideographic blanks", u"\u3000８\u3000"_s, u" 8 "_s},
+        {"full-width letters", u"３５．７Ｎ１ｅ"_s, u"35.7N1e"_s},
+        {"the ends of the block", u"！～"_s, u"!~"_s},
+        {"kanji, kana and marks stay", u"２００５年ー×，"_s, u"2005年ー×,"_s},
+        {"the long vowel mark is no minus", u"ー３"_s, u"ー3"_s},
+        {"the ideographic full stop is no point", u"１２。３"_s, u"12。3"_s},
+        {"half-width katakana stay", u"ｶﾅ"_s, u"ｶﾅ"_s},
+        {"ASCII stays", u"-12.5e3 N"_s, u"-12.5e3 N"_s},
+        {"nothing", QString(), QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(asciiForms(c.text), c.ascii);
+    }
+}
+
 TEST(TextTest, StrWritesTheShortestForm) {
     EXPECT_EQ(Str(2000), u"2000"_s);
     EXPECT_EQ(Str(1995), u"1995"_s);

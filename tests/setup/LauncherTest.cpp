@@ -4,11 +4,15 @@
 #include "platform/forms/Services.h"
 #include "setup/Form1.h"
 #include "setup/Form49.h"
+#include "setup/frmLog.h"
 #include "tests/support/FakeServices.h"
+#include "tests/support/Glyphs.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +20,7 @@ using namespace forms;
 using namespace Qt::Literals::StringLiterals;
 using setup::Form1;
 using setup::Form49;
+using setup::frmLog;
 using testing_support::FakeServices;
 using testing_support::TempFolder;
 
@@ -43,6 +48,19 @@ private:
     std::shared_ptr<MessageBoxService> answers_;
     const FakeServices& fake_;
     std::vector<Moment>& moments_;
+};
+
+// The user closing the log window while the product installer runs.
+class ClosingLog final : public ProcessService {
+public:
+    explicit ClosingLog(std::shared_ptr<ProcessService> inner) : inner_(std::move(inner)) {}
+    int run(const QString& program, const QStringList& arguments, bool wait, const OutputSink& output) override {
+        if (wait && isLoaded<frmLog>()) instance<frmLog>().control<CommandButton>(u"cmdClose"_s).click();
+        return inner_->run(program, arguments, wait, output);
+    }
+
+private:
+    std::shared_ptr<ProcessService> inner_;
 };
 
 class LauncherTest : public ::testing::Test {
@@ -91,6 +109,40 @@ TEST_F(LauncherTest, OpensCentredOnTheScreenWithItsCaptionAndButtons) {
     EXPECT_EQ(w.control<CommandButton>(u"Command2"_s).Caption(), u"閉じる"_s);
 }
 
+// Each button is white inside its edge and shows its picture: the colour that marks the
+// picture (install's green arrow, the guide's blue book, close's red cross).
+TEST_F(LauncherTest, TheButtonsAreWhiteAndShowTheirPictures) {
+    Form1& w = instance<Form1>();
+    const QImage shot = w.grabClient();
+    struct Case {
+        const char* name;
+        QColor mark;
+    };
+    const Case cases[] = {
+        {"Command1", QColor(0x00, 0xA0, 0x00)}, {"Command4", QColor(0x20, 0x60, 0xC0)}, {"Command2", QColor(0xD0, 0x00, 0x00)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CommandButton& b = w.control<CommandButton>(QString::fromLatin1(c.name));
+        EXPECT_EQ(b.BackColor(), 0xFFFFFFu);
+        ASSERT_FALSE(b.Picture().isNull());
+        const QRect r(qRound(b.Left() / 15), qRound(b.Top() / 15), qRound(b.Width() / 15), qRound(b.Height() / 15));
+        const QImage button = shot.copy(r);
+        // Inside the raised edge, away from picture and caption.
+        EXPECT_EQ(QColor(button.pixel(4, 4)), QColor(Qt::white));
+        EXPECT_EQ(QColor(button.pixel(button.width() - 5, button.height() - 5)), QColor(Qt::white));
+        int white = 0, marked = 0;
+        for (int y = 0; y < button.height(); ++y) {
+            for (int x = 0; x < button.width(); ++x) {
+                const QColor px(button.pixel(x, y));
+                white += px == QColor(Qt::white);
+                marked += px == c.mark;
+            }
+        }
+        EXPECT_GT(white, button.width() * button.height() / 2) << "white is the button's ground";
+        EXPECT_GE(marked, 10) << "its picture shows";
+    }
+}
+
 TEST_F(LauncherTest, InstallWaitsForTheProductInstallerThenOffersTheRuntimeAfterAPause) {
     putBothInstallers();
     fake.expectMessage(vbOK);
@@ -111,6 +163,48 @@ TEST_F(LauncherTest, InstallWaitsForTheProductInstallerThenOffersTheRuntimeAfter
     EXPECT_GE(moments[0].sleptMs, 2000);
     EXPECT_TRUE(instance<Form1>().Visible());
     EXPECT_FALSE(fake.endedWith.has_value());
+}
+
+// What the product installer writes shows in the launcher's log as it comes, pieces of a
+// line joined, with the launcher's word on how it ended; the runtime installer, which the
+// launcher does not follow, writes nothing there.
+TEST_F(LauncherTest, TheProductInstallersOutputShowsInTheLaunchersLogWindow) {
+    struct Case {
+        const char* name;
+        int exitCode;
+        QString last;
+    };
+    const Case cases[] = {
+        {"an install that ends well", 0, u"製品のインストーラーが終わりました。"_s},
+        {"an install that fails", 3, u"製品のインストーラーが終了コード 3 で終わりました。"_s},
+    };
+    putBothInstallers();
+    fake.processOutput = {u"[1/4] プログラムと"_s, u"データをコピーしています...\n"_s, u"インストールが終わりました。\n"_s};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.processExitCode = c.exitCode;
+        if (c.exitCode != 0) fake.expectMessage(vbOK);  // the failure
+        fake.expectMessage(vbOK);                       // the runtime
+        clickInstall();
+
+        ASSERT_TRUE(isLoaded<frmLog>());
+        const frmLog& log = instance<frmLog>();
+        EXPECT_TRUE(log.Visible());
+        EXPECT_EQ(log.Caption(), u"インストールの経過"_s);
+        EXPECT_EQ(log.text(), u"製品のインストーラーを実行しています: "_s + medium.file(u"W_disk_1/SETUP.exe"_s) +
+                                  u"\n[1/4] プログラムとデータをコピーしています...\nインストールが終わりました。\n\n"_s + c.last + u'\n')
+            << "each install starts the log again";
+    }
+
+    // The user may close the log while an installer runs; the install goes on without it,
+    // and closing the launcher takes an open log along.
+    fake.processExitCode = 0;
+    fake.expectMessage(vbCancel);
+    services().process = std::make_shared<ClosingLog>(services().process);
+    clickInstall();
+    EXPECT_FALSE(isLoaded<frmLog>());
+    EXPECT_EQ(fake.processes.size(), 5u);
+    EXPECT_EQ(fake.messages.back().prompt, kOffer) << "the install went on to its question";
 }
 
 TEST_F(LauncherTest, CancelStartsNothingFurtherAndLeavesTheLauncherOpen) {
@@ -190,7 +284,7 @@ TEST_F(LauncherTest, AProductInstallerThatCannotStartIsReportedAndNothingMoreIsA
 class ClickingProcesses final : public ProcessService {
 public:
     explicit ClickingProcesses(std::shared_ptr<ProcessService> inner) : inner_(std::move(inner)) {}
-    int run(const QString& program, const QStringList& arguments, bool wait) override {
+    int run(const QString& program, const QStringList& arguments, bool wait, const OutputSink& output) override {
         ++runs;
         if (wait) {
             Form1& w = instance<Form1>();
@@ -198,7 +292,7 @@ public:
             w.control<CommandButton>(u"Command2"_s).click();
             w.userClosed();
         }
-        return inner_->run(program, arguments, wait);
+        return inner_->run(program, arguments, wait, output);
     }
     int runs = 0;
 
@@ -263,6 +357,24 @@ TEST_F(LauncherTest, TheGuideOpensLeftOfTheCentreWithItsText) {
     EXPECT_EQ(g.control<CommandButton>(u"f_end"_s).Caption(), u"終了 (&C)"_s);
 }
 
+// Every letter of the guide and of its button has a glyph in the faces the window draws
+// it with, Qt's fallbacks included: none shows as an empty box.
+TEST_F(LauncherTest, EveryLetterOfTheGuideHasAGlyph) {
+    instance<Form1>().control<CommandButton>(u"Command4"_s).click();
+    ASSERT_TRUE(isLoaded<Form49>());
+    Form49& g = instance<Form49>();
+    const TextBox& guide = g.control<TextBox>(u"Text1"_s);
+    const CommandButton& button = g.control<CommandButton>(u"f_end"_s);
+    const std::pair<const Control*, QString> shown[] = {{&guide, guide.Text()}, {&button, button.Caption()}};
+    for (const auto& [control, text] : shown) {
+        SCOPED_TRACE(control->Name().toStdString());
+        ASSERT_NE(control->widget(), nullptr);
+        ASSERT_FALSE(text.isEmpty());
+        const QString missing = testing_support::charactersWithoutGlyph(control->widget()->font(), text);
+        EXPECT_TRUE(missing.isEmpty()) << "no glyph for " << testing_support::describeCharacters(missing);
+    }
+}
+
 TEST_F(LauncherTest, AMinimisedGuideIsOnlyRestored) {
     Form49& g = instance<Form49>();
     g.Move(300, 450);
@@ -285,7 +397,7 @@ TEST_F(LauncherTest, TheGuideClosesByItsButtonAndTheLauncherGoesOn) {
     EXPECT_FALSE(fake.endedWith.has_value());
 }
 
-TEST_F(LauncherTest, ClosingTheLauncherEndsItAndTakesTheGuideAlong) {
+TEST_F(LauncherTest, ClosingTheLauncherEndsItAndTakesTheGuideAndTheLogAlong) {
     struct Case {
         const char* name;
         void (*close)(Form1&);
@@ -300,11 +412,13 @@ TEST_F(LauncherTest, ClosingTheLauncherEndsItAndTakesTheGuideAlong) {
         Form1& w = instance<Form1>();
         w.control<CommandButton>(u"Command4"_s).click();
         ASSERT_TRUE(isLoaded<Form49>());
+        instance<frmLog>().Show();  // the log of an earlier install
 
         c.close(w);
 
         EXPECT_EQ(fake.endedWith, 0);
         EXPECT_FALSE(isLoaded<Form49>());
+        EXPECT_FALSE(isLoaded<frmLog>());
         EXPECT_FALSE(isLoaded<Form1>());
         collectUnloadedForms();
     }

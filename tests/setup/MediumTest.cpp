@@ -2,17 +2,30 @@
 // fresh prefix, where it starts headless and finds its databases; the runtime installer
 // says what is missing and asks apt only for that. apt itself never runs here: fake
 // dpkg-query, apt-get, sudo and pkexec stand first on the installers' PATH.
+#include "platform/forms/Form.h"
+#include "platform/forms/Services.h"
+#include "setup/Form1.h"
+#include "setup/Form49.h"
+#include "setup/frmLog.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 using testing_support::TempFolder;
@@ -28,7 +41,12 @@ const QString kMedium;
 const QStringList kDatabases = {u"Hokkaido_Hyser_Data.mdb"_s, u"Touhok_Hyser_Data.mdb"_s, u"Kanto_Hyser_Data.mdb"_s,
                                 u"Kinki_Hyser_Data.mdb"_s,    u"Chugok_Hyser_Data.mdb"_s, u"Kyusyu_Hyser_Data.mdb"_s,
                                 u"Okinawa_Hyser_Data.mdb"_s};
-const QStringList kRuntime = {u"libqt6widgets6"_s, u"libqt6gui6"_s, u"libqt6printsupport6"_s, u"libsqlite3-0"_s, u"fonts-ipafont-gothic"_s};
+const QStringList kRuntime = {u"libqt6widgets6"_s,        u"libqt6gui6"_s,   u"libqt6printsupport6"_s,  u"libqt6webenginewidgets6"_s,
+                              u"qt6-translations-l10n"_s, u"libsqlite3-0"_s, u"fonts-ipafont-gothic"_s, u"fonts-noto-cjk"_s};
+QStringList without(QStringList all, const QString& missing) {
+    all.removeAll(missing);
+    return all;
+}
 
 struct Outcome {
     int exitCode = -1;
@@ -114,6 +132,12 @@ protected:
     TempFolder tmp;
 };
 
+// An unstripped program keeps its symbol table, named in its section names.
+bool hasSymbolTable(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.readAll().contains(QByteArrayLiteral("\0.symtab\0"));
+}
+
 // Waits until the program holds every file open, while it keeps running.
 bool holdsOpen(QProcess& program, const QStringList& files, int timeoutMs) {
     const QString fds = u"/proc/"_s + QString::number(program.processId()) + u"/fd"_s;
@@ -141,8 +165,12 @@ TEST_F(MediumTest, TheInstalledProgramStartsHeadlessFromAFreshPrefixAndFindsItsD
     EXPECT_TRUE(QFileInfo(dest + u"/tavrin"_s).isExecutable());
     for (const QString& db : kDatabases) EXPECT_TRUE(QFileInfo::exists(dest + u"/Hyther_DB/"_s + db)) << db.toStdString();
     EXPECT_FALSE(QDir(dest + u"/W_GIF"_s).entryList({u"*.gif"_s}).isEmpty());
-    EXPECT_TRUE(QFileInfo::exists(dest + u"/README.md"_s));
+    // The page about the program in place of the developers' read-me.
+    EXPECT_EQ(readAll(dest + u"/tavrin.html"_s), readAll(kMedium + u"/W_disk_1/tavrin/tavrin.html"_s));
+    EXPECT_TRUE(readAll(dest + u"/tavrin.html"_s).contains(u"<html lang=\"ja\">"_s));
+    EXPECT_FALSE(QFileInfo::exists(dest + u"/README.md"_s));
     EXPECT_TRUE(QFileInfo(dest + u"/CAP"_s).isDir());
+    EXPECT_FALSE(hasSymbolTable(dest + u"/tavrin"_s)) << "the program is installed stripped";
 #ifdef TAVRIN_WEBENGINE_MODULE
     // Without it beside the installed program, pages would show in the plain browser.
     EXPECT_TRUE(QFileInfo::exists(dest + u"/"_s + QStringLiteral(TAVRIN_WEBENGINE_MODULE)));
@@ -152,6 +180,9 @@ TEST_F(MediumTest, TheInstalledProgramStartsHeadlessFromAFreshPrefixAndFindsItsD
     EXPECT_TRUE(entry.startsWith(u"[Desktop Entry]\n"_s));
     EXPECT_TRUE(entry.contains(u"\nExec=\""_s + dest + u"/tavrin\"\n"_s)) << entry.toStdString();
     EXPECT_TRUE(entry.contains(u"\nPath="_s + dest + u'\n')) << entry.toStdString();
+    const QString icon = prefix + u"/share/icons/hicolor/scalable/apps/tavrin.svg"_s;
+    EXPECT_TRUE(entry.contains(u"\nIcon="_s + icon + u'\n')) << entry.toStdString();
+    EXPECT_FALSE(QImage(icon).isNull()) << "the icon is a picture";
 
     // The runtime installer's check mode on this machine: it reads the real package
     // database and asks apt for nothing.
@@ -195,8 +226,12 @@ TEST_F(MediumTest, ReinstallingReplacesTheProgramAndKeepsTheCaptures) {
     ASSERT_TRUE(capture.open(QIODevice::WriteOnly));
     capture.write("BM");
     capture.close();
-    QFile readme(dest + u"/README.md"_s);
-    ASSERT_TRUE(readme.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QFile page(dest + u"/tavrin.html"_s);
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    page.write("an older page");
+    page.close();
+    QFile readme(dest + u"/README.md"_s);  // what an older version installed
+    ASSERT_TRUE(readme.open(QIODevice::WriteOnly));
     readme.write("an older read-me");
     readme.close();
 
@@ -204,7 +239,8 @@ TEST_F(MediumTest, ReinstallingReplacesTheProgramAndKeepsTheCaptures) {
     ASSERT_EQ(again.exitCode, 0) << again.output.toStdString();
 
     EXPECT_TRUE(QFileInfo::exists(dest + u"/CAP/東京/東京2000_Hyser.bmp"_s));
-    EXPECT_EQ(readAll(dest + u"/README.md"_s), readAll(kMedium + u"/W_disk_1/tavrin/README.md"_s));
+    EXPECT_EQ(readAll(dest + u"/tavrin.html"_s), readAll(kMedium + u"/W_disk_1/tavrin/tavrin.html"_s));
+    EXPECT_FALSE(QFileInfo::exists(dest + u"/README.md"_s));
     // Nothing of the copy is left beside the program.
     EXPECT_EQ(QDir(prefix + u"/lib"_s).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{u"tavrin"_s});
 }
@@ -243,8 +279,7 @@ TEST_F(MediumTest, TheRuntimeInstallerAsksAptOnlyForWhatIsMissing) {
         QString aptCalls;  // the fake's log
     };
     const QStringList all = kRuntime;
-    QStringList noFonts = kRuntime;
-    noFonts.removeAll(u"fonts-ipafont-gothic"_s);
+    const QStringList noFonts = without(kRuntime, u"fonts-ipafont-gothic"_s);
     QStringList t64 = kRuntime;  // the names of newer releases
     t64.replaceInStrings(u"libqt6widgets6"_s, u"libqt6widgets6t64"_s);
     const Case cases[] = {
@@ -253,6 +288,15 @@ TEST_F(MediumTest, TheRuntimeInstallerAsksAptOnlyForWhatIsMissing) {
         {"checking with the fonts missing", noFonts, {u"--check"_s}, 0, 1, u"足りないもの: fonts-ipafont-gothic"_s, QString()},
         {"installing the fonts", noFonts, {}, 0, 0, u"終わりました"_s, u"apt-get update\napt-get install -y fonts-ipafont-gothic\n"_s},
         {"apt failing", noFonts, {}, 100, 1, u"apt-get が失敗しました"_s, u"apt-get update\n"_s},
+        // A desktop with Qt but nothing more: the browser window needs the engine, Qt's
+        // own dialogs their Japanese, and Korean names a face with Hangul.
+        {"a machine with Qt only",
+         {u"libqt6widgets6"_s, u"libqt6gui6"_s, u"libqt6printsupport6"_s, u"libsqlite3-0"_s, u"fonts-ipafont-gothic"_s},
+         {},
+         0,
+         0,
+         u"終わりました"_s,
+         u"apt-get update\napt-get install -y libqt6webenginewidgets6 qt6-translations-l10n fonts-noto-cjk\n"_s},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -281,7 +325,7 @@ TEST_F(MediumTest, StartedWithoutATerminalOnADesktopAnInstallerRunsInATerminalWi
         {"a terminal that waits for its window", "\"$@\" < /dev/null > \"$FAKE_WINDOW\" 2>&1\n"},
         {"a terminal that returns at once", "(sleep 1; \"$@\" < /dev/null > \"$FAKE_WINDOW\" 2>&1) &\n"},
     };
-    markInstalled({u"libqt6widgets6"_s, u"libqt6gui6"_s, u"libqt6printsupport6"_s, u"libsqlite3-0"_s});
+    markInstalled(without(kRuntime, u"fonts-ipafont-gothic"_s));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         writeScript(tmp.file(u"bin/x-terminal-emulator"_s), "#!/bin/sh\n[ \"$1\" = -e ] && shift\n" + c.terminal);
@@ -298,6 +342,197 @@ TEST_F(MediumTest, StartedWithoutATerminalOnADesktopAnInstallerRunsInATerminalWi
         EXPECT_TRUE(window.contains(u"Enter キーを押すと、このウィンドウを閉じます。"_s)) << window.toStdString();
         EXPECT_EQ(aptLog(), QString());
     }
+}
+
+// Everything under a folder, files and folders, as paths relative to it.
+QStringList everythingUnder(const QString& root) {
+    QStringList out;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) out << QDir(root).relativeFilePath(it.next());
+    out.sort();
+    return out;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(bytes);
+}
+
+// The installed program with its data, command, icon and menu entry goes; the captures the
+// user saved in CAP stay where they are, and the user is told where.
+TEST_F(MediumTest, UninstallingLeavesNothingOfOursButTheCaptures) {
+    struct Case {
+        const char* name;
+        QStringList captures;  // under CAP
+        QStringList left;      // everything left under the prefix
+    };
+    const Case cases[] = {
+        {"no captures", {}, {}},
+        {"captures of two places",
+         {u"東京/東京2000_Hyser.bmp"_s, u"札幌/札幌_Uonz.bmp"_s},
+         {u"lib"_s, u"lib/tavrin"_s, u"lib/tavrin/CAP"_s, u"lib/tavrin/CAP/札幌"_s, u"lib/tavrin/CAP/札幌/札幌_Uonz.bmp"_s,
+          u"lib/tavrin/CAP/東京"_s, u"lib/tavrin/CAP/東京/東京2000_Hyser.bmp"_s}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString prefix = tmp.file(u"uninstall "_s + QString::fromLatin1(c.name));
+        ASSERT_EQ(installProduct(prefix).exitCode, 0);
+        const QString cap = prefix + u"/lib/tavrin/CAP/"_s;
+        for (const QString& capture : c.captures) writeFile(cap + capture, "BM");
+        QDir().mkpath(cap + u"那覇"_s);  // a place whose capture failed: an empty folder
+
+        const Outcome r = run(u"W_disk_1/SETUP.exe"_s, {u"--uninstall"_s, u"--prefix"_s, prefix}, installerEnvironment());
+
+        EXPECT_EQ(r.exitCode, 0) << r.output.toStdString();
+        EXPECT_TRUE(r.output.contains(u"アンインストールが終わりました"_s)) << r.output.toStdString();
+        EXPECT_EQ(everythingUnder(prefix), c.left);
+        EXPECT_EQ(r.output.contains(u"キャプチャーは消さずに残しました: "_s + QFileInfo(cap).canonicalFilePath()), !c.captures.isEmpty())
+            << r.output.toStdString();
+
+        // Again: nothing to do, and nothing the user kept goes.
+        const Outcome again = run(u"W_disk_1/SETUP.exe"_s, {u"--uninstall"_s, u"--prefix"_s, prefix}, installerEnvironment());
+        EXPECT_EQ(again.exitCode, 0) << again.output.toStdString();
+        EXPECT_TRUE(again.output.contains(u"消すものはありませんでした"_s)) << again.output.toStdString();
+        EXPECT_EQ(everythingUnder(prefix), c.left);
+    }
+}
+
+// A command and a menu entry of the same names that the installer did not make stay, and
+// so does a file of the user's in the program's folder.
+TEST_F(MediumTest, UninstallingKeepsWhatItDidNotInstall) {
+    const QString prefix = tmp.file(u"shared"_s);
+    ASSERT_EQ(installProduct(prefix).exitCode, 0);
+    QFile::remove(prefix + u"/bin/tavrin"_s);
+    writeFile(prefix + u"/bin/tavrin"_s, "#!/bin/sh\n");
+    writeFile(prefix + u"/share/applications/tavrin.desktop"_s, "[Desktop Entry]\nType=Application\nName=other\nExec=other\n");
+    writeFile(prefix + u"/lib/tavrin/memo.txt"_s, "mine");
+
+    const Outcome r = run(u"W_disk_1/SETUP.exe"_s, {u"--prefix"_s, prefix, u"--uninstall"_s}, installerEnvironment());
+
+    EXPECT_EQ(r.exitCode, 0) << r.output.toStdString();
+    EXPECT_EQ(everythingUnder(prefix), (QStringList{u"bin"_s, u"bin/tavrin"_s, u"lib"_s, u"lib/tavrin"_s, u"lib/tavrin/memo.txt"_s,
+                                                    u"share"_s, u"share/applications"_s, u"share/applications/tavrin.desktop"_s}));
+    EXPECT_TRUE(r.output.contains(u"インストールしたものではないファイル"_s)) << r.output.toStdString();
+}
+
+// The entry passes the desktop's own check without a hint, sits in one main category of
+// the menu and is found by its keywords.
+TEST_F(MediumTest, TheMenuEntryIsValidWithOneMainCategoryAndItsKeywords) {
+    const QString prefix = tmp.file(u"メニューの 項目"_s);  // paths in the entry with a blank and Japanese
+    ASSERT_EQ(installProduct(prefix).exitCode, 0);
+    const QString entry = prefix + u"/share/applications/tavrin.desktop"_s;
+    const QString text = readAll(entry);
+    const auto value = [&text](const QString& key) {
+        const QRegularExpressionMatch m = QRegularExpression(u"^"_s + key + u"=(.*)$"_s, QRegularExpression::MultilineOption).match(text);
+        return m.captured(1);
+    };
+    EXPECT_EQ(value(u"Keywords"_s), u"tavrin;ハイサーグラフ;雨温図;気候;"_s);
+    const QStringList mainCategories = {u"AudioVideo"_s, u"Audio"_s,    u"Video"_s,   u"Development"_s, u"Education"_s,
+                                        u"Game"_s,       u"Graphics"_s, u"Network"_s, u"Office"_s,      u"Science"_s,
+                                        u"Settings"_s,   u"System"_s,   u"Utility"_s};
+    const QStringList categories = value(u"Categories"_s).split(u';', Qt::SkipEmptyParts);
+    EXPECT_EQ(std::count_if(categories.begin(), categories.end(), [&](const QString& c) { return mainCategories.contains(c); }), 1)
+        << value(u"Categories"_s).toStdString();
+    EXPECT_TRUE(QFileInfo::exists(value(u"Icon"_s))) << value(u"Icon"_s).toStdString();
+
+    const QString validate = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+    if (validate.isEmpty()) GTEST_SKIP() << "desktop-file-validate is not installed (desktop-file-utils)";
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(validate, {entry});
+    ASSERT_TRUE(check.waitForFinished(30000));
+    EXPECT_EQ(check.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(check.readAll()), QString()) << "no error, warning or hint";
+}
+
+// The guide both programs show tells the truth about this medium: its files, the
+// runtime's packages and the space the product takes once installed.
+TEST_F(MediumTest, TheGuidesFiguresAreTrueOfTheMedium) {
+    const QString guide = setup::Form49::guideText();
+    for (const QString& path : {u"setup"_s, u"W_disk_1/SETUP.exe"_s, u"W_disk_1/tavrin/"_s, u"W_disk_2/AccessRuntime.exe"_s,
+                                u"W_disk_1/tavrin/tavrin.html"_s, u"W_disk_1/tavrin/Hyther_DB"_s, u"W_disk_1/tavrin/W_GIF"_s}) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_TRUE(QFileInfo::exists(kMedium + u'/' + path));
+        EXPECT_TRUE(guide.contains(QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName()));
+    }
+
+    // The packages the guide asks an administrator for are the runtime installer's.
+    markInstalled({});
+    const Outcome check = run(u"W_disk_2/AccessRuntime.exe"_s, {u"--check"_s}, installerEnvironment());
+    const QRegularExpression missingLine(u"足りないもの: (.*)"_s);
+    const QStringList asked = missingLine.match(check.output).captured(1).split(u' ', Qt::SkipEmptyParts);
+    EXPECT_EQ(QSet<QString>(asked.begin(), asked.end()), QSet<QString>(kRuntime.begin(), kRuntime.end())) << check.output.toStdString();
+    const QString answer = guide.mid(guide.indexOf(u"Ａ２．"_s), guide.indexOf(u"Ｑ３．"_s) - guide.indexOf(u"Ａ２．"_s));
+    QStringList named;  // the lines of package names only
+    for (const QString& line : answer.split(u'\n')) {
+        if (QRegularExpression(u"^[ 　]*[a-z0-9.+-]+( [a-z0-9.+-]+)*$"_s).match(line).hasMatch())
+            named << line.split(u' ', Qt::SkipEmptyParts).replaceInStrings(u"　"_s, QString());
+    }
+    EXPECT_EQ(QSet<QString>(named.begin(), named.end()), QSet<QString>(kRuntime.begin(), kRuntime.end())) << answer.toStdString();
+
+#ifdef TAVRIN_SANITIZE
+    GTEST_SKIP() << "the sanitizers make the program several times its size";
+#else
+    const QString prefix = tmp.file(u"size"_s);
+    ASSERT_EQ(installProduct(prefix).exitCode, 0);
+    qint64 bytes = 0;
+    for (const QString& path : everythingUnder(prefix)) {
+        const QFileInfo info(prefix + u'/' + path);
+        if (info.isFile() && !info.isSymLink()) bytes += info.size();
+    }
+    const double mebibytes = static_cast<double>(bytes) / (1 << 20);
+    const QRegularExpression figure(u"製品[がは]約 (\\d+)MB"_s);
+    int figures = 0;
+    for (const QRegularExpressionMatch& m : figure.globalMatch(guide)) {
+        ++figures;
+        EXPECT_EQ(m.captured(1).toInt(), qRound(mebibytes)) << "installed: " << mebibytes << " MiB";
+    }
+    EXPECT_GE(figures, 1);
+#endif
+}
+
+// From the launcher, on a desktop where no terminal window can be opened: the product
+// installer runs where it is, and its progress shows in the launcher's own window.
+TEST_F(MediumTest, TheLauncherShowsTheProductInstallersProgressWhereNoTerminalCanOpen) {
+    for (const char* terminal : {"x-terminal-emulator", "xterm"}) {
+        if (!QStandardPaths::findExecutable(QString::fromLatin1(terminal)).isEmpty())
+            GTEST_SKIP() << terminal << " is installed here: the installer would open it";
+    }
+    const QByteArray savedHome = qgetenv("HOME"), savedDisplay = qgetenv("DISPLAY");
+    qputenv("HOME", tmp.file(u"home"_s).toUtf8());
+    qputenv("DISPLAY", ":0");  // a desktop, as the launcher's user has
+    const std::shared_ptr<forms::ProcessService> realProcesses = forms::services().process;
+    {
+        testing_support::FakeServices fake;
+        forms::services().process = realProcesses;
+        forms::AppInfo::setPath(kMedium);
+        fake.expectMessage(forms::vbCancel);  // no runtime now
+        forms::instance<setup::Form1>().control<forms::CommandButton>(u"Command1"_s).click();
+
+        ASSERT_TRUE(forms::isLoaded<setup::frmLog>());
+        const setup::frmLog& log = forms::instance<setup::frmLog>();
+        EXPECT_TRUE(log.Visible());
+        const QString shown = log.text();
+        // Each step in order, as the installer wrote it, then the launcher's own last word.
+        qsizetype at = 0;
+        for (const QString& step : {u"製品のインストーラーを実行しています"_s, u"[1/4]"_s, u"[2/4]"_s, u"[3/4]"_s, u"[4/4]"_s,
+                                    u"インストールが終わりました。"_s, u"製品のインストーラーが終わりました。"_s}) {
+            const qsizetype found = shown.indexOf(step, at);
+            EXPECT_GE(found, at) << step.toStdString() << " in:\n" << shown.toStdString();
+            if (found >= 0) at = found;
+        }
+        EXPECT_TRUE(QFileInfo(tmp.file(u"home/.local/lib/tavrin/tavrin"_s)).isExecutable());
+        ASSERT_EQ(fake.messages.size(), 1u);
+        forms::destroyAllForms();
+        forms::AppInfo::setPath(QString());
+    }
+    qputenv("HOME", savedHome);
+    if (savedDisplay.isNull())
+        qunsetenv("DISPLAY");
+    else
+        qputenv("DISPLAY", savedDisplay);
 }
 
 }  // namespace

@@ -253,8 +253,8 @@ TEST_F(StepDrawingTest, AChosenPointSizeDrawsEveryPassWithItsPen) {
     EXPECT_FALSE(w.menu(u"Point_Mid"_s).Checked());
 }
 
-// A picture of the window at step 5: the five points in their colours, and the sixth
-// month nowhere.
+// A picture of the window at step 5: the five points under their markers, each in its
+// marker's colour, and the sixth month nowhere.
 TEST_F(StepDrawingTest, TheWindowShowsFivePointsAtStepFive) {
     Hyser_Step_Mode& w = start();
     w.menu(u"Point_Very_Big"_s).click();  // points large enough to hit on the picture
@@ -266,8 +266,9 @@ TEST_F(StepDrawingTest, TheWindowShowsFivePointsAtStepFive) {
     const auto rgb = [](Color c) {
         return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
     };
-    for (int i = 2; i <= 5; ++i) EXPECT_EQ(pixelAt(i), rgb(monthColour(i))) << i;
+    for (int i = 2; i <= 5; ++i) EXPECT_EQ(pixelAt(i), rgb(w.Shape3(i).BackColor())) << i;
     EXPECT_NE(pixelAt(6), rgb(monthColour(6))) << "no June yet";
+    EXPECT_NE(pixelAt(6), rgb(w.Shape3(6).BackColor()));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // and pale grounds), its three print items and its capture.
 #include "extras/CaptureWindows.h"
 #include "tests/stepmode/StepModeFixture.h"
+#include "tests/support/ChartPixels.h"
 
 #include <QColor>
 #include <QFile>
@@ -10,6 +11,8 @@ using namespace chart;
 using namespace stepmode;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
+using testing_support::colourName;
+using testing_support::shownAt;
 
 namespace {
 
@@ -48,6 +51,24 @@ TEST_F(StepLooksTest, BlackAndWhiteAtStepFiveDrawsFiveBlackPointsAndFourLines) {
     for (int i = 3; i <= 15; ++i) EXPECT_EQ(w.lblLabels(i).ForeColor(), kSysButtonText) << i;
     EXPECT_EQ(w.Label2(1).BackColor(), 0xFFFFFFu);
     EXPECT_EQ(w.Label2(1).ForeColor(), kSysButtonText);
+}
+
+// The markers lie over their points: after 白黒画面 at step 5 a grab shows five black
+// points, and the next step six, its new month's marker black as well, though the step
+// draws the points in their colours again.
+TEST_F(StepLooksTest, AfterBlackAndWhiteTheStepAndTheNextShowBlackPoints) {
+    Hyser_Step_Mode& w = start();
+    stepTo(w, 5);
+    w.menu(u"View_BKWT"_s).click();
+    for (int step : {5, 6}) {
+        SCOPED_TRACE(step);
+        stepTo(w, step);
+        const QImage shot = w.grabClient();
+        for (int month = 1; month <= step; ++month) {
+            EXPECT_EQ(shownAt(shot, w.state.Plot_X[month], w.state.Plot_Y[month]), colourName(kSysButtonText)) << month;
+        }
+    }
+    EXPECT_EQ(pointsIn(w, monthColour(6)).size(), 2u) << "the step's points are in their colours, under the markers";
 }
 
 TEST_F(StepLooksTest, ColourAfterBlackAndWhiteRedrawsTheSameStepInItsColours) {

@@ -17,9 +17,10 @@ public:
             ADD_FAILURE() << "unexpected message box: " << prompt.toStdString();
             return forms::vbOK;
         }
-        const int a = s_.answers_.front();
+        const FakeServices::Answer a = s_.answers_.front();
         s_.answers_.pop_front();
-        return a;
+        if (a.whileShown) a.whileShown();
+        return a.answer;
     }
 
 private:
@@ -65,10 +66,13 @@ private:
 class FakeProcesses final : public forms::ProcessService {
 public:
     explicit FakeProcesses(FakeServices& s) : s_(s) {}
-    int run(const QString& program, const QStringList& arguments, bool wait) override {
+    int run(const QString& program, const QStringList& arguments, bool wait, const forms::OutputSink& output) override {
         if (!s_.processFailure.isEmpty()) throw std::runtime_error(s_.processFailure.toStdString());
         s_.processes.push_back({program, arguments, wait});
-        return wait ? s_.processExitCode : 0;
+        if (!wait) return 0;
+        if (output)
+            for (const QString& piece : s_.processOutput) output(piece);
+        return s_.processExitCode;
     }
 
 private:
@@ -188,7 +192,7 @@ FakeServices::~FakeServices() {
     if (!answers_.empty()) ADD_FAILURE() << answers_.size() << " expected message box(es) never shown";
 }
 
-void FakeServices::expectMessage(int answer) { answers_.push_back(answer); }
+void FakeServices::expectMessage(int answer, std::function<void()> whileShown) { answers_.push_back({answer, std::move(whileShown)}); }
 
 void FakeServices::advanceClock(int milliseconds) { timers_->advance(milliseconds); }
 

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -39,8 +40,9 @@ public:
     FakeServices& operator=(const FakeServices&) = delete;
 
     // The next message box answers with this; without one queued, a message box fails
-    // the test.
-    void expectMessage(int answer = forms::vbOK);
+    // the test. whileShown runs while the box stands, before it answers: what the windows
+    // show behind it can be looked at there.
+    void expectMessage(int answer = forms::vbOK, std::function<void()> whileShown = {});
 
     // The fake clock's timers tick only when the test moves the clock on: every tick that
     // falls due runs, in time order, from inside this call.
@@ -56,8 +58,9 @@ public:
     std::vector<QString> openedUrls;
     bool urlFails = false;
     std::vector<ProcessCall> processes;
-    int processExitCode = 0;  // what a program that is waited for returns
-    QString processFailure;   // non-empty: starting a program fails with this message
+    int processExitCode = 0;    // what a program that is waited for returns
+    QStringList processOutput;  // what it writes, a piece at a time, to whoever follows it
+    QString processFailure;     // non-empty: starting a program fails with this message
     int sleptMs = 0;
     double screenWidth = 15360;  // 1024 x 768 pixels
     double screenHeight = 11520;
@@ -66,7 +69,11 @@ public:
 
 private:
     friend class FakeMessageBox;
-    std::deque<int> answers_;
+    struct Answer {
+        int answer;
+        std::function<void()> whileShown;
+    };
+    std::deque<Answer> answers_;
     forms::Services saved_;
     std::shared_ptr<FakeTimers> timers_;
 };

@@ -138,6 +138,13 @@ TEST_P(TwoGraphMissingTest, AMonthIsLeftOutOfTheChartThatNeedsWhatItLacks) {
     }
     EXPECT_TRUE(w.Line4(1).Visible());
     EXPECT_TRUE(w.Line11(12).Visible()) << "December to January is untouched";
+
+    // Black and white turns March's markers whether it places them or parks them.
+    w.menu(u"View_BKWT"_s).click();
+    EXPECT_EQ(w.Shape3(3).BackColor(), kSysButtonText);
+    EXPECT_EQ(w.Shape3(3).BorderColor(), kSysButtonText);
+    EXPECT_EQ(w.Shape4(3).BackColor(), kSysButtonText);
+    EXPECT_EQ(w.Shape4(3).BorderColor(), kSysButtonText);
 }
 
 INSTANTIATE_TEST_SUITE_P(March, TwoGraphMissingTest,

@@ -2,11 +2,14 @@
 // white screen and the colour screen that brings the designed colours back, what a new
 // station keeps of a look, and the three print items.
 #include "chart/Hythergraph.h"
+#include "tests/support/ChartPixels.h"
 #include "tests/twograph/TwoGraphFixture.h"
 
 using namespace twograph;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
+using testing_support::colourName;
+using testing_support::shownAt;
 
 namespace {
 
@@ -79,6 +82,41 @@ TEST_F(TwoGraphLooksTest, BlackAndWhiteLastsThroughANewDrawingUntilTheColourScre
     EXPECT_EQ(w.Label29.BackColor(), 0xC0FFC0u);
     EXPECT_EQ(w.Label12(5).ForeColor(), 0x800000u);
     EXPECT_EQ(pointsIn(w, chart::monthColour(8)).size(), 6u) << "both charts redrawn, the hythergraph once more on top";
+}
+
+// Each marker of both charts lies over its point: a grab shows the colour the look gave
+// the marker, even where the month's plotting colour is another; after 白黒画面 every
+// point shows black, and still does when the next year draws the points in their colours.
+TEST_F(TwoGraphLooksTest, EachPointOfBothChartsShowsItsMarkerInTheLooksColour) {
+    Form55& w = start();
+    w.menu(u"View_Color"_s).click();
+    const QImage colour = w.grabClient();
+    for (int month : {1, 4, 9, 11}) {
+        SCOPED_TRACE(month);
+        ASSERT_NE(colourName(w.Shape3(month).BackColor()), colourName(chart::monthColour(month))) << "a marker unlike its point";
+        EXPECT_EQ(shownAt(colour, w.hytherState.Plot_X[month], w.hytherState.Plot_Y[month]), colourName(w.Shape3(month).BackColor()));
+        EXPECT_EQ(shownAt(colour, w.uonzState.Plot_X[month], w.uonzState.Plot_Y[month]), colourName(w.Shape4(month).BackColor()));
+    }
+
+    w.Check2.setValue(0);
+    w.menu(u"View_BKWT"_s).click();
+    for (const char* when : {"black and white", "the next year"}) {
+        SCOPED_TRACE(when);
+        const QImage shot = w.grabClient();
+        int shown = 0;
+        for (int month = 1; month <= 12; ++month) {
+            if (w.Shape3(month).Left() < Form55::hytherGeometry.parked) {
+                ++shown;
+                EXPECT_EQ(shownAt(shot, w.hytherState.Plot_X[month], w.hytherState.Plot_Y[month]), colourName(kText)) << month;
+            }
+            if (w.Shape4(month).Left() < Form55::uonzGeometry.parked) {
+                ++shown;
+                EXPECT_EQ(shownAt(shot, w.uonzState.Plot_X[month], w.uonzState.Plot_Y[month]), colourName(kText)) << month;
+            }
+        }
+        EXPECT_EQ(shown, 24);
+        w.SpinButton1.spinUp();
+    }
 }
 
 TEST_F(TwoGraphLooksTest, WithTheCumulativeDisplayTheLooksOnlyRecolourAndKeepThePiledUpYears) {

@@ -4,6 +4,7 @@
 // moved numbers never reach it.
 #include "extras/MonthNumberTool.h"
 #include "pickers/FamilyPickers.h"
+#include "tests/support/CaptionInk.h"
 #include "tests/twograph/TwoGraphFixture.h"
 
 using namespace twograph;
@@ -29,6 +30,15 @@ TEST_F(TwoGraphMonthNumbersTest, TheToolOpensBesideTheCentreOnJanuary) {
     EXPECT_DOUBLE_EQ(tool.Top(), (services.screenHeight - tool.Height()) / 2 - 2500);
     EXPECT_EQ(tool.Tuki_No, 1);
     EXPECT_FALSE(isLoaded<extras::Form57>()) << "not the main window's tool";
+}
+
+TEST_F(TwoGraphMonthNumbersTest, TheToolShowsTheWholeCaptionOfTheTwoDigitMonths) {
+    extras::Form56& tool = openTool(start());
+    const QImage shot = tool.grabClient();
+    for (int month = 10; month <= 12; ++month) {
+        SCOPED_TRACE(month);
+        EXPECT_TRUE(testing_support::captionShowsWhole(shot, tool, tool.option(month), tool.option(month).Caption()));
+    }
 }
 
 TEST_F(TwoGraphMonthNumbersTest, StepsOfThirtyTwipsMoveTheChosenNumberAndKeepAllTwelvePositions) {
