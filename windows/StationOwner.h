@@ -37,12 +37,13 @@ public:
     virtual void setNormalValues(bool on) = 0;
     virtual void setNormalValuesEnabled(bool enabled) = 0;
 
-    virtual void Command1_Click() = 0;
-    virtual void Heinen_Name() = 0;
-    virtual void DB_conect() = 0;
-    virtual void Hyouji() = 0;
-    virtual void Hyouji_Hyther() = 0;
-    virtual void Kion_Color() = 0;
+    // The window's own operations, in the order a hand-off calls them after the clearing:
+    virtual void Command1_Click() = 0;  // クリア: the chart and the counters cleared
+    virtual void Heinen_Name() = 0;     // the named station looked up: number, table, region
+    virtual void DB_conect() = 0;       // the rows of the mode shown bound to the window's labels
+    virtual void Hyouji() = 0;          // the station's row (normal values) or the year's found
+    virtual void Hyouji_Hyther() = 0;   // the value table filled and the chart drawn
+    virtual void Kion_Color() = 0;      // the value cells coloured by their bands
 };
 
 }  // namespace windows
