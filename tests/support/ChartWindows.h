@@ -1,0 +1,214 @@
+#pragma once
+// The four station chart windows as rows of one table, so that a test runs on each of them
+// alike, each row naming what its window does its own way; and the program started on a
+// fixture folder whose captures of the user's data folder go into a folder of the test's
+// own. For tests that link the program (app).
+
+#include "app/Start.h"
+#include "climograph/Uonz_Main.h"
+#include "hythergraph/Hyser_Main.h"
+#include "pickers/FamilyPickers.h"
+#include "pickers/tables/JapanRegions.h"
+#include "platform/ado/Ado.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Services.h"
+#include "stationwindow/StationWindow.h"
+#include "stepmode/Hyser_Step_Mode.h"
+#include "tests/support/ClimateFixture.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/TempFolder.h"
+#include "twograph/Form55.h"
+#include "windows/Navigation.h"
+
+#include <QDir>
+#include <QStringList>
+
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+struct ChartWindow {
+    const char* name;
+    QString openItem;  // the main window's menu item that opens it; none for the main window
+    windows::Window window;
+    windows::Family family;
+    QString suffix;  // of its capture files
+    bool noticeBesideProgram;
+    std::vector<forms::MenuDesign> (*menuTree)() = nullptr;  // the design's
+    QString areaCell;                                        // where the area of the row shown stands
+    std::size_t drawnForARow = 0;                            // what the chart draws of a row of twelve months
+};
+inline void PrintTo(const ChartWindow& w, std::ostream* os) { *os << w.name; }
+
+// The rows. The step-mode window draws January alone until it is stepped on.
+inline const ChartWindow kMainWindow{"Main",
+                                     QString(),
+                                     windows::Window::Hythergraph,
+                                     windows::Family::Hythergraph,
+                                     QStringLiteral("_Hyser.bmp"),
+                                     true,
+                                     hythergraph::Hyser_Main::menuTree,
+                                     QStringLiteral("Label53"),
+                                     24};
+inline const ChartWindow kClimographWindow{"Climograph",
+                                           QStringLiteral("Rain_Ondo_Graph"),
+                                           windows::Window::Climograph,
+                                           windows::Family::Climograph,
+                                           QStringLiteral("_Uonz.bmp"),
+                                           true,
+                                           climograph::Uonz_Main::menuTree,
+                                           QStringLiteral("Label55"),
+                                           26};
+inline const ChartWindow kTwoGraphWindow{"TwoGraph",
+                                         QStringLiteral("graph_2_mode"),
+                                         windows::Window::TwoGraph,
+                                         windows::Family::TwoGraph,
+                                         QStringLiteral("_2graph.bmp"),
+                                         false,
+                                         twograph::Form55::menuTree,
+                                         QStringLiteral("Label53"),
+                                         48};
+inline const ChartWindow kStepModeWindow{"StepMode",
+                                         QStringLiteral("Step_Run"),
+                                         windows::Window::StepMode,
+                                         windows::Family::StepMode,
+                                         QStringLiteral("_Hyser.bmp"),
+                                         true,
+                                         stepmode::Hyser_Step_Mode::menuTree,
+                                         QStringLiteral("Label53"),
+                                         2};
+// Every station chart window, and those the main window opens.
+inline const ChartWindow kChartWindows[] = {kMainWindow, kClimographWindow, kTwoGraphWindow, kStepModeWindow};
+inline const ChartWindow kOpenedWindows[] = {kClimographWindow, kTwoGraphWindow, kStepModeWindow};
+// A test's name for a row.
+inline std::string rowName(const ::testing::TestParamInfo<ChartWindow>& row) { return row.param.name; }
+
+// What a chart window shows: its station, mode and year, the value table and the drawing.
+struct Shown {
+    QString station, place, year, modeCaption;
+    int mode = -1;
+    bool modeEnabled = false;
+    QStringList cells;
+    QStringList drawing;
+
+    static Shown of(const forms::Form& w) {
+        Shown s;
+        s.station = w.control<forms::Label>(QStringLiteral("Label29")).Caption();
+        s.place = w.control<forms::Label>(QStringLiteral("Label36")).Caption();
+        s.year = w.control<forms::Label>(QStringLiteral("Label4")).Caption();
+        s.modeCaption = w.control<forms::Label>(QStringLiteral("Label19")).Caption();
+        s.mode = w.control<forms::CheckBox>(QStringLiteral("Check2")).Value();
+        s.modeEnabled = w.control<forms::CheckBox>(QStringLiteral("Check2")).Enabled();
+        const forms::ControlArray<forms::Label> temperatures = w.controls<forms::Label>(QStringLiteral("Label2"));
+        const forms::ControlArray<forms::Label> precipitation = w.controls<forms::Label>(QStringLiteral("Label3"));
+        for (int i = 1; i <= 13; ++i) s.cells << temperatures(i).Caption() << precipitation(i).Caption();
+        for (const forms::DrawOp& op : w.drawing()) {
+            s.drawing << QStringLiteral("%1 %2,%3 %4,%5 %6 %7")
+                             .arg(op.kind)
+                             .arg(op.x1)
+                             .arg(op.y1)
+                             .arg(op.x2)
+                             .arg(op.y2)
+                             .arg(op.color)
+                             .arg(op.text);
+        }
+        return s;
+    }
+    bool operator==(const Shown&) const = default;
+    friend std::ostream& operator<<(std::ostream& os, const Shown& s) {
+        return os << s.station.toStdString() << " (" << s.place.toStdString() << ") " << s.modeCaption.toStdString() << ' '
+                  << s.year.toStdString() << ", box " << s.mode << ", January " << s.cells.value(0).toStdString() << ", "
+                  << s.drawing.size() << " drawn";
+    }
+};
+
+class ChartWindowFixture : public ::testing::Test {
+protected:
+    explicit ChartWindowFixture(const ChartWindow& w, ClimateFixture f = ClimateFixture()) : window(w), fixture(std::move(f)) {
+        saved_ = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+        savedFolder_ = QDir::currentPath();
+    }
+    ~ChartWindowFixture() override { qputenv("XDG_DATA_HOME", saved_); }
+
+    void TearDown() override {
+        forms::destroyAllForms();
+        forms::AppInfo::setPath(QString());
+        QDir::setCurrent(savedFolder_);
+    }
+
+    // Starts the program on the fixture's databases, with the maps beside it.
+    void startMain() {
+        forms::AppInfo::setPath(fixture.build());
+        fixture.copyMaps();
+        EXPECT_EQ(app::startProgram(), -1);
+        QDir::setCurrent(fixture.folder());
+    }
+
+    // Opens the window by the main window's menu item; the main window is open already.
+    forms::Form& open() {
+        if (!window.openItem.isEmpty()) windows::navigation().form(windows::Window::Hythergraph).menu(window.openItem).click();
+        return windows::navigation().form(window.window);
+    }
+    // The program started and the window opened.
+    forms::Form& start() {
+        startMain();
+        return open();
+    }
+    // What every station chart window has, of the window opened.
+    stationwindow::StationWindow& stationWindow() {
+        return dynamic_cast<stationwindow::StationWindow&>(windows::navigation().form(window.window));
+    }
+    static hythergraph::Hyser_Main& mainWindow() { return forms::instance<hythergraph::Hyser_Main>(); }
+
+    static const pickers::PickerStation& station(const QString& name, int* region = nullptr) {
+        for (const pickers::JapanRegion& r : pickers::japanRegions()) {
+            for (const pickers::PickerStation& s : r.stations) {
+                if (s.name != name) continue;
+                if (region) *region = r.region;
+                return s;
+            }
+        }
+        throw std::logic_error("no picker offers " + name.toStdString());
+    }
+
+    // Chooses a Japanese station on the window's own picker of its region, shown as the
+    // window's menu item shows it, by a click on the station's label.
+    void choose(const QString& name) {
+        int region = 0;
+        const pickers::PickerStation& s = station(name, &region);
+        windows::navigation().showJapanPicker(window.family, region);
+        pickers::japanPicker(window.family, region).control<forms::Label>(s.label).click();
+    }
+
+    // The points the drawing holds in one colour, in the order drawn.
+    static std::vector<forms::DrawOp> pointsIn(const forms::Form& w, forms::Color colour) {
+        std::vector<forms::DrawOp> found;
+        for (const forms::DrawOp& op : w.drawing()) {
+            if (op.kind == forms::DrawOp::Point && op.color == colour) found.push_back(op);
+        }
+        return found;
+    }
+
+    // The controls a capture hides are back.
+    static void expectControlsBack(const forms::Form& w) {
+        for (const char16_t* name : {u"CheckBox1", u"CheckBox3", u"CheckBox4", u"Check2"}) {
+            EXPECT_TRUE(w.control<forms::Control>(QString::fromUtf16(name)).Visible()) << QString::fromUtf16(name).toStdString();
+        }
+        EXPECT_LT(w.control<forms::Control>(QStringLiteral("SpinButton1")).Left(), 12000);
+        EXPECT_LT(w.control<forms::Control>(QStringLiteral("Command1")).Left(), 12000);
+    }
+
+    ChartWindow window;
+    FakeServices services;
+    ClimateFixture fixture;
+    TempFolder dataHome;
+
+private:
+    QByteArray saved_;
+    QString savedFolder_;
+};
+
+}  // namespace testing_support
