@@ -1,5 +1,5 @@
 // The chart options beside the chart and in the オプション menu: cumulative display,
-// month numbers, the precipitation scale, the point sizes and the window sizes.
+// month numbers, the precipitation scale and the point sizes.
 #include "platform/forms/Text.h"
 #include "tests/hythergraph/MainWindowFixture.h"
 
@@ -25,7 +25,6 @@ protected:
         return checked;
     }
     const QStringList pointItems{u"Point_Very_Big"_s, u"Point_Big"_s, u"Point_Mid"_s, u"Point_Mini"_s};
-    const QStringList sizeItems{u"Yokohaba_wide"_s, u"Yo_tatenaga_Max"_s, u"Yokohaba_defolt"_s};
 };
 
 TEST_F(OptionsTest, PointSizesSetPenWidthOffsetsMarkerSizesAndOneCheckMark) {
@@ -130,34 +129,6 @@ TEST_F(OptionsTest, CumulativeDisplayBindsTheShownStationAfterLookingItUp) {
     w.CheckBox1.click();
     EXPECT_EQ(w.Station_Table, u"Naha_Okinawa_Hyser_Data"_s);
     EXPECT_EQ(w.Hyser_Rs->Source(), u"Naha_Okinawa_Hyser_Data"_s);
-}
-
-TEST_F(OptionsTest, WindowSizesKeepOneCheckMarkAndStayOnTheScreen) {
-    Hyser_Main& w = start();
-    EXPECT_EQ(checkedOf(w, sizeItems), QStringList{u"Yokohaba_defolt"_s});
-
-    w.menu(u"Yo_tatenaga_Max"_s).click();
-    EXPECT_EQ(checkedOf(w, sizeItems), QStringList{u"Yo_tatenaga_Max"_s});
-    EXPECT_EQ(w.Height(), 11055);
-    EXPECT_EQ(w.Top(), 0);
-    EXPECT_EQ(w.Width(), 12000);
-    EXPECT_DOUBLE_EQ(w.Left(), (services.screenWidth - 12000) / 2);
-
-    w.menu(u"Yokohaba_wide"_s).click();
-    EXPECT_EQ(w.Left(), 0);
-    EXPECT_EQ(w.Width(), services.screenWidth);
-
-    w.menu(u"Yokohaba_defolt"_s).click();
-    EXPECT_EQ(checkedOf(w, sizeItems), QStringList{u"Yokohaba_defolt"_s});
-    EXPECT_EQ(w.Width(), 12000);
-    EXPECT_EQ(w.Height(), 8835);
-    EXPECT_DOUBLE_EQ(w.Left(), (services.screenWidth - 12000) / 2);
-    EXPECT_DOUBLE_EQ(w.Top(), (services.screenHeight - 8835) / 2 - 210);
-
-    services.screenHeight = 9000;  // a low screen
-    w.menu(u"Yo_tatenaga_Max"_s).click();
-    EXPECT_EQ(w.Height(), 9000);
-    EXPECT_EQ(w.Top(), 0);
 }
 
 TEST_F(OptionsTest, ConfettiIsHiddenAndDisabled) {
