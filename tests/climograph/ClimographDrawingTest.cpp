@@ -255,23 +255,4 @@ TEST_F(ClimographDrawingTest, CumulativeDisplayPilesUpTheYearsWithoutBarsLinesOr
     EXPECT_TRUE(w.Label51(1).Visible());
 }
 
-TEST_F(ClimographDrawingTest, QualityMarksShowInSingleYearsOnly) {
-    fixture.yearRow(47662, 2000)[u"KS"_s] = u"1"_s;
-    fixture.yearRow(47662, 2001)[u"TS"_s] = u"1"_s;
-    Uonz_Main& w = start();
-    EXPECT_FALSE(w.Label49.Visible());
-    EXPECT_FALSE(w.Label50.Visible());
-    w.Check2.setValue(0);
-    w.Label4.setCaption(u"2000"_s);
-    w.Hyouji();
-    w.Hyouji_Uonz();
-    EXPECT_TRUE(w.Label50.Visible());
-    EXPECT_FALSE(w.Label49.Visible());
-    w.SpinButton1.spinUp();
-    EXPECT_TRUE(w.Label49.Visible());
-    EXPECT_FALSE(w.Label50.Visible());
-    w.Check2.setValue(1);
-    EXPECT_FALSE(w.Label49.Visible()) << "a single year's mark never stands beside the normal values";
-}
-
 }  // namespace

@@ -111,16 +111,6 @@ TEST_F(OptionsTest, CumulativeDisplayPilesUpTheYearsFrom2000) {
     EXPECT_EQ(pointCount(w), 24);
 }
 
-TEST_F(OptionsTest, CumulativeDisplayDoesNothingOutsideJapan) {
-    Hyser_Main& w = start();
-    w.Label53.setCaption(u"関東"_s);
-    w.Label4.setCaption(u"1999"_s);
-    const std::size_t drawn = w.drawing().size();
-    w.CheckBox1_Click();
-    EXPECT_EQ(w.Label4.Caption(), u"1999"_s);
-    EXPECT_EQ(w.drawing().size(), drawn);
-}
-
 TEST_F(OptionsTest, CumulativeDisplayBindsTheShownStationAfterLookingItUp) {
     Hyser_Main& w = start();
     show(w, u"那覇"_s);

@@ -30,55 +30,60 @@
 namespace testing_support {
 
 struct ChartWindow {
-    const char* name;
-    QString openItem;  // the main window's menu item that opens it; none for the main window
-    windows::Window window;
-    windows::Family family;
-    QString suffix;  // of its capture files
-    bool noticeBesideProgram;
+    const char* name = "";
+    QString openItem = {};  // the main window's menu item that opens it; none for the main window
+    windows::Window window = windows::Window::Hythergraph;
+    windows::Family family = windows::Family::Hythergraph;
+    QString suffix = {};  // of its capture files
+    bool noticeBesideProgram = true;
     std::vector<forms::MenuDesign> (*menuTree)() = nullptr;  // the design's
-    QString areaCell;                                        // where the area of the row shown stands
+    QString areaCell = {};                                   // where the area of the row shown stands
     std::size_t drawnForARow = 0;                            // what the chart draws of a row of twelve months
+    QString bars = {};                                       // the climograph's bars, where it has them
+    bool stepsPlaceMonthNumbers = true;                      // a step puts moved month numbers back by rule
 };
 inline void PrintTo(const ChartWindow& w, std::ostream* os) { *os << w.name; }
 
-// The rows. The step-mode window draws January alone until it is stepped on.
-inline const ChartWindow kMainWindow{"Main",
-                                     QString(),
-                                     windows::Window::Hythergraph,
-                                     windows::Family::Hythergraph,
-                                     QStringLiteral("_Hyser.bmp"),
-                                     true,
-                                     hythergraph::Hyser_Main::menuTree,
-                                     QStringLiteral("Label53"),
-                                     24};
-inline const ChartWindow kClimographWindow{"Climograph",
-                                           QStringLiteral("Rain_Ondo_Graph"),
-                                           windows::Window::Climograph,
-                                           windows::Family::Climograph,
-                                           QStringLiteral("_Uonz.bmp"),
-                                           true,
-                                           climograph::Uonz_Main::menuTree,
-                                           QStringLiteral("Label55"),
-                                           26};
-inline const ChartWindow kTwoGraphWindow{"TwoGraph",
-                                         QStringLiteral("graph_2_mode"),
-                                         windows::Window::TwoGraph,
-                                         windows::Family::TwoGraph,
-                                         QStringLiteral("_2graph.bmp"),
-                                         false,
-                                         twograph::Form55::menuTree,
-                                         QStringLiteral("Label53"),
-                                         48};
-inline const ChartWindow kStepModeWindow{"StepMode",
-                                         QStringLiteral("Step_Run"),
-                                         windows::Window::StepMode,
-                                         windows::Family::StepMode,
-                                         QStringLiteral("_Hyser.bmp"),
-                                         true,
-                                         stepmode::Hyser_Step_Mode::menuTree,
-                                         QStringLiteral("Label53"),
-                                         2};
+// The rows.
+inline const ChartWindow kMainWindow{.name = "Main",
+                                     .window = windows::Window::Hythergraph,
+                                     .family = windows::Family::Hythergraph,
+                                     .suffix = QStringLiteral("_Hyser.bmp"),
+                                     .noticeBesideProgram = true,
+                                     .menuTree = hythergraph::Hyser_Main::menuTree,
+                                     .areaCell = QStringLiteral("Label53"),
+                                     .drawnForARow = 24};
+inline const ChartWindow kClimographWindow{.name = "Climograph",
+                                           .openItem = QStringLiteral("Rain_Ondo_Graph"),
+                                           .window = windows::Window::Climograph,
+                                           .family = windows::Family::Climograph,
+                                           .suffix = QStringLiteral("_Uonz.bmp"),
+                                           .noticeBesideProgram = true,
+                                           .menuTree = climograph::Uonz_Main::menuTree,
+                                           .areaCell = QStringLiteral("Label55"),
+                                           .drawnForARow = 26,  // with the closing point
+                                           .bars = QStringLiteral("Label51"),
+                                           .stepsPlaceMonthNumbers = false};
+inline const ChartWindow kTwoGraphWindow{.name = "TwoGraph",
+                                         .openItem = QStringLiteral("graph_2_mode"),
+                                         .window = windows::Window::TwoGraph,
+                                         .family = windows::Family::TwoGraph,
+                                         .suffix = QStringLiteral("_2graph.bmp"),
+                                         .noticeBesideProgram = false,
+                                         .menuTree = twograph::Form55::menuTree,
+                                         .areaCell = QStringLiteral("Label53"),
+                                         .drawnForARow = 48,  // both charts
+                                         .bars = QStringLiteral("Label56")};
+// It draws January alone until it is stepped on.
+inline const ChartWindow kStepModeWindow{.name = "StepMode",
+                                         .openItem = QStringLiteral("Step_Run"),
+                                         .window = windows::Window::StepMode,
+                                         .family = windows::Family::StepMode,
+                                         .suffix = QStringLiteral("_Hyser.bmp"),
+                                         .noticeBesideProgram = true,
+                                         .menuTree = stepmode::Hyser_Step_Mode::menuTree,
+                                         .areaCell = QStringLiteral("Label53"),
+                                         .drawnForARow = 2};
 // Every station chart window, and those the main window opens.
 inline const ChartWindow kChartWindows[] = {kMainWindow, kClimographWindow, kTwoGraphWindow, kStepModeWindow};
 inline const ChartWindow kOpenedWindows[] = {kClimographWindow, kTwoGraphWindow, kStepModeWindow};
