@@ -1,6 +1,6 @@
 // The menus of the four station chart windows, each window in turn: the tree its design
 // lays out, every item the user can pick wired, the items that open other windows opening
-// the right ones where the rule places them, the window sizes and the maker's site.
+// the right ones where the rule places them, the window sizes, the maker's site and 終了.
 #include "extras/AuxWindows.h"
 #include "extras/MonthNumberTool.h"
 #include "input/Hyser_Input.h"
@@ -286,6 +286,37 @@ TEST_P(ChartWindowMenusTest, TheMakersSiteOpensThePageAboutTheProgramOrSaysItCan
     site->click();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages.back().prompt.contains(u"tavrin.html"_s));
+}
+
+// 終了 and closing the main window end the program; any other window closes alone, and
+// the next opening starts again from 東京's normal values.
+TEST_P(ChartWindowMenusTest, QuitEndsTheProgramFromTheMainWindowAndElseClosesOnlyThisWindow) {
+    Form& w = start();
+    if (window.openItem.isEmpty()) {
+        w.menu(u"Form_end"_s).click();
+        EXPECT_EQ(services.endedWith, 0);
+        services.endedWith.reset();
+        w.userClosed();
+        EXPECT_EQ(services.endedWith, 0);
+        return;
+    }
+    w.control<SpinButton>(u"SpinButton1"_s).spinUp();
+    ASSERT_NE(w.control<Label>(u"Label29"_s).Caption(), u"東京"_s);
+    w.menu(u"Form_end"_s).click();
+    collectUnloadedForms();
+    EXPECT_FALSE(windows::navigation().isLoaded(window.window));
+    EXPECT_FALSE(services.endedWith.has_value()) << "the program goes on";
+    EXPECT_TRUE(mainWindow().Visible());
+
+    Form& again = open();
+    EXPECT_EQ(again.control<Label>(u"Label29"_s).Caption(), u"東京"_s);
+    EXPECT_EQ(again.control<CheckBox>(u"Check2"_s).Value(), 1);
+    EXPECT_EQ(again.drawing().size(), window.drawnForARow);
+
+    again.userClosed();
+    collectUnloadedForms();
+    EXPECT_FALSE(windows::navigation().isLoaded(window.window));
+    EXPECT_FALSE(services.endedWith.has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(StationWindows, ChartWindowMenusTest, ::testing::ValuesIn(testing_support::kChartWindows),

@@ -1,10 +1,7 @@
 // The climograph window opening on 東京's normal values with its own data and chart
-// state, its menu tree, the items that lead to other windows, clearing and closing.
+// state.
 #include "chart/CScreenCapture.h"
-#include "extras/AuxWindows.h"
 #include "extras/frmSplash.h"
-#include "platform/forms/Placement.h"
-#include "stepmode/Hyser_Step_Mode.h"
 #include "tests/climograph/ClimographFixture.h"
 #include "twograph/Form55.h"
 
@@ -53,47 +50,6 @@ TEST_F(ClimographWindowTest, OpensOnTokyosNormalValuesWithItsOwnDataAndTheFocusO
     const auto& main = instance<hythergraph::Hyser_Main>();
     EXPECT_NE(w.Uonz_Heinen_Rs, main.Heinen_Rs) << "its own normal-values recordset";
     EXPECT_NE(w.Uonz_Rs, main.Hyser_Rs);
-}
-
-TEST_F(ClimographWindowTest, ClearTakesTheChartDownAndLeavesTheTable) {
-    Uonz_Main& w = start();
-    const QString january = w.Label2(1).Caption();
-    w.Label15.setCaption(u"3"_s);
-    w.Command1_Click();
-    EXPECT_EQ(w.Label15.Caption(), u"0"_s);
-    EXPECT_EQ(w.Label16.Caption(), u"0"_s);
-    EXPECT_TRUE(w.drawing().empty());
-    for (int i = 1; i <= 12; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(w.Label28(i).Left(), 30000);
-        EXPECT_EQ(w.Shape3(i).Left(), 30000);
-        EXPECT_EQ(w.Line11(i).X1(), 30000);
-        EXPECT_EQ(w.Line11(i).Y2(), 30000);
-        EXPECT_FALSE(w.Label51(i).Visible()) << "the bars go";
-    }
-    EXPECT_EQ(w.Shape3(13).Left(), 30000);
-    EXPECT_EQ(w.Label2(1).Caption(), january);
-    EXPECT_EQ(w.ActiveControl(), &w.Check2);
-
-    w.Hyouji_Uonz();
-    w.Command1.SetFocus();  // tabbing onto クリア clears too
-    EXPECT_TRUE(w.drawing().empty());
-}
-
-TEST_F(ClimographWindowTest, QuitClosesOnlyThisWindowAndTheNextOpeningStartsAgainFromTokyo) {
-    Uonz_Main& w = start();
-    w.SpinButton1.spinUp();
-    ASSERT_NE(w.Label29.Caption(), u"東京"_s);
-    w.menu(u"Form_end"_s).click();
-    collectUnloadedForms();
-    EXPECT_FALSE(isLoaded<Uonz_Main>());
-    EXPECT_FALSE(services.endedWith.has_value()) << "the program goes on";
-    EXPECT_TRUE(instance<hythergraph::Hyser_Main>().Visible());
-
-    instance<hythergraph::Hyser_Main>().menu(u"Rain_Ondo_Graph"_s).click();
-    Uonz_Main& again = instance<Uonz_Main>();
-    EXPECT_EQ(again.Label29.Caption(), u"東京"_s);
-    EXPECT_EQ(again.Check2.Value(), 1);
 }
 
 }  // namespace

@@ -21,9 +21,12 @@
 #include "windows/Navigation.h"
 
 #include <QDir>
+#include <QPointF>
 #include <QStringList>
 
 #include <ostream>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +44,16 @@ struct ChartWindow {
     std::size_t drawnForARow = 0;                            // what the chart draws of a row of twelve months
     QString bars = {};                                       // the climograph's bars, where it has them
     bool stepsPlaceMonthNumbers = true;                      // a step puts moved month numbers back by rule
+    bool buildsUpTheChart = false;                           // a month at a time, by its own spin button
+    QStringList groundExtras = {};  // what the grounds colour besides the axes and the boxes ("Name" or "Name(index)")
+    QPointF groundPoint = {};       // a point of the window's own ground, clear of every control
+    QStringList monthNumbers = {QStringLiteral("Label28")};  // the month numbers of its charts
+    QStringList joins = {QStringLiteral("Line11")};          // the joining lines of its hythergraphs
+    std::vector<forms::Color> blackAndWhiteInks = {0};       // what 白黒画面 draws the charts in
+    std::size_t piledOverThreeYears = 72;                    // what three years pile up under 累積表示; 0 where steps pile up too
+    bool printKeepsTheDrawing = true;                        // a print draws nothing more
+    QStringList whiteUnderBlackAndWhite = {};                // its own cells 白黒画面 turns white with text ink
+    std::vector<std::pair<QString, forms::Color>> keptOnWhite = {};  // what keeps its colour on 白地
 };
 inline void PrintTo(const ChartWindow& w, std::ostream* os) { *os << w.name; }
 
@@ -52,18 +65,27 @@ inline const ChartWindow kMainWindow{.name = "Main",
                                      .noticeBesideProgram = true,
                                      .menuTree = hythergraph::Hyser_Main::menuTree,
                                      .areaCell = QStringLiteral("Label53"),
-                                     .drawnForARow = 24};
-inline const ChartWindow kClimographWindow{.name = "Climograph",
-                                           .openItem = QStringLiteral("Rain_Ondo_Graph"),
-                                           .window = windows::Window::Climograph,
-                                           .family = windows::Family::Climograph,
-                                           .suffix = QStringLiteral("_Uonz.bmp"),
-                                           .noticeBesideProgram = true,
-                                           .menuTree = climograph::Uonz_Main::menuTree,
-                                           .areaCell = QStringLiteral("Label55"),
-                                           .drawnForARow = 26,  // with the closing point
-                                           .bars = QStringLiteral("Label51"),
-                                           .stepsPlaceMonthNumbers = false};
+                                     .drawnForARow = 24,
+                                     .groundExtras = {QStringLiteral("Label14")},
+                                     .groundPoint = {11400, 2000}};
+inline const ChartWindow kClimographWindow{
+    .name = "Climograph",
+    .openItem = QStringLiteral("Rain_Ondo_Graph"),
+    .window = windows::Window::Climograph,
+    .family = windows::Family::Climograph,
+    .suffix = QStringLiteral("_Uonz.bmp"),
+    .noticeBesideProgram = true,
+    .menuTree = climograph::Uonz_Main::menuTree,
+    .areaCell = QStringLiteral("Label55"),
+    .drawnForARow = 26,  // with the closing point
+    .bars = QStringLiteral("Label51"),
+    .stepsPlaceMonthNumbers = false,
+    .groundExtras = {QStringLiteral("Label19"), QStringLiteral("Label14"), QStringLiteral("Label52(0)"), QStringLiteral("Label52(6)"),
+                     QStringLiteral("Label52(12)")},
+    .groundPoint = {11500, 4000},
+    .blackAndWhiteInks = {forms::kSysButtonText},
+    .whiteUnderBlackAndWhite = {QStringLiteral("Label52(3)")},
+    .keptOnWhite = {{QStringLiteral("Label10"), 0xC0FFFF}, {QStringLiteral("Label51(1)"), 0xC800}}};
 inline const ChartWindow kTwoGraphWindow{.name = "TwoGraph",
                                          .openItem = QStringLiteral("graph_2_mode"),
                                          .window = windows::Window::TwoGraph,
@@ -73,7 +95,16 @@ inline const ChartWindow kTwoGraphWindow{.name = "TwoGraph",
                                          .menuTree = twograph::Form55::menuTree,
                                          .areaCell = QStringLiteral("Label53"),
                                          .drawnForARow = 48,  // both charts
-                                         .bars = QStringLiteral("Label56")};
+                                         .bars = QStringLiteral("Label56"),
+                                         .groundExtras = {QStringLiteral("Label14(0)")},
+                                         .groundPoint = {11700, 1500},
+                                         .monthNumbers = {QStringLiteral("Label28"), QStringLiteral("Label57")},
+                                         .joins = {QStringLiteral("Line11"), QStringLiteral("Line4")},
+                                         .blackAndWhiteInks = {0, forms::kSysButtonText},
+                                         .piledOverThreeYears = 144,
+                                         .printKeepsTheDrawing = false,  // the hythergraph drawn once more on top
+                                         .whiteUnderBlackAndWhite = {QStringLiteral("Label58(0)")},
+                                         .keptOnWhite = {{QStringLiteral("Label14(1)"), 0xE4EFEF}}};
 // It draws January alone until it is stepped on.
 inline const ChartWindow kStepModeWindow{.name = "StepMode",
                                          .openItem = QStringLiteral("Step_Run"),
@@ -83,7 +114,12 @@ inline const ChartWindow kStepModeWindow{.name = "StepMode",
                                          .noticeBesideProgram = true,
                                          .menuTree = stepmode::Hyser_Step_Mode::menuTree,
                                          .areaCell = QStringLiteral("Label53"),
-                                         .drawnForARow = 2};
+                                         .drawnForARow = 2,
+                                         .buildsUpTheChart = true,
+                                         .groundExtras = {QStringLiteral("Label14")},
+                                         .groundPoint = {11400, 2000},
+                                         .piledOverThreeYears = 0,
+                                         .whiteUnderBlackAndWhite = {QStringLiteral("Label55")}};
 // Every station chart window, and those the main window opens.
 inline const ChartWindow kChartWindows[] = {kMainWindow, kClimographWindow, kTwoGraphWindow, kStepModeWindow};
 inline const ChartWindow kOpenedWindows[] = {kClimographWindow, kTwoGraphWindow, kStepModeWindow};

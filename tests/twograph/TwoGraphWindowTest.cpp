@@ -1,12 +1,7 @@
 // The two-graph window opening on 東京's normal values with its own data and chart
-// state, its menu tree, the items that lead to other windows, clearing and closing.
+// state, and its header, table and charts laid apart.
 #include "chart/CScreenCapture.h"
-#include "climograph/Uonz_Main.h"
-#include "extras/AuxWindows.h"
 #include "extras/frmSplash.h"
-#include "input/Hyser_Input.h"
-#include "platform/forms/Placement.h"
-#include "stepmode/Hyser_Step_Mode.h"
 #include "tests/twograph/TwoGraphFixture.h"
 
 using namespace twograph;
@@ -97,50 +92,6 @@ TEST_F(TwoGraphWindowTest, TheHeaderTheTableAndTheChartsLieApartWithinTheStandar
     EXPECT_LT(climographFrame.Left() + climographFrame.Width(), w.Label12(0).Left() + w.Label12(0).Width())
         << "the temperatures between the charts";
     EXPECT_LE(w.Label12(0).Left() + w.Label12(0).Width(), hythergraphFrame.Left());
-}
-
-TEST_F(TwoGraphWindowTest, ClearTakesBothChartsDownAndLeavesTheTable) {
-    Form55& w = start();
-    const QString january = w.Label2(1).Caption();
-    w.Label15.setCaption(u"3"_s);
-    w.Command1_Click();
-    EXPECT_EQ(w.Label15.Caption(), u"0"_s);
-    EXPECT_EQ(w.Label16.Caption(), u"0"_s);
-    EXPECT_TRUE(w.drawing().empty());
-    for (int i = 1; i <= 12; ++i) {
-        SCOPED_TRACE(i);
-        for (const Control* c : std::initializer_list<const Control*>{&w.Label28(i), &w.Label57(i), &w.Shape3(i), &w.Shape4(i)}) {
-            EXPECT_EQ(c->Left(), 30000);
-        }
-        EXPECT_EQ(w.Line11(i).X1(), 30000);
-        EXPECT_EQ(w.Line11(i).Y2(), 30000);
-        EXPECT_EQ(w.Line4(i).X2(), 30000);
-        EXPECT_FALSE(w.Label56(i).Visible()) << "the bars go";
-    }
-    EXPECT_EQ(w.Label2(1).Caption(), january);
-    EXPECT_EQ(w.ActiveControl(), &w.Check2);
-
-    w.Hyouji_Hyther();
-    EXPECT_TRUE(w.Label56(1).Visible()) << "the next drawing brings the bars back";
-    w.Command1.SetFocus();  // tabbing onto クリア clears too
-    EXPECT_TRUE(w.drawing().empty());
-}
-
-TEST_F(TwoGraphWindowTest, QuitClosesOnlyThisWindowAndTheNextOpeningStartsAgainFromTokyo) {
-    Form55& w = start();
-    w.SpinButton1.spinUp();
-    ASSERT_NE(w.Label29.Caption(), u"東京"_s);
-    w.menu(u"Form_end"_s).click();
-    collectUnloadedForms();
-    EXPECT_FALSE(isLoaded<Form55>());
-    EXPECT_FALSE(services.endedWith.has_value()) << "the program goes on";
-    EXPECT_TRUE(instance<hythergraph::Hyser_Main>().Visible());
-
-    instance<hythergraph::Hyser_Main>().menu(u"graph_2_mode"_s).click();
-    Form55& again = instance<Form55>();
-    EXPECT_EQ(again.Label29.Caption(), u"東京"_s);
-    EXPECT_EQ(again.Check2.Value(), 1);
-    EXPECT_EQ(again.drawing().size(), 48u);
 }
 
 }  // namespace
