@@ -1,7 +1,8 @@
 // The looks of the four station chart windows, each window in turn: the white and pale
 // grounds (白地, 淡地), the black-and-white and colour screens (白黒画面, カラー画面), each
 // marker over its point as a grab shows it, the years 累積表示 piles up kept through every
-// look, print and capture, the three print items, a printer that fails, and クリア.
+// look, print and capture, the three print items, a printer that fails, the point sizes
+// and クリア.
 #include "chart/Climograph.h"
 #include "extras/CaptureWindows.h"
 #include "tests/support/ChartPixels.h"
@@ -34,6 +35,7 @@ struct Chart {
     double parked;
     std::function<QPointF(const Form&, int)> at;
     Color (*colour)(int) = nullptr;  // the plotting colours, where a marker must differ
+    double markersRight = 0;         // how far right of a hythergraph's its markers lie over their points
 };
 
 std::vector<Chart> chartsOf(const ChartWindow& row) {
@@ -48,7 +50,7 @@ std::vector<Chart> chartsOf(const ChartWindow& row) {
                      const auto& w = dynamic_cast<const climograph::Uonz_Main&>(f);
                      return QPointF(w.state.Plot_X[i], w.state.Plot_Y[i]);
                  },
-                 chart::climographColour}};
+                 chart::climographColour, 15}};
     case Window::TwoGraph:
         return {{u"Shape3"_s, 12, twograph::Form55::hytherGeometry.parked,
                  [](const Form& f, int i) {
@@ -56,10 +58,12 @@ std::vector<Chart> chartsOf(const ChartWindow& row) {
                      return QPointF(w.hytherState.Plot_X[i], w.hytherState.Plot_Y[i]);
                  },
                  chart::monthColour},
-                {u"Shape4"_s, 12, twograph::Form55::uonzGeometry.parked, [](const Form& f, int i) {
+                {u"Shape4"_s, 12, twograph::Form55::uonzGeometry.parked,
+                 [](const Form& f, int i) {
                      const auto& w = dynamic_cast<const twograph::Form55&>(f);
                      return QPointF(w.uonzState.Plot_X[i], w.uonzState.Plot_Y[i]);
-                 }}};
+                 },
+                 nullptr}};
     default: return {{u"Shape3"_s, 12, stationwindow::HythergraphWindow::geometry.parked, hythergraph, chart::monthColour}};
     }
 }
@@ -279,10 +283,8 @@ TEST_P(ChartWindowLooksTest, EachPrintItemPrintsOnePageInItsLook) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.item.toStdString());
-        services.printedPages.clear();
-        w.menu(c.item).click();
-        ASSERT_EQ(services.printedPages.size(), 1u);
-        const QImage& page = services.printedPages[0];
+        const QImage page = printOnePage(w, c.item);
+        ASSERT_FALSE(page.isNull());
         EXPECT_EQ(page.width(), static_cast<int>(w.clientWidthTwips() / 15));
         EXPECT_EQ(page.height(), static_cast<int>(w.clientHeightTwips() / 15));
         EXPECT_EQ(page.size(), QSize(792, 543)) << "the window at its first size";
@@ -322,6 +324,43 @@ TEST_P(ChartWindowLooksTest, APrinterThatFailsIsReportedOnceAndTheWindowGoesOn) 
         w.SpinButton1.spinUp();
         EXPECT_NE(w.Label29.Caption(), u"東京"_s) << "the window still works";
         destroyAllForms();
+    }
+}
+
+// Each point size sets the pen of every point drawn, the markers' size and where they lie
+// over their points, and carries the one check mark among the four; 中 has it at first.
+TEST_P(ChartWindowLooksTest, PointSizesSetThePenTheMarkersAndOneCheckMark) {
+    stationwindow::StationWindow& w = startWindow();
+    const QStringList items = {u"Point_Very_Big"_s, u"Point_Big"_s, u"Point_Mid"_s, u"Point_Mini"_s};
+    for (const QString& item : items) EXPECT_EQ(w.menu(item).Checked(), item == u"Point_Mid"_s) << item.toStdString();
+    struct Case {
+        QString item;
+        int width;
+        double dx, dy, size;  // a hythergraph's marker lies dx left of and dy above its point
+    };
+    const Case cases[] = {
+        {u"Point_Mini"_s, 4, 30, 15, 60},
+        {u"Point_Very_Big"_s, 12, 90, 75, 180},
+        {u"Point_Big"_s, 8, 60, 45, 120},
+        {u"Point_Mid"_s, 6, 45, 30, 90},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item.toStdString());
+        w.menu(c.item).click();
+        for (const QString& item : items) EXPECT_EQ(w.menu(item).Checked(), item == c.item) << item.toStdString();
+        ASSERT_EQ(w.drawing().size(), drawnForARow()) << "drawn again";
+        for (const DrawOp& op : w.drawing()) EXPECT_EQ(op.width, c.width);
+        for (const Chart& chart : chartsOf(window)) {
+            for (int i = 1; i <= chart.points; ++i) {
+                SCOPED_TRACE(chart.markers.toStdString() + " " + std::to_string(i));
+                const Shape& marker = w.controls<Shape>(chart.markers)(i);
+                const QPointF p = chart.at(w, i);
+                EXPECT_EQ(marker.Width(), c.size);
+                EXPECT_EQ(marker.Height(), c.size);
+                EXPECT_NEAR(marker.Left(), p.x() - c.dx + chart.markersRight, 0.01) << "the marker moves to its point";
+                EXPECT_NEAR(marker.Top(), p.y() - c.dy, 0.01);
+            }
+        }
     }
 }
 

@@ -321,6 +321,53 @@ TEST_P(ChartWindowModesTest, ATableGoneAfterAChoiceInNormalValuesNeverShowsAnoth
     EXPECT_EQ(Shown::of(w), before) << "neither Tokyo's years under Naha's name nor a half-switched window";
 }
 
+// 累積表示 starts again from 2000 with the counters at nothing, and piles up each year's
+// points alone: no bars, joining lines, markers nor month numbers. Ticked off, the next
+// drawing shows the one year again.
+TEST_P(ChartWindowModesTest, CumulativeDisplayStartsFrom2000AndPilesUpTheYearsPointsAlone) {
+    stationwindow::StationWindow& w = startOnTokyoSingleYears();
+    w.SpinButton1.spinUp();  // 2001, with joining lines
+    w.Label15.setCaption(u"3"_s);
+    w.CheckBox1.click();
+    EXPECT_TRUE(w.CheckBox1.Value());
+    EXPECT_EQ(w.Label15.Caption(), u"0"_s);
+    EXPECT_EQ(w.Label16.Caption(), u"0"_s);
+    expectYear(w, 2000);
+    if (window.piledOverThreeYears == 0) return;  // its steps pile up as well
+    const std::size_t perYear = window.piledOverThreeYears / 3;
+    EXPECT_EQ(w.drawing().size(), perYear) << "2000 alone";
+    w.SpinButton1.spinUp();
+    w.SpinButton1.spinUp();
+    EXPECT_EQ(w.Label4.Caption(), u"2002"_s);
+    EXPECT_EQ(w.drawing().size(), 3 * perYear) << "each year adds its points";
+    for (const DrawOp& op : w.drawing()) EXPECT_EQ(op.kind, DrawOp::Point);
+    constexpr double parked = 30000;
+    for (const QString& name : window.markers) {
+        const ControlArray<Shape> markers = w.controls<Shape>(name);
+        for (int i = 1; i <= markers.UBound(); ++i) EXPECT_EQ(markers(i).Left(), parked) << "no markers " << name.toStdString() << i;
+    }
+    for (const QString& name : window.monthNumbers) {
+        for (int i = 1; i <= 12; ++i)
+            EXPECT_EQ(w.controls<Label>(name)(i).Left(), parked) << "no month numbers " << name.toStdString() << i;
+    }
+    for (const QString& name : window.joins) {
+        for (int i = 1; i <= 12; ++i) EXPECT_EQ(w.controls<Line>(name)(i).X1(), parked) << "no joining lines " << name.toStdString() << i;
+    }
+    if (!window.bars.isEmpty()) {
+        for (int i = 1; i <= 12; ++i) EXPECT_FALSE(w.controls<Label>(window.bars)(i).Visible()) << "no bars " << i;
+    }
+
+    w.CheckBox4.click();  // the scale change clears, then draws the current year alone
+    EXPECT_EQ(w.drawing().size(), perYear);
+
+    w.CheckBox1.click();  // off again: the next drawing shows the one year
+    w.Hyouji_Hyther();
+    EXPECT_EQ(w.drawing().size(), window.drawnForARow);
+    if (!window.bars.isEmpty()) {
+        EXPECT_TRUE(w.controls<Label>(window.bars)(1).Visible()) << "the bars are back";
+    }
+}
+
 TEST_P(ChartWindowModesTest, CumulativeDisplayDoesNothingOutsideAJapaneseArea) {
     stationwindow::StationWindow& w = startOnTokyoSingleYears();
     // Any other area: the click changes nothing, also for a region of Japan.

@@ -32,18 +32,6 @@ protected:
     }
 };
 
-TEST_F(ClimographModesTest, CumulativeDisplayStartsFrom2000AndShowsTheYearsItself) {
-    Uonz_Main& w = startOnTokyoSingleYears();
-    w.SpinButton1.spinUp();
-    w.Label15.setCaption(u"3"_s);
-    w.CheckBox1.click();
-    EXPECT_TRUE(w.CheckBox1.Value());
-    EXPECT_EQ(w.Label4.Caption(), u"2000"_s);
-    EXPECT_EQ(w.Label15.Caption(), u"0"_s);
-    EXPECT_EQ(w.Label16.Caption(), u"0"_s);
-    expectYear(w, 2000);
-}
-
 TEST_F(ClimographModesTest, TickingNormalValuesWhilePilingUpEndsInNormalValues) {
     Uonz_Main& w = startOnTokyoSingleYears();
     w.CheckBox1.click();

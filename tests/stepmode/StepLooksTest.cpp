@@ -128,10 +128,8 @@ TEST_F(StepLooksTest, EachPrintItemPrintsOnePageAtTheStep) {
     stepTo(w, 4);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.item.toStdString());
-        services.printedPages.clear();
-        w.menu(c.item).click();
-        ASSERT_EQ(services.printedPages.size(), 1u);
-        const QImage& page = services.printedPages[0];
+        const QImage page = printOnePage(w, c.item);
+        ASSERT_FALSE(page.isNull());
         EXPECT_EQ(pixelAt(page, 11400, 2000), c.ground);
         EXPECT_EQ(pixelAt(page, 8280, 270), c.stepNumber) << "the step number's cell";
         EXPECT_EQ(w.drawing().size(), 8u);

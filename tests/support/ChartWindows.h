@@ -21,6 +21,7 @@
 #include "windows/Navigation.h"
 
 #include <QDir>
+#include <QImage>
 #include <QPointF>
 #include <QStringList>
 
@@ -45,8 +46,9 @@ struct ChartWindow {
     QString bars = {};                                       // the climograph's bars, where it has them
     bool stepsPlaceMonthNumbers = true;                      // a step puts moved month numbers back by rule
     bool buildsUpTheChart = false;                           // a month at a time, by its own spin button
-    QStringList groundExtras = {};  // what the grounds colour besides the axes and the boxes ("Name" or "Name(index)")
-    QPointF groundPoint = {};       // a point of the window's own ground, clear of every control
+    QStringList groundExtras = {};                     // what the grounds colour besides the axes and the boxes ("Name" or "Name(index)")
+    QPointF groundPoint = {};                          // a point of the window's own ground, clear of every control
+    QStringList markers = {QStringLiteral("Shape3")};  // the markers of its charts
     QStringList monthNumbers = {QStringLiteral("Label28")};  // the month numbers of its charts
     QStringList joins = {QStringLiteral("Line11")};          // the joining lines of its hythergraphs
     std::vector<forms::Color> blackAndWhiteInks = {0};       // what 白黒画面 draws the charts in
@@ -98,6 +100,7 @@ inline const ChartWindow kTwoGraphWindow{.name = "TwoGraph",
                                          .bars = QStringLiteral("Label56"),
                                          .groundExtras = {QStringLiteral("Label14(0)")},
                                          .groundPoint = {11700, 1500},
+                                         .markers = {QStringLiteral("Shape3"), QStringLiteral("Shape4")},
                                          .monthNumbers = {QStringLiteral("Label28"), QStringLiteral("Label57")},
                                          .joins = {QStringLiteral("Line11"), QStringLiteral("Line4")},
                                          .blackAndWhiteInks = {0, forms::kSysButtonText},
@@ -231,6 +234,15 @@ protected:
             if (op.kind == forms::DrawOp::Point && op.color == colour) found.push_back(op);
         }
         return found;
+    }
+
+    // Prints the window by a print item: the one page it printed, or a null image (and a
+    // failure) where it printed none or more.
+    QImage printOnePage(forms::Form& w, const QString& item) {
+        services.printedPages.clear();
+        w.menu(item).click();
+        EXPECT_EQ(services.printedPages.size(), 1u) << item.toStdString() << " prints one page";
+        return services.printedPages.size() == 1 ? services.printedPages.front() : QImage();
     }
 
     // The controls a capture hides are back.
