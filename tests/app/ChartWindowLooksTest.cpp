@@ -9,6 +9,8 @@
 #include "tests/support/ChartWindows.h"
 
 #include <QColor>
+#include <QDir>
+#include <QFile>
 
 #include <algorithm>
 #include <functional>
@@ -102,6 +104,15 @@ protected:
         return QColor(image.pixel(static_cast<int>(twips.x() / 15), static_cast<int>(twips.y() / 15)));
     }
     static QColor rgb(Color c) { return toQColor(c); }
+    // クリア, the year's spin button and the boxes, which a capture takes out of the
+    // picture, are back where they stood.
+    void expectControlsBackInPlace(const stationwindow::StationWindow& w) const {
+        EXPECT_EQ(w.Command1.Left(), window.clearLeft);
+        EXPECT_EQ(w.SpinButton1.Left(), window.yearSpinLeft);
+        for (const Control* c : std::initializer_list<const Control*>{&w.Command1, &w.CheckBox1, &w.CheckBox3, &w.CheckBox4, &w.Check2}) {
+            EXPECT_TRUE(c->Visible()) << c->Name().toStdString();
+        }
+    }
 };
 
 TEST_P(ChartWindowLooksTest, TheGroundItemsRecolourTheGroundSwapTheirFlagsAndDrawTheChartAgain) {
@@ -324,6 +335,72 @@ TEST_P(ChartWindowLooksTest, APrinterThatFailsIsReportedOnceAndTheWindowGoesOn) 
         w.SpinButton1.spinUp();
         EXPECT_NE(w.Label29.Caption(), u"東京"_s) << "the window still works";
         destroyAllForms();
+    }
+}
+
+// --- Captures ----------------------------------------------------------------------------
+
+TEST_P(ChartWindowLooksTest, AFileThatCannotBeWrittenIsReportedAndTheControlsComeBack) {
+    struct Case {
+        QString item;
+        Color ground;
+    };
+    for (const Case& c : {Case{u"Cap_White"_s, kWhiteGround}, Case{u"Cap_Gray"_s, kPaleGround}}) {
+        SCOPED_TRACE(c.item.toStdString());
+        stationwindow::StationWindow& w = startWindow();
+        const QString name = u"CAP/東京/東京"_s + w.Label4.Caption() + window.suffix;
+        ASSERT_EQ(name, u"CAP/東京/東京2020"_s + window.suffix);
+        QDir().mkpath(name);  // a folder where the file should go
+        services.expectMessage();
+        w.menu(c.item).click();
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_TRUE(services.messages[0].prompt.contains(name)) << services.messages[0].prompt.toStdString();
+        EXPECT_FALSE(isLoaded<extras::Dialog_cap>()) << "no notice";
+        expectControlsBackInPlace(w);
+        EXPECT_EQ(w.BackColor(), c.ground);
+        if (window.whiteCaptureShowsTheId && c.item == u"Cap_White"_s) {
+            EXPECT_TRUE(w.Label39.Visible()) << "the row's ID";
+        }
+        destroyAllForms();
+        services.messages.clear();
+    }
+}
+
+// A grab that fails writes nothing, not even the earlier picture under the new name, and
+// shows no notice; both the capture's own report and the window's are read.
+TEST_P(ChartWindowLooksTest, AFailedGrabWritesNothingAndShowsNoNotice) {
+    stationwindow::StationWindow& w = startWindow();
+    w.menu(u"Cap_White"_s).click();
+    ASSERT_TRUE(QFile::exists(u"CAP/東京/東京2020"_s + window.suffix));
+    instance<extras::Dialog_cap>().Unload();
+
+    w.Label4.setCaption(u"2021"_s);
+    w.setHeight(w.frameHeight());  // no client area to copy
+    services.expectMessage();      // the capture class's own report
+    services.expectMessage();      // the window's: nothing saved
+    w.menu(u"Cap_White"_s).click();
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_TRUE(services.messages[0].prompt.startsWith(u"Error: 1003. "_s)) << services.messages[0].prompt.toStdString();
+    const QString file = fixture.folder() + u"/CAP/東京/東京2021"_s + window.suffix;
+    EXPECT_TRUE(services.messages[1].prompt.contains(file)) << services.messages[1].prompt.toStdString();
+    EXPECT_TRUE(services.messages[1].prompt.endsWith(window.suffix)) << services.messages[1].prompt.toStdString();
+    EXPECT_FALSE(QFile::exists(file)) << "not the earlier picture under the new name";
+    EXPECT_EQ(QDir(u"CAP/東京"_s).entryList(QDir::Files), QStringList{u"東京2020"_s + window.suffix}) << "nothing else either";
+    EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
+    expectControlsBackInPlace(w);
+}
+
+TEST_P(ChartWindowLooksTest, AYearLabelWithoutANumberGivesTheYear0) {
+    stationwindow::StationWindow& w = startWindow();
+    for (const QString& year : {u"平年"_s, QString()}) {
+        for (const QString& item : {u"Cap_White"_s, u"Cap_Gray"_s}) {
+            SCOPED_TRACE(year.toStdString() + " " + item.toStdString());
+            QFile::remove(u"CAP/東京/東京0"_s + window.suffix);
+            w.Label4.setCaption(year);
+            w.menu(item).click();
+            EXPECT_TRUE(QFile::exists(u"CAP/東京/東京0"_s + window.suffix));
+            if (isLoaded<extras::Dialog_cap>()) instance<extras::Dialog_cap>().Unload();
+        }
     }
 }
 

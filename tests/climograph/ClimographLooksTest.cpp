@@ -77,32 +77,6 @@ TEST_F(ClimographLooksTest, CaptureWritesTheStationsBitmapWithoutTheControlsAndP
     EXPECT_EQ(w.BackColor(), 0xE4EFEFu);
 }
 
-TEST_F(ClimographLooksTest, AFailedGrabSavesNothingAndShowsNoNotice) {
-    Uonz_Main& w = start();
-    w.setHeight(w.frameHeight());  // no client area to copy
-    services.expectMessage();      // the capture class's own report
-    services.expectMessage();      // the window's: nothing saved
-    w.menu(u"Cap_White"_s).click();
-    ASSERT_EQ(services.messages.size(), 2u);
-    EXPECT_TRUE(services.messages[0].prompt.startsWith(u"Error: 1003. "_s)) << services.messages[0].prompt.toStdString();
-    EXPECT_TRUE(services.messages[1].prompt.endsWith(u"_Uonz.bmp"_s)) << services.messages[1].prompt.toStdString();
-    EXPECT_FALSE(QDir(u"CAP/東京"_s).exists() && !QDir(u"CAP/東京"_s).entryList(QDir::Files).isEmpty());
-    EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
-    expectControlsBack(w);
-}
-
-TEST_F(ClimographLooksTest, AFileThatCannotBeWrittenIsReportedAndTheControlsComeBack) {
-    Uonz_Main& w = start();
-    const QString name = u"CAP/東京/東京"_s + w.Label4.Caption() + u"_Uonz.bmp"_s;
-    QDir().mkpath(name);  // a folder where the file should go
-    services.expectMessage();
-    w.menu(u"Cap_White"_s).click();
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].prompt.contains(name));
-    EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
-    expectControlsBack(w);
-}
-
 TEST_F(ClimographLooksTest, ConfettiWritesItsMessageAndScattersPaletteDotsOverTheWholeWindow) {
     Uonz_Main& w = start();
     w.menu(u"Paper_Fubuki"_s).click();

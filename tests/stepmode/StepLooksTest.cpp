@@ -170,17 +170,4 @@ TEST_F(StepLooksTest, CaptureWritesTheHythergraphBitmapWithTheStepCounterAndPuts
     EXPECT_TRUE(instance<extras::Dialog_cap>().Visible());
 }
 
-TEST_F(StepLooksTest, AFileThatCannotBeWrittenIsReportedAndTheButtonsComeBack) {
-    Hyser_Step_Mode& w = start();
-    QDir().mkpath(u"CAP/東京/東京"_s + w.Label4.Caption() + u"_Hyser.bmp"_s);  // a folder where the file should go
-    services.expectMessage();
-    w.menu(u"Cap_Gray"_s).click();
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].prompt.contains(u"_Hyser.bmp"_s));
-    EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
-    EXPECT_EQ(w.Command1.Left(), 9330);
-    EXPECT_EQ(w.SpinButton1.Left(), 5790);
-    EXPECT_EQ(w.BackColor(), 0xE4EFEFu);
-}
-
 }  // namespace

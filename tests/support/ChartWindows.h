@@ -56,6 +56,8 @@ struct ChartWindow {
     bool printKeepsTheDrawing = true;                        // a print draws nothing more
     QStringList whiteUnderBlackAndWhite = {};                // its own cells 白黒画面 turns white with text ink
     std::vector<std::pair<QString, forms::Color>> keptOnWhite = {};  // what keeps its colour on 白地
+    double clearLeft = 8970, yearSpinLeft = 8250;                    // where クリア and the year's spin button stand
+    bool whiteCaptureShowsTheId = false;                             // a capture on white brings the row's ID to light
 };
 inline void PrintTo(const ChartWindow& w, std::ostream* os) { *os << w.name; }
 
@@ -87,7 +89,8 @@ inline const ChartWindow kClimographWindow{
     .groundPoint = {11500, 4000},
     .blackAndWhiteInks = {forms::kSysButtonText},
     .whiteUnderBlackAndWhite = {QStringLiteral("Label52(3)")},
-    .keptOnWhite = {{QStringLiteral("Label10"), 0xC0FFFF}, {QStringLiteral("Label51(1)"), 0xC800}}};
+    .keptOnWhite = {{QStringLiteral("Label10"), 0xC0FFFF}, {QStringLiteral("Label51(1)"), 0xC800}},
+    .clearLeft = 8970};
 inline const ChartWindow kTwoGraphWindow{.name = "TwoGraph",
                                          .openItem = QStringLiteral("graph_2_mode"),
                                          .window = windows::Window::TwoGraph,
@@ -107,7 +110,10 @@ inline const ChartWindow kTwoGraphWindow{.name = "TwoGraph",
                                          .piledOverThreeYears = 144,
                                          .printKeepsTheDrawing = false,  // the hythergraph drawn once more on top
                                          .whiteUnderBlackAndWhite = {QStringLiteral("Label58(0)")},
-                                         .keptOnWhite = {{QStringLiteral("Label14(1)"), 0xE4EFEF}}};
+                                         .keptOnWhite = {{QStringLiteral("Label14(1)"), 0xE4EFEF}},
+                                         .clearLeft = 9390,
+                                         .yearSpinLeft = 8670,
+                                         .whiteCaptureShowsTheId = true};
 // It draws January alone until it is stepped on.
 inline const ChartWindow kStepModeWindow{.name = "StepMode",
                                          .openItem = QStringLiteral("Step_Run"),
@@ -122,7 +128,9 @@ inline const ChartWindow kStepModeWindow{.name = "StepMode",
                                          .groundExtras = {QStringLiteral("Label14")},
                                          .groundPoint = {11400, 2000},
                                          .piledOverThreeYears = 0,
-                                         .whiteUnderBlackAndWhite = {QStringLiteral("Label55")}};
+                                         .whiteUnderBlackAndWhite = {QStringLiteral("Label55")},
+                                         .clearLeft = 9330,
+                                         .yearSpinLeft = 5790};
 // Every station chart window, and those the main window opens.
 inline const ChartWindow kChartWindows[] = {kMainWindow, kClimographWindow, kTwoGraphWindow, kStepModeWindow};
 inline const ChartWindow kOpenedWindows[] = {kClimographWindow, kTwoGraphWindow, kStepModeWindow};
