@@ -8,7 +8,7 @@
 #include "pickers/FamilyPickers.h"
 #include "pickers/tables/JapanRegions.h"
 #include "platform/forms/Text.h"
-#include "tests/app/ChartWindows.h"
+#include "tests/support/ChartWindows.h"
 #include "tests/support/FullDisk.h"
 
 #include <QFile>
@@ -26,12 +26,6 @@ using windows::Family;
 using windows::Window;
 
 namespace {
-
-const ChartWindow kWindows[] = {
-    {"Climograph", u"Rain_Ondo_Graph"_s, Window::Climograph, Family::Climograph, u"_Uonz.bmp"_s, true},
-    {"TwoGraph", u"graph_2_mode"_s, Window::TwoGraph, Family::TwoGraph, u"_2graph.bmp"_s, false},
-    {"StepMode", u"Step_Run"_s, Window::StepMode, Family::StepMode, u"_Hyser.bmp"_s, true},
-};
 
 // The ways a database file is found damaged.
 enum class Damage { Truncated, RandomBytes, NoTables };
@@ -357,7 +351,7 @@ TEST_P(ChartWindowFaultsTest, AMissingOrDamagedMapIsReportedAndThePickerStillCho
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(StationWindows, ChartWindowFaultsTest, ::testing::ValuesIn(kWindows),
-                         [](const ::testing::TestParamInfo<ChartWindow>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(StationWindows, ChartWindowFaultsTest, ::testing::ValuesIn(testing_support::kOpenedWindows),
+                         testing_support::rowName);
 
 }  // namespace

@@ -4,7 +4,7 @@
 // a second, identical pass must not keep the memory growing.
 #include "data/Catalogue.h"
 #include "pickers/FamilyPickers.h"
-#include "tests/app/ChartWindows.h"
+#include "tests/support/ChartWindows.h"
 
 #include <QFile>
 
@@ -71,16 +71,9 @@ pickers::WorldPicker& worldPicker(Family family, int region) {
     std::abort();
 }
 
-const ChartWindow kWindows[] = {
-    {"Hythergraph", QString(), Window::Hythergraph, Family::Hythergraph, u"_Hyser.bmp"_s, true},
-    {"Climograph", u"Rain_Ondo_Graph"_s, Window::Climograph, Family::Climograph, u"_Uonz.bmp"_s, true},
-    {"TwoGraph", u"graph_2_mode"_s, Window::TwoGraph, Family::TwoGraph, u"_2graph.bmp"_s, false},
-    {"StepMode", u"Step_Run"_s, Window::StepMode, Family::StepMode, u"_Hyser.bmp"_s, true},
-};
-
 class LongUseTest : public ChartWindowFixture {
 protected:
-    LongUseTest() : ChartWindowFixture(kWindows[0], ClimateFixture::allStations()) {}
+    LongUseTest() : ChartWindowFixture(testing_support::kMainWindow, ClimateFixture::allStations()) {}
 
     // One pass of the session: in each station chart window, every station of its Japan
     // pickers chosen and taken down to its first single year and up to its last (about
@@ -90,7 +83,7 @@ protected:
     // Returns the number of years and world stations shown.
     int session() {
         int shown = 0;
-        for (const ChartWindow& chart : kWindows) {
+        for (const ChartWindow& chart : testing_support::kChartWindows) {
             Form& w = windows::navigation().form(chart.window);  // loads a closed window
             const Label& station = w.control<Label>(u"Label29"_s);
             int n = 0;

@@ -3,7 +3,7 @@
 // window when it gets round to it), and a display that never paints it holds the load up
 // only a moment.
 #include "extras/frmSplash.h"
-#include "tests/app/ChartWindows.h"
+#include "tests/support/ChartWindows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 // shows the chosen name over an empty table and an empty chart, never the values or the
 // points of the station it showed before.
 #include "pickers/FamilyPickers.h"
-#include "tests/app/ChartWindows.h"
+#include "tests/support/ChartWindows.h"
 
 #include <functional>
 
@@ -29,14 +29,10 @@ pickers::WorldPicker& pickerOf() {
 }
 
 const StationWindow kWindows[] = {
-    {{"Main", QString(), Window::Hythergraph, Family::Hythergraph, u".bmp"_s, false}, pickerOf<pickers::Form12>, u"オークランド"_s},
-    {{"Climograph", u"Rain_Ondo_Graph"_s, Window::Climograph, Family::Climograph, u"_Uonz.bmp"_s, true},
-     pickerOf<pickers::Form22>,
-     u"ウェリントン"_s},
-    {{"TwoGraph", u"graph_2_mode"_s, Window::TwoGraph, Family::TwoGraph, u"_2graph.bmp"_s, false},
-     pickerOf<pickers::Form87>,
-     u"ウェリントン"_s},
-    {{"StepMode", u"Step_Run"_s, Window::StepMode, Family::StepMode, u"_Hyser.bmp"_s, true}, pickerOf<pickers::Form107>, u"オークランド"_s},
+    {testing_support::kMainWindow, pickerOf<pickers::Form12>, u"オークランド"_s},
+    {testing_support::kClimographWindow, pickerOf<pickers::Form22>, u"ウェリントン"_s},
+    {testing_support::kTwoGraphWindow, pickerOf<pickers::Form87>, u"ウェリントン"_s},
+    {testing_support::kStepModeWindow, pickerOf<pickers::Form107>, u"オークランド"_s},
 };
 
 // How the station is chosen: on the window's Oceania picker (a world station, which sets

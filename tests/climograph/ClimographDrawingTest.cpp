@@ -1,7 +1,7 @@
 // The climograph drawn in its window: the temperature points at their month positions
 // with their axis dots and a closing point at January's height, the joining lines,
 // markers and month numbers, the precipitation bars, months without data, the value
-// cells, the black-and-white redraw and the point sizes.
+// cells and the black-and-white redraw.
 #include "chart/Climograph.h"
 #include "data/ClimateDb.h"
 #include "platform/forms/Text.h"
@@ -167,38 +167,6 @@ TEST_F(ClimographDrawingTest, TheScaleChangeHalvesTheBarsAndRewritesTheAxis) {
     EXPECT_EQ(w.Label13(6).Font().size, 18);
 }
 
-TEST_F(ClimographDrawingTest, PointSizesSetPenWidthOffsetsMarkerSizesAndOneCheckMark) {
-    Uonz_Main& w = start();
-    struct Case {
-        QString item;
-        int width;
-        double offset, size;
-    };
-    const Case cases[] = {
-        {u"Point_Very_Big"_s, 12, 75, 180},
-        {u"Point_Big"_s, 8, 45, 120},
-        {u"Point_Mini"_s, 4, 15, 60},
-        {u"Point_Mid"_s, 6, 30, 90},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.item.toStdString());
-        w.menu(c.item).click();
-        EXPECT_EQ(w.state.Point_Width, c.width);
-        for (const QString& item : {u"Point_Very_Big"_s, u"Point_Big"_s, u"Point_Mid"_s, u"Point_Mini"_s}) {
-            EXPECT_EQ(w.menu(item).Checked(), item == c.item) << item.toStdString();
-        }
-        for (int i = 1; i <= 13; ++i) {
-            EXPECT_EQ(w.Shape3(i).Width(), c.size);
-            EXPECT_EQ(w.Shape3(i).Height(), c.size);
-            // The marker's centre lies 15 twips right of and below its point.
-            EXPECT_NEAR(w.Shape3(i).Left() + c.size / 2, w.state.Plot_X[i] + 15, 0.01) << i;
-            EXPECT_NEAR(w.Shape3(i).Top() + c.size / 2, w.state.Plot_Y[i] + 15, 0.01) << i;
-        }
-        ASSERT_EQ(w.drawing().size(), 26u);
-        for (const DrawOp& op : w.drawing()) EXPECT_EQ(op.width, c.width);
-    }
-}
-
 TEST_F(ClimographDrawingTest, BlackAndWhiteDrawsTheSamePlacesInTheButtonTextColour) {
     Uonz_Main& w = start();
     const std::vector<DrawOp> colour = w.drawing();
@@ -229,49 +197,6 @@ TEST_F(ClimographDrawingTest, MonthNumbersVanishAtOnceAndComeBackWithARedraw) {
     w.CheckBox3.click();
     for (int i = 1; i <= 12; ++i) EXPECT_TRUE(w.Label28(i).Visible()) << i;
     EXPECT_EQ(w.drawing().size(), drawn);
-}
-
-TEST_F(ClimographDrawingTest, CumulativeDisplayPilesUpTheYearsWithoutBarsLinesOrMarkers) {
-    Uonz_Main& w = start();
-    w.Check2.setValue(0);
-    w.CheckBox1.click();
-    EXPECT_EQ(w.Label4.Caption(), u"2000"_s);
-    EXPECT_EQ(w.drawing().size(), 24u) << "2000's twelve points alone: no closing point";
-    w.SpinButton1.spinUp();
-    w.SpinButton1.spinUp();
-    EXPECT_EQ(w.drawing().size(), 72u);
-    for (int i = 1; i <= 12; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_FALSE(w.Label51(i).Visible());
-        EXPECT_EQ(w.Line11(i).X1(), 30000);
-        EXPECT_EQ(w.Shape3(i).Left(), 30000);
-        EXPECT_EQ(w.Label28(i).Left(), 30000);
-    }
-    EXPECT_EQ(w.Shape3(13).Left(), 30000);
-
-    w.CheckBox1.click();  // off again: the next redraw shows the one year
-    w.Hyouji_Uonz();
-    EXPECT_EQ(w.drawing().size(), 26u);
-    EXPECT_TRUE(w.Label51(1).Visible());
-}
-
-TEST_F(ClimographDrawingTest, QualityMarksShowInSingleYearsOnly) {
-    fixture.yearRow(47662, 2000)[u"KS"_s] = u"1"_s;
-    fixture.yearRow(47662, 2001)[u"TS"_s] = u"1"_s;
-    Uonz_Main& w = start();
-    EXPECT_FALSE(w.Label49.Visible());
-    EXPECT_FALSE(w.Label50.Visible());
-    w.Check2.setValue(0);
-    w.Label4.setCaption(u"2000"_s);
-    w.Hyouji();
-    w.Hyouji_Uonz();
-    EXPECT_TRUE(w.Label50.Visible());
-    EXPECT_FALSE(w.Label49.Visible());
-    w.SpinButton1.spinUp();
-    EXPECT_TRUE(w.Label49.Visible());
-    EXPECT_FALSE(w.Label50.Visible());
-    w.Check2.setValue(1);
-    EXPECT_FALSE(w.Label49.Visible()) << "a single year's mark never stands beside the normal values";
 }
 
 }  // namespace

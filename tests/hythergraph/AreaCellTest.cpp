@@ -1,5 +1,5 @@
-// The area cell: every area name of the data shows whole.
-#include "chart/AreaCell.h"
+// The main window's area cell: every area name of the data shows whole as the spin
+// button steps to it.
 #include "platform/forms/Controls.h"
 #include "tests/hythergraph/MainWindowFixture.h"
 
@@ -14,18 +14,6 @@ class AreaCellTest : public testing_support::MainWindowFixture {
 protected:
     AreaCellTest() : MainWindowFixture(true) {}
 };
-
-TEST_F(AreaCellTest, TheUsualSizesStayForNamesThatFit) {
-    Hyser_Main& w = start();
-    const struct {
-        QString area;
-        double size;
-    } cases[] = {{u"関東"_s, 20}, {u"日本"_s, 20}, {u"パプアニューギニア"_s, 18}, {u"トリニダード・トバゴ"_s, 18}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.area.toStdString());
-        EXPECT_EQ(chart::areaFontSize(c.area, w.Label53.Font(), w.Label53.Width()), c.size);
-    }
-}
 
 TEST_F(AreaCellTest, EveryAreaOfTheNormalValuesFitsItsCellWhenSteppedTo) {
     Hyser_Main& w = start();

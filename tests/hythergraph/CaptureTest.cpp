@@ -1,4 +1,5 @@
-// Capturing the chart to a bitmap under CAP/.
+// Capturing the chart to a bitmap under CAP/. A file that cannot be written, a failed grab
+// and a year without a number are tested on all four windows in tests/app.
 #include "extras/CaptureWindows.h"
 #include "tests/hythergraph/MainWindowFixture.h"
 
@@ -113,24 +114,6 @@ TEST_F(CaptureTest, NamesThatWouldLeaveTheirFolderAreMadeSafe) {
     }
 }
 
-TEST_F(CaptureTest, AYearLabelWithoutANumberGivesTheYear0) {
-    Hyser_Main& w = startInFolder();
-    w.Label4.setCaption(u"平年"_s);
-    w.menu(u"Cap_White"_s).click();
-    EXPECT_TRUE(QFile::exists(u"CAP/東京/東京0_Hyser.bmp"_s));
-}
-
-TEST_F(CaptureTest, AFileThatCannotBeWrittenIsReportedWithoutTheNotice) {
-    Hyser_Main& w = startInFolder();
-    QDir().mkpath(u"CAP/東京/東京2020_Hyser.bmp"_s);  // a folder where the file should go
-    services.expectMessage();
-    w.menu(u"Cap_White"_s).click();
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].prompt.contains(u"CAP/東京/東京2020_Hyser.bmp"_s));
-    EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
-    expectControlsBack(w);
-}
-
 TEST_F(CaptureTest, WithCumulativeDisplayTheCaptureDoesNotRedraw) {
     Hyser_Main& w = startInFolder();
     show(w, u"東京"_s);
@@ -191,26 +174,6 @@ TEST_F(CaptureTest, WithCumulativeDisplayEveryPrintAndCaptureKeepsThePiledUpYear
         instance<extras::Dialog_cap>().Unload();
     }
     EXPECT_GE(w.drawing().size(), piled.size());
-}
-
-TEST_F(CaptureTest, AFailedGrabWritesNothingAndShowsNoNotice) {
-    Hyser_Main& w = startInFolder();
-    w.menu(u"Cap_White"_s).click();
-    ASSERT_TRUE(QFile::exists(u"CAP/東京/東京2020_Hyser.bmp"_s));
-    instance<extras::Dialog_cap>().Unload();
-
-    // A window with no client area to copy: the grab fails.
-    w.Label4.setCaption(u"2021"_s);
-    w.setHeight(w.frameHeight());
-    services.expectMessage();  // the capture class's own report
-    services.expectMessage();  // the window's: nothing saved
-    w.menu(u"Cap_White"_s).click();
-    ASSERT_EQ(services.messages.size(), 2u);
-    EXPECT_TRUE(services.messages[0].prompt.startsWith(u"Error: 1003. "_s)) << services.messages[0].prompt.toStdString();
-    EXPECT_TRUE(services.messages[1].prompt.contains(fixture.folder() + u"/CAP/東京/東京2021_Hyser.bmp"_s))
-        << services.messages[1].prompt.toStdString();
-    EXPECT_FALSE(QFile::exists(u"CAP/東京/東京2021_Hyser.bmp"_s)) << "not the earlier picture under the new name";
-    EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
 }
 
 // Captures of a program whose folder cannot take CAP/ go to the user's data folder.

@@ -1,5 +1,5 @@
-// The hythergraph main window starting up on the databases, refusing a second copy,
-// failing clearly without its data, clearing its chart and ending the program.
+// The hythergraph main window starting up on the databases, refusing a second copy and
+// failing clearly without its data.
 #include "app/Start.h"
 #include "chart/CScreenCapture.h"
 #include "extras/frmSplash.h"
@@ -132,44 +132,6 @@ TEST_F(MainWindowTest, MissingNormalValuesTableGivesAMessageNamingIt) {
     EXPECT_EQ(app::startProgram(), 1);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].prompt.contains(u"Heinenchi_Hyser_Data"_s));
-}
-
-TEST_F(MainWindowTest, ClearTakesTheChartDownAndLeavesTheTable) {
-    Hyser_Main& w = start();
-    const QString january = w.Label2(1).Caption();
-    w.PSet(5000, 3000, 0xFF);
-    w.Label15.setCaption(u"3"_s);
-    w.Command1_Click();
-    EXPECT_EQ(w.Label15.Caption(), u"0"_s);
-    EXPECT_EQ(w.Label16.Caption(), u"0"_s);
-    EXPECT_TRUE(w.drawing().empty());
-    for (int i = 1; i <= 12; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(w.Label28(i).Left(), 30000);
-        EXPECT_EQ(w.Shape3(i).Left(), 30000);
-        EXPECT_EQ(w.Line11(i).X1(), 30000);
-        EXPECT_EQ(w.Line11(i).Y2(), 30000);
-    }
-    EXPECT_EQ(w.Label2(1).Caption(), january);
-    EXPECT_EQ(w.Label29.Caption(), u"東京"_s);
-    EXPECT_EQ(w.ActiveControl(), &w.Check2);
-}
-
-TEST_F(MainWindowTest, TabbingOntoClearClearsWithoutAClick) {
-    Hyser_Main& w = start();
-    w.PSet(5000, 3000, 0xFF);
-    w.Command1.SetFocus();
-    EXPECT_TRUE(w.drawing().empty());
-    EXPECT_EQ(w.ActiveControl(), &w.Command1);
-}
-
-TEST_F(MainWindowTest, QuitItemAndClosingTheWindowEndTheProgram) {
-    Hyser_Main& w = start();
-    w.menu(u"Form_end"_s).click();
-    EXPECT_EQ(services.endedWith, 0);
-    services.endedWith.reset();
-    w.userClosed();
-    EXPECT_EQ(services.endedWith, 0);
 }
 
 }  // namespace

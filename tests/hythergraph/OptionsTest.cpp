@@ -1,6 +1,6 @@
-// The chart options beside the chart and in the オプション menu: cumulative display,
-// month numbers, the precipitation scale, the point sizes and the window sizes.
-#include "platform/forms/Text.h"
+// The main window's own chart options: cumulative display binding its station, month
+// numbers, the precipitation scale and the hidden confetti. 累積表示 piling up the years
+// and the point sizes are tested on all four windows in tests/app.
 #include "tests/hythergraph/MainWindowFixture.h"
 
 using namespace chart;
@@ -10,53 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-class OptionsTest : public testing_support::MainWindowFixture {
-protected:
-    static int pointCount(const Hyser_Main& w) {
-        int n = 0;
-        for (const DrawOp& op : w.drawing()) n += op.kind == DrawOp::Point ? 1 : 0;
-        return n;
-    }
-    static QStringList checkedOf(const Hyser_Main& w, const QStringList& items) {
-        QStringList checked;
-        for (const QString& i : items) {
-            if (w.menu(i).Checked()) checked << i;
-        }
-        return checked;
-    }
-    const QStringList pointItems{u"Point_Very_Big"_s, u"Point_Big"_s, u"Point_Mid"_s, u"Point_Mini"_s};
-    const QStringList sizeItems{u"Yokohaba_wide"_s, u"Yo_tatenaga_Max"_s, u"Yokohaba_defolt"_s};
-};
-
-TEST_F(OptionsTest, PointSizesSetPenWidthOffsetsMarkerSizesAndOneCheckMark) {
-    Hyser_Main& w = start();
-    EXPECT_EQ(checkedOf(w, pointItems), QStringList{u"Point_Mid"_s}) << "中 carries the mark from the start";
-    struct Case {
-        QString item;
-        int width;
-        double dx, dy, size;
-    };
-    const Case cases[] = {
-        {u"Point_Mini"_s, 4, 30, 15, 60},
-        {u"Point_Very_Big"_s, 12, 90, 75, 180},
-        {u"Point_Big"_s, 8, 60, 45, 120},
-        {u"Point_Mid"_s, 6, 45, 30, 90},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.item.toStdString());
-        w.menu(c.item).click();
-        EXPECT_EQ(w.state.Point_Width, c.width);
-        EXPECT_EQ(w.state.Mark_DX, c.dx);
-        EXPECT_EQ(w.state.Mark_DY, c.dy);
-        EXPECT_EQ(checkedOf(w, pointItems), QStringList{c.item});
-        for (int i = 1; i <= 12; ++i) {
-            EXPECT_EQ(w.Shape3(i).Width(), c.size);
-            EXPECT_EQ(w.Shape3(i).Height(), c.size);
-            EXPECT_NEAR(w.Shape3(i).Left(), w.state.Plot_X[i] - c.dx, 0.01) << "the marker moves to its point";
-        }
-        for (const DrawOp& op : w.drawing()) EXPECT_EQ(op.width, c.width);
-    }
-}
+class OptionsTest : public testing_support::MainWindowFixture {};
 
 TEST_F(OptionsTest, ScaleChangeDoublesTheMillimetreWidthAndRewritesTheAxis) {
     fixture.normalsRow(47662)[u"Rain_1"_s] = u"150.0"_s;
@@ -86,42 +40,6 @@ TEST_F(OptionsTest, MonthNumbersVanishAtOnceAndComeBackWithARedraw) {
     EXPECT_FALSE(w.Label28(13).Visible());
 }
 
-TEST_F(OptionsTest, CumulativeDisplayPilesUpTheYearsFrom2000) {
-    Hyser_Main& w = start();
-    show(w, u"東京"_s);
-    w.Check2.setValue(0);
-    w.SpinButton1.spinUp();  // 2001, with joining lines
-    w.Label15.setCaption(u"3"_s);
-    w.CheckBox1.click();
-    EXPECT_TRUE(w.CheckBox1.Value());
-    EXPECT_EQ(w.Label4.Caption(), u"2000"_s);
-    EXPECT_EQ(w.Label15.Caption(), u"0"_s);
-    EXPECT_EQ(w.Label16.Caption(), u"0"_s);
-    EXPECT_EQ(pointCount(w), 24) << "2000 alone";
-    for (int i = 1; i <= 12; ++i) {
-        EXPECT_EQ(w.Line11(i).X1(), 30000) << "no joining lines";
-        EXPECT_EQ(w.Shape3(i).Left(), 30000) << "no markers";
-        EXPECT_EQ(w.Label28(i).Left(), 30000) << "no month numbers";
-    }
-    w.SpinButton1.spinUp();
-    w.SpinButton1.spinUp();
-    EXPECT_EQ(w.Label4.Caption(), u"2002"_s);
-    EXPECT_EQ(pointCount(w), 72) << "each year adds its points";
-
-    w.CheckBox4.click();  // the scale change clears, then draws the current year alone
-    EXPECT_EQ(pointCount(w), 24);
-}
-
-TEST_F(OptionsTest, CumulativeDisplayDoesNothingOutsideJapan) {
-    Hyser_Main& w = start();
-    w.Label53.setCaption(u"関東"_s);
-    w.Label4.setCaption(u"1999"_s);
-    const std::size_t drawn = w.drawing().size();
-    w.CheckBox1_Click();
-    EXPECT_EQ(w.Label4.Caption(), u"1999"_s);
-    EXPECT_EQ(w.drawing().size(), drawn);
-}
-
 TEST_F(OptionsTest, CumulativeDisplayBindsTheShownStationAfterLookingItUp) {
     Hyser_Main& w = start();
     show(w, u"那覇"_s);
@@ -130,34 +48,6 @@ TEST_F(OptionsTest, CumulativeDisplayBindsTheShownStationAfterLookingItUp) {
     w.CheckBox1.click();
     EXPECT_EQ(w.Station_Table, u"Naha_Okinawa_Hyser_Data"_s);
     EXPECT_EQ(w.Hyser_Rs->Source(), u"Naha_Okinawa_Hyser_Data"_s);
-}
-
-TEST_F(OptionsTest, WindowSizesKeepOneCheckMarkAndStayOnTheScreen) {
-    Hyser_Main& w = start();
-    EXPECT_EQ(checkedOf(w, sizeItems), QStringList{u"Yokohaba_defolt"_s});
-
-    w.menu(u"Yo_tatenaga_Max"_s).click();
-    EXPECT_EQ(checkedOf(w, sizeItems), QStringList{u"Yo_tatenaga_Max"_s});
-    EXPECT_EQ(w.Height(), 11055);
-    EXPECT_EQ(w.Top(), 0);
-    EXPECT_EQ(w.Width(), 12000);
-    EXPECT_DOUBLE_EQ(w.Left(), (services.screenWidth - 12000) / 2);
-
-    w.menu(u"Yokohaba_wide"_s).click();
-    EXPECT_EQ(w.Left(), 0);
-    EXPECT_EQ(w.Width(), services.screenWidth);
-
-    w.menu(u"Yokohaba_defolt"_s).click();
-    EXPECT_EQ(checkedOf(w, sizeItems), QStringList{u"Yokohaba_defolt"_s});
-    EXPECT_EQ(w.Width(), 12000);
-    EXPECT_EQ(w.Height(), 8835);
-    EXPECT_DOUBLE_EQ(w.Left(), (services.screenWidth - 12000) / 2);
-    EXPECT_DOUBLE_EQ(w.Top(), (services.screenHeight - 8835) / 2 - 210);
-
-    services.screenHeight = 9000;  // a low screen
-    w.menu(u"Yo_tatenaga_Max"_s).click();
-    EXPECT_EQ(w.Height(), 9000);
-    EXPECT_EQ(w.Top(), 0);
 }
 
 TEST_F(OptionsTest, ConfettiIsHiddenAndDisabled) {

@@ -128,10 +128,8 @@ TEST_F(StepLooksTest, EachPrintItemPrintsOnePageAtTheStep) {
     stepTo(w, 4);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.item.toStdString());
-        services.printedPages.clear();
-        w.menu(c.item).click();
-        ASSERT_EQ(services.printedPages.size(), 1u);
-        const QImage& page = services.printedPages[0];
+        const QImage page = printOnePage(w, c.item);
+        ASSERT_FALSE(page.isNull());
         EXPECT_EQ(pixelAt(page, 11400, 2000), c.ground);
         EXPECT_EQ(pixelAt(page, 8280, 270), c.stepNumber) << "the step number's cell";
         EXPECT_EQ(w.drawing().size(), 8u);
@@ -170,19 +168,6 @@ TEST_F(StepLooksTest, CaptureWritesTheHythergraphBitmapWithTheStepCounterAndPuts
     }
     EXPECT_EQ(w.Label55.Caption(), u"2"_s);
     EXPECT_TRUE(instance<extras::Dialog_cap>().Visible());
-}
-
-TEST_F(StepLooksTest, AFileThatCannotBeWrittenIsReportedAndTheButtonsComeBack) {
-    Hyser_Step_Mode& w = start();
-    QDir().mkpath(u"CAP/東京/東京"_s + w.Label4.Caption() + u"_Hyser.bmp"_s);  // a folder where the file should go
-    services.expectMessage();
-    w.menu(u"Cap_Gray"_s).click();
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].prompt.contains(u"_Hyser.bmp"_s));
-    EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
-    EXPECT_EQ(w.Command1.Left(), 9330);
-    EXPECT_EQ(w.SpinButton1.Left(), 5790);
-    EXPECT_EQ(w.BackColor(), 0xE4EFEFu);
 }
 
 }  // namespace

@@ -22,91 +22,6 @@ namespace {
 
 class StepModeWindowTest : public testing_support::StepModeFixture {};
 
-TEST_F(StepModeWindowTest, TheMenuTreeHasItsItemsInOrderWithTheirCaptionsAndStates) {
-    struct Row {
-        int level;
-        QString name, caption;
-        const char* state;  // h hidden, d disabled, c checked
-    };
-    const Row rows[] = {
-        {1, u"file_select"_s, u" 日本ファイル(&F ) "_s, ""},
-        {2, u"select_hokkaido"_s, u"北海道地方"_s, ""},
-        {2, u"select_touhok"_s, u"東北地方"_s, ""},
-        {2, u"select_kanto"_s, u"関東地方"_s, ""},
-        {2, u"select_kinki"_s, u"近畿・中部地方"_s, ""},
-        {2, u"select_tyugok"_s, u"中国・四国地方"_s, ""},
-        {2, u"select_kyusyu"_s, u"九州地方"_s, ""},
-        {2, u"select_okinawa"_s, u"沖縄・南西諸島"_s, ""},
-        {2, u"ldung"_s, u"-"_s, "h"},
-        {2, u"aeria_Parret"_s, u"地域選択パレット"_s, "h"},
-        {2, u"paret"_s, u"-"_s, ""},
-        {2, u"Form_end"_s, u"終了"_s, ""},
-        {1, u"World_View"_s, u" 世界ファイル(&W ) "_s, ""},
-        {2, u"W_Uro"_s, u"ヨーロッパ"_s, ""},
-        {2, u"W_Rossia"_s, u"ロシア・中東"_s, ""},
-        {2, u"W_Asia"_s, u"アジア"_s, ""},
-        {2, u"W_Afrika"_s, u"アフリカ"_s, ""},
-        {2, u"W_N_America"_s, u"北アメリカ"_s, ""},
-        {2, u"W_S_America"_s, u"南アメリカ"_s, ""},
-        {2, u"W_Oceania"_s, u"オセアニア"_s, ""},
-        {1, u"print_View"_s, u" 印刷 "_s, ""},
-        {2, u"View_White"_s, u"白地に変更"_s, ""},
-        {2, u"View_gray"_s, u"淡地に変更"_s, "d"},
-        {2, u"hbnk"_s, u"-"_s, ""},
-        {2, u"View_BKWT"_s, u"白黒画面"_s, ""},
-        {2, u"View_Color"_s, u"カラー画面"_s, ""},
-        {2, u"fimkc"_s, u"-"_s, ""},
-        {2, u"Print_White"_s, u"白地で印刷"_s, ""},
-        {2, u"Print_Black_White"_s, u"白黒で印刷"_s, ""},
-        {2, u"Print_Gray"_s, u"カラー印刷"_s, ""},
-        {2, u"fbik"_s, u"-"_s, "h"},
-        {1, u"Form_Capt"_s, u" キャプチャー "_s, ""},
-        {2, u"Cap_White"_s, u"白地"_s, ""},
-        {2, u"Cap_Gray"_s, u"淡地"_s, ""},
-        {1, u"Rain_Ondo_Graph"_s, u" 雨温図グラフ  "_s, ""},
-        {1, u"graph_2_mode"_s, u" ２グラフ "_s, ""},
-        {1, u"auto_View"_s, u" 手動入力 "_s, ""},
-        {1, u"option_VIew"_s, u" オプション "_s, ""},
-        {2, u"Yokohaba_wide"_s, u"横幅最大"_s, ""},
-        {2, u"Yo_tatenaga_Max"_s, u"縦長最大"_s, ""},
-        {2, u"Yokohaba_defolt"_s, u"標準画面"_s, "c"},
-        {2, u"ljhbt"_s, u"-"_s, ""},
-        {2, u"F_keppen"_s, u"ケッペン区分図１"_s, ""},
-        {2, u"F_keppen_2"_s, u"ケッペン区分図２"_s, ""},
-        {2, u"hsbvu"_s, u"-"_s, ""},
-        {2, u"Point_size"_s, u"点の大きさ"_s, ""},
-        {3, u"Point_Very_Big"_s, u"特大"_s, ""},
-        {3, u"Point_Big"_s, u"大"_s, ""},
-        {3, u"Point_Mid"_s, u"中"_s, "c"},
-        {3, u"Point_Mini"_s, u"小"_s, ""},
-        {2, u"tuki_set"_s, u"月数字位置調整"_s, "hd"},
-        {2, u"Paper_Fubuki"_s, u"紙ふぶき"_s, "hd"},
-        {1, u"help_View"_s, u" ヘルプ "_s, ""},
-        {2, u"Readme_View"_s, u"Readme"_s, ""},
-        {2, u"kisyou_data"_s, u"気象庁データについて"_s, ""},
-        {2, u"kisyocho_V"_s, u"気象庁 統計WEB"_s, ""},
-        {2, u"Orvell_web"_s, u"開発元サイト"_s, ""},
-        {2, u"install_Guide"_s, u"インストールガイド"_s, ""},
-        {2, u"Readme_New_dev"_s, u"更新履歴"_s, ""},
-        {2, u"mkixh"_s, u"-"_s, ""},
-        {2, u"ver_access"_s, u"バージョンINFO"_s, ""},
-    };
-    Hyser_Step_Mode& w = start();
-    ASSERT_EQ(w.menus().size(), std::size(rows));
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const Row& r = rows[i];
-        const MenuItem& m = *w.menus()[i];
-        SCOPED_TRACE(r.name.toStdString());
-        EXPECT_EQ(m.Name(), r.name);
-        EXPECT_EQ(m.Caption(), r.caption);
-        EXPECT_EQ(m.level(), r.level);
-        const std::string state = r.state;
-        EXPECT_EQ(m.Visible(), state.find('h') == std::string::npos);
-        EXPECT_EQ(m.Enabled(), state.find('d') == std::string::npos);
-        EXPECT_EQ(m.Checked(), state.find('c') != std::string::npos);
-    }
-}
-
 TEST_F(StepModeWindowTest, TheStepCounterSitsInTheHeaderRowWithTheResetHidden) {
     Hyser_Step_Mode& w = start();
     EXPECT_EQ(w.Label9.Caption(), u"ステップ実行"_s);
@@ -134,42 +49,6 @@ TEST_F(StepModeWindowTest, TheStepCounterSitsInTheHeaderRowWithTheResetHidden) {
             EXPECT_FALSE(moved[i]->rect().intersects(o->rect())) << moved[i]->Name().toStdString() << " and " << o->Name().toStdString();
         }
     }
-}
-
-TEST_F(StepModeWindowTest, WindowItemsOpenTheirWindowsAboveTheCentre) {
-    Hyser_Step_Mode& w = start();
-    struct Case {
-        QString item;
-        std::function<Form&()> window;
-    };
-    const Case cases[] = {
-        {u"F_keppen"_s, []() -> Form& { return instance<extras::Form111>(); }},
-        {u"Readme_View"_s, []() -> Form& { return instance<extras::Form48>(); }},
-        {u"kisyocho_V"_s, []() -> Form& { return instance<extras::frmBrowser>(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.item.toStdString());
-        w.menu(c.item).click();
-        const Form& f = c.window();
-        EXPECT_TRUE(f.Visible());
-        EXPECT_DOUBLE_EQ(f.Left(), (services.screenWidth - f.Width()) / 2);
-        EXPECT_DOUBLE_EQ(f.Top(), (services.screenHeight - f.Height()) / 2 - 210);
-    }
-    w.menu(u"ver_access"_s).click();
-    const Form& about = instance<extras::frmAbout>();
-    EXPECT_DOUBLE_EQ(about.Top(), (services.screenHeight - about.Height()) / 2) << "centred exactly";
-}
-
-TEST_F(StepModeWindowTest, RegionItemsShowThisWindowsOwnPickersCentredExactly) {
-    fixture.copyMaps();
-    Hyser_Step_Mode& w = start();
-    w.menu(u"select_kanto"_s).click();
-    auto& kanto = instance<pickers::Form93>();
-    EXPECT_TRUE(kanto.Visible());
-    EXPECT_DOUBLE_EQ(kanto.Top(), (services.screenHeight - kanto.Height()) / 2);
-    EXPECT_FALSE(isLoaded<pickers::Form47>()) << "not the main window's picker";
-    w.menu(u"select_hokkaido"_s).click();
-    EXPECT_FALSE(instance<pickers::Form90>().Image1.Picture().isNull()) << "the map is read for the showing";
 }
 
 TEST_F(StepModeWindowTest, AChoiceReturnsToStepOneWithTheChosenStation) {

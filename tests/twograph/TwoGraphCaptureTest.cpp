@@ -1,6 +1,7 @@
 // Capturing the two-graph window to CAP/<station>/<station><year>_2graph.bmp: without the
 // buttons and boxes, with no notice afterwards, the row's ID brought to light by a capture
-// on white, and the controls back however the capture ends.
+// on white, and the controls back. A file that cannot be written, a failed grab and a year
+// without a number are tested on all four windows in tests/app/ChartWindowLooksTest.cpp.
 #include "extras/CaptureWindows.h"
 #include "tests/twograph/TwoGraphFixture.h"
 
@@ -73,37 +74,6 @@ TEST_F(TwoGraphCaptureTest, OnPaleLeavesTheIdAsItWasAndCapturingAgainReplacesThe
     EXPECT_FALSE(w.Label39.Visible());
     expectControlsBack(w);
     EXPECT_FALSE(isLoaded<extras::Dialog_cap>());
-}
-
-TEST_F(TwoGraphCaptureTest, AYearLabelWithoutANumberGivesTheYear0) {
-    Form55& w = start();
-    w.Label4.setCaption(QString());
-    w.menu(u"Cap_Gray"_s).click();
-    EXPECT_TRUE(QFile::exists(u"CAP/東京/東京0_2graph.bmp"_s));
-}
-
-TEST_F(TwoGraphCaptureTest, AFileThatCannotBeWrittenIsReportedAndTheControlsComeBack) {
-    Form55& w = start();
-    QDir().mkpath(u"CAP/東京/東京2020_2graph.bmp"_s);  // a folder where the file should go
-    services.expectMessage();
-    w.menu(u"Cap_White"_s).click();
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].prompt.contains(u"CAP/東京/東京2020_2graph.bmp"_s));
-    expectControlsBack(w);
-    EXPECT_TRUE(w.Label39.Visible());
-}
-
-TEST_F(TwoGraphCaptureTest, AFailedGrabWritesNothing) {
-    Form55& w = start();
-    w.setHeight(w.frameHeight());  // no client area to copy
-    services.expectMessage();      // the capture class's own report
-    services.expectMessage();      // the window's: nothing saved
-    w.menu(u"Cap_White"_s).click();
-    ASSERT_EQ(services.messages.size(), 2u);
-    EXPECT_TRUE(services.messages[1].prompt.contains(fixture.folder() + u"/CAP/東京/東京2020_2graph.bmp"_s))
-        << services.messages[1].prompt.toStdString();
-    EXPECT_FALSE(QFile::exists(u"CAP/東京/東京2020_2graph.bmp"_s));
-    expectControlsBack(w);
 }
 
 TEST_F(TwoGraphCaptureTest, WithTheCumulativeDisplayTheCaptureKeepsThePiledUpYears) {

@@ -1,7 +1,6 @@
 // Both charts drawn in the two-graph window: one temperature scale for the climograph's
 // points and the hythergraph's, the bars, the joining lines of both charts, markers and
-// month numbers, months without data, the scale change, the point sizes and the
-// cumulative display.
+// month numbers, months without data, the scale change and the cumulative display.
 #include "chart/Hythergraph.h"
 #include "data/ClimateDb.h"
 #include "platform/forms/Text.h"
@@ -191,36 +190,6 @@ TEST_F(TwoGraphDrawingTest, TheScaleChangeWidensTheHythergraphOnly) {
     w.CheckBox4.setValue(false);
     EXPECT_NEAR(w.hytherState.Plot_X[8], 6960 + 9 * mm(8), 0.01);
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(w.Label13(i).Caption(), QString::number(100 * i));
-}
-
-TEST_F(TwoGraphDrawingTest, APointSizeServesBothCharts) {
-    struct Size {
-        QString item;
-        int width;
-        double dx, dy, marker;
-    };
-    const Size sizes[] = {
-        {u"Point_Very_Big"_s, 12, 90, 75, 180},
-        {u"Point_Big"_s, 8, 60, 45, 120},
-        {u"Point_Mini"_s, 4, 30, 15, 60},
-        {u"Point_Mid"_s, 6, 45, 30, 90},
-    };
-    Form55& w = start();
-    for (const Size& s : sizes) {
-        SCOPED_TRACE(s.item.toStdString());
-        w.menu(s.item).click();
-        ASSERT_EQ(w.drawing().size(), 48u);
-        for (const DrawOp& op : w.drawing()) EXPECT_EQ(op.width, s.width);
-        for (int i = 1; i <= 12; ++i) {
-            EXPECT_EQ(w.Shape3(i).Width(), s.marker);
-            EXPECT_EQ(w.Shape4(i).Height(), s.marker);
-            EXPECT_NEAR(w.Shape3(i).Left(), w.hytherState.Plot_X[i] - s.dx, 0.01);
-            EXPECT_NEAR(w.Shape4(i).Top(), w.uonzState.Plot_Y[i] - s.dy, 0.01);
-        }
-        for (const QString& item : {u"Point_Very_Big"_s, u"Point_Big"_s, u"Point_Mid"_s, u"Point_Mini"_s}) {
-            EXPECT_EQ(w.menu(item).Checked(), item == s.item);
-        }
-    }
 }
 
 TEST_F(TwoGraphDrawingTest, MonthNumbersGoWithoutARedrawAndComeBackWithOne) {

@@ -1,42 +1,18 @@
-// The two-graph window's looks and printing: white and pale backgrounds, the black-and-
-// white screen and the colour screen that brings the designed colours back, what a new
-// station keeps of a look, and the three print items.
+// The two-graph window's own looks: 白黒画面 on both charts through a new drawing until the
+// colour screen brings the designed colours back, and the looks under 累積表示. What the
+// four station chart windows share is in tests/app/ChartWindowLooksTest.cpp.
 #include "chart/Hythergraph.h"
-#include "tests/support/ChartPixels.h"
 #include "tests/twograph/TwoGraphFixture.h"
 
 using namespace twograph;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
-using testing_support::colourName;
-using testing_support::shownAt;
 
 namespace {
 
 class TwoGraphLooksTest : public testing_support::TwoGraphFixture {};
 
 constexpr Color kText = kSysButtonText;
-
-TEST_F(TwoGraphLooksTest, WhiteAndPaleBackgroundsSwapTheirItemsAndRedrawBothCharts) {
-    Form55& w = start();
-    w.Cls();
-    w.menu(u"View_White"_s).click();
-    EXPECT_EQ(w.BackColor(), 0xFFFFFFu);
-    for (const Control* c : std::initializer_list<const Control*>{&w.Label9, &w.Label11, &w.Label16, &w.Label17, &w.Label14(0),
-                                                                  &w.CheckBox1, &w.Check2, &w.Label12(6), &w.Label13(0)}) {
-        EXPECT_EQ(c->BackColor(), 0xFFFFFFu) << c->Name().toStdString();
-    }
-    EXPECT_NE(w.Label14(1).BackColor(), 0xFFFFFFu) << "the climograph's unit keeps its colour";
-    EXPECT_FALSE(w.menu(u"View_White"_s).Enabled());
-    EXPECT_TRUE(w.menu(u"View_gray"_s).Enabled());
-    EXPECT_EQ(w.drawing().size(), 48u) << "both charts drawn again";
-
-    w.menu(u"View_gray"_s).click();
-    EXPECT_EQ(w.BackColor(), 0xE4EFEFu);
-    EXPECT_EQ(w.Label12(0).BackColor(), 0xE4EFEFu);
-    EXPECT_TRUE(w.menu(u"View_White"_s).Enabled());
-    EXPECT_FALSE(w.menu(u"View_gray"_s).Enabled());
-}
 
 TEST_F(TwoGraphLooksTest, BlackAndWhiteLastsThroughANewDrawingUntilTheColourScreen) {
     Form55& w = start();
@@ -84,41 +60,6 @@ TEST_F(TwoGraphLooksTest, BlackAndWhiteLastsThroughANewDrawingUntilTheColourScre
     EXPECT_EQ(pointsIn(w, chart::monthColour(8)).size(), 6u) << "both charts redrawn, the hythergraph once more on top";
 }
 
-// Each marker of both charts lies over its point: a grab shows the colour the look gave
-// the marker, even where the month's plotting colour is another; after 白黒画面 every
-// point shows black, and still does when the next year draws the points in their colours.
-TEST_F(TwoGraphLooksTest, EachPointOfBothChartsShowsItsMarkerInTheLooksColour) {
-    Form55& w = start();
-    w.menu(u"View_Color"_s).click();
-    const QImage colour = w.grabClient();
-    for (int month : {1, 4, 9, 11}) {
-        SCOPED_TRACE(month);
-        ASSERT_NE(colourName(w.Shape3(month).BackColor()), colourName(chart::monthColour(month))) << "a marker unlike its point";
-        EXPECT_EQ(shownAt(colour, w.hytherState.Plot_X[month], w.hytherState.Plot_Y[month]), colourName(w.Shape3(month).BackColor()));
-        EXPECT_EQ(shownAt(colour, w.uonzState.Plot_X[month], w.uonzState.Plot_Y[month]), colourName(w.Shape4(month).BackColor()));
-    }
-
-    w.Check2.setValue(0);
-    w.menu(u"View_BKWT"_s).click();
-    for (const char* when : {"black and white", "the next year"}) {
-        SCOPED_TRACE(when);
-        const QImage shot = w.grabClient();
-        int shown = 0;
-        for (int month = 1; month <= 12; ++month) {
-            if (w.Shape3(month).Left() < Form55::hytherGeometry.parked) {
-                ++shown;
-                EXPECT_EQ(shownAt(shot, w.hytherState.Plot_X[month], w.hytherState.Plot_Y[month]), colourName(kText)) << month;
-            }
-            if (w.Shape4(month).Left() < Form55::uonzGeometry.parked) {
-                ++shown;
-                EXPECT_EQ(shownAt(shot, w.uonzState.Plot_X[month], w.uonzState.Plot_Y[month]), colourName(kText)) << month;
-            }
-        }
-        EXPECT_EQ(shown, 24);
-        w.SpinButton1.spinUp();
-    }
-}
-
 TEST_F(TwoGraphLooksTest, WithTheCumulativeDisplayTheLooksOnlyRecolourAndKeepThePiledUpYears) {
     Form55& w = start();
     w.Check2.setValue(0);
@@ -132,35 +73,6 @@ TEST_F(TwoGraphLooksTest, WithTheCumulativeDisplayTheLooksOnlyRecolourAndKeepThe
         EXPECT_EQ(w.drawing().size(), piled.size()) << "nothing drawn, nothing wiped";
     }
     EXPECT_EQ(w.Shape3(1).BackColor(), 0x0u) << "black and white does not reach the markers without a redraw";
-}
-
-TEST_F(TwoGraphLooksTest, ThePrintItemsPrintTheWindowInTheirLooks) {
-    Form55& w = start();
-    struct Case {
-        QString item;
-        Color back;
-        bool whiteEnabled;
-    };
-    const Case cases[] = {
-        {u"Print_White"_s, 0xFFFFFF, false},
-        {u"Print_Black_White"_s, 0xFFFFFF, false},
-        {u"Print_Gray"_s, 0xE4EFEF, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.item.toStdString());
-        services.printedPages.clear();
-        w.menu(c.item).click();
-        ASSERT_EQ(services.printedPages.size(), 1u);
-        EXPECT_EQ(w.BackColor(), c.back);
-        EXPECT_EQ(w.menu(u"View_White"_s).Enabled(), c.whiteEnabled);
-        const QImage& page = services.printedPages[0];
-        EXPECT_FALSE(page.isNull());
-    }
-    services.printerFailure = u"no printer"_s;
-    services.expectMessage();
-    w.menu(u"Print_White"_s).click();
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].prompt.contains(u"no printer"_s));
 }
 
 }  // namespace

@@ -1,12 +1,7 @@
 // The two-graph window opening on 東京's normal values with its own data and chart
-// state, its menu tree, the items that lead to other windows, clearing and closing.
+// state, and its header, table and charts laid apart.
 #include "chart/CScreenCapture.h"
-#include "climograph/Uonz_Main.h"
-#include "extras/AuxWindows.h"
 #include "extras/frmSplash.h"
-#include "input/Hyser_Input.h"
-#include "platform/forms/Placement.h"
-#include "stepmode/Hyser_Step_Mode.h"
 #include "tests/twograph/TwoGraphFixture.h"
 
 using namespace twograph;
@@ -64,13 +59,6 @@ TEST_F(TwoGraphWindowTest, OpensOnTokyosNormalValuesWithItsOwnDataAndTheFocusOnT
     EXPECT_NE(w.Graph2_Rs, main.Hyser_Rs);
 }
 
-TEST_F(TwoGraphWindowTest, OpensTwelveThousandTwipsWideAboveTheCentreOfTheScreen) {
-    Form55& w = start();
-    EXPECT_EQ(w.Width(), 12000);
-    EXPECT_DOUBLE_EQ(w.Left(), (services.screenWidth - w.Width()) / 2);
-    EXPECT_DOUBLE_EQ(w.Top(), (services.screenHeight - w.Height()) / 2 - 210);
-}
-
 TEST_F(TwoGraphWindowTest, TheHeaderTheTableAndTheChartsLieApartWithinTheStandardWidth) {
     Form55& w = start();
     const double width = w.clientWidthTwips();
@@ -104,174 +92,6 @@ TEST_F(TwoGraphWindowTest, TheHeaderTheTableAndTheChartsLieApartWithinTheStandar
     EXPECT_LT(climographFrame.Left() + climographFrame.Width(), w.Label12(0).Left() + w.Label12(0).Width())
         << "the temperatures between the charts";
     EXPECT_LE(w.Label12(0).Left() + w.Label12(0).Width(), hythergraphFrame.Left());
-}
-
-TEST_F(TwoGraphWindowTest, TheTreeHasItsItemsInOrderWithTheirCaptionsAndStates) {
-    struct Row {
-        int level;
-        QString name, caption;
-        const char* state;  // h hidden, d disabled, c checked
-    };
-    const Row rows[] = {
-        {1, u"file_select"_s, u" 日本ファイル(&F ) "_s, ""},
-        {2, u"Step_Run"_s, u"ステップ表示モード"_s, ""},
-        {2, u"jkghjghhj"_s, u"-"_s, ""},
-        {2, u"select_hokkaido"_s, u"北海道地方"_s, ""},
-        {2, u"select_touhok"_s, u"東北地方"_s, ""},
-        {2, u"select_kanto"_s, u"関東地方"_s, ""},
-        {2, u"select_kinki"_s, u"近畿・中部地方"_s, ""},
-        {2, u"select_tyugok"_s, u"中国・四国地方"_s, ""},
-        {2, u"select_kyusyu"_s, u"九州地方"_s, ""},
-        {2, u"select_okinawa"_s, u"沖縄・南西諸島"_s, ""},
-        {2, u"ldung"_s, u"-"_s, "h"},
-        {2, u"aeria_Parret"_s, u"地域選択パレット"_s, "h"},
-        {2, u"paret"_s, u"-"_s, ""},
-        {2, u"Form_end"_s, u"終了"_s, ""},
-        {1, u"World_View"_s, u" 世界ファイル(&W ) "_s, ""},
-        {2, u"W_Uro"_s, u"ヨーロッパ"_s, ""},
-        {2, u"W_Rossia"_s, u"ロシア・中東"_s, ""},
-        {2, u"W_Asia"_s, u"アジア"_s, ""},
-        {2, u"W_Afrika"_s, u"アフリカ"_s, ""},
-        {2, u"W_N_America"_s, u"北アメリカ"_s, ""},
-        {2, u"W_S_America"_s, u"南アメリカ"_s, ""},
-        {2, u"W_Oceania"_s, u"オセアニア"_s, ""},
-        {1, u"print_View"_s, u" 印刷 "_s, ""},
-        {2, u"View_White"_s, u"白地に変更"_s, ""},
-        {2, u"View_gray"_s, u"淡地に変更"_s, "d"},
-        {2, u"hbnk"_s, u"-"_s, ""},
-        {2, u"View_BKWT"_s, u"白黒画面"_s, ""},
-        {2, u"View_Color"_s, u"カラー画面"_s, ""},
-        {2, u"mkinjh"_s, u"-"_s, ""},
-        {2, u"Print_White"_s, u"白地で印刷"_s, ""},
-        {2, u"Print_Black_White"_s, u"白黒で印刷"_s, ""},
-        {2, u"Print_Gray"_s, u"カラー印刷"_s, ""},
-        {2, u"fbik"_s, u"-"_s, "h"},
-        {1, u"Form_Capt"_s, u" キャプチャー "_s, ""},
-        {2, u"Cap_White"_s, u"白地"_s, ""},
-        {2, u"Cap_Gray"_s, u"淡地"_s, ""},
-        {1, u"Rain_Ondo_Graph"_s, u" 雨温図グラフ  "_s, ""},
-        {1, u"Hyther_mode"_s, u" ruvirov "_s, ""},
-        {1, u"auto_View"_s, u" 手動入力モード "_s, "hd"},
-        {1, u"option_VIew"_s, u" オプション "_s, ""},
-        {2, u"Yokohaba_wide"_s, u"横幅最大"_s, ""},
-        {2, u"Yo_tatenaga_Max"_s, u"縦長最大"_s, ""},
-        {2, u"Yokohaba_defolt"_s, u"標準画面"_s, "c"},
-        {2, u"ljhbt"_s, u"-"_s, ""},
-        {2, u"F_keppen"_s, u"ケッペン区分図１"_s, ""},
-        {2, u"F_keppen_2"_s, u"ケッペン区分図２"_s, ""},
-        {2, u"hsbvu"_s, u"-"_s, ""},
-        {2, u"Point_size"_s, u"点の大きさ"_s, ""},
-        {3, u"Point_Very_Big"_s, u"特大"_s, ""},
-        {3, u"Point_Big"_s, u"大"_s, ""},
-        {3, u"Point_Mid"_s, u"中"_s, "c"},
-        {3, u"Point_Mini"_s, u"小"_s, ""},
-        {2, u"kdidk"_s, u"-"_s, ""},
-        {2, u"tuki_ichi"_s, u"月数字位置調整"_s, ""},
-        {1, u"help_View"_s, u" ヘルプ "_s, ""},
-        {2, u"Readme_View"_s, u"Readme"_s, ""},
-        {2, u"kisyou_data"_s, u"気象庁データについて"_s, ""},
-        {2, u"kisyocho_V"_s, u"気象庁 統計WEB"_s, ""},
-        {2, u"adsasd"_s, u"開発元サイト"_s, ""},
-        {2, u"install_Guide"_s, u"インストールガイド"_s, ""},
-        {2, u"Readme_New_dev"_s, u"更新履歴"_s, ""},
-        {2, u"mkixh"_s, u"-"_s, ""},
-        {2, u"ver_access"_s, u"バージョンINFO"_s, ""},
-    };
-    Form55& w = start();
-    ASSERT_EQ(w.menus().size(), std::size(rows));
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const Row& r = rows[i];
-        const MenuItem& m = *w.menus()[i];
-        SCOPED_TRACE(r.name.toStdString());
-        EXPECT_EQ(m.Name(), r.name);
-        EXPECT_EQ(m.level(), r.level);
-        EXPECT_EQ(m.Caption(), r.caption);
-        const std::string state = r.state;
-        EXPECT_EQ(m.Visible(), state.find('h') == std::string::npos);
-        EXPECT_EQ(m.Enabled(), state.find('d') == std::string::npos);
-        EXPECT_EQ(m.Checked(), state.find('c') != std::string::npos);
-    }
-}
-
-TEST_F(TwoGraphWindowTest, WindowItemsPlaceTheirWindowsByTheRule) {
-    Form55& w = start();
-    auto& main = instance<hythergraph::Hyser_Main>();
-    main.Move(0, 0);
-    struct Case {
-        QString item;
-        std::function<Form&()> window;
-        double top;  // offset from the vertical centre
-    };
-    const Case cases[] = {
-        {u"Step_Run"_s, []() -> Form& { return instance<stepmode::Hyser_Step_Mode>(); }, -210},
-        {u"Rain_Ondo_Graph"_s, []() -> Form& { return instance<climograph::Uonz_Main>(); }, -210},
-        {u"Hyther_mode"_s, []() -> Form& { return instance<hythergraph::Hyser_Main>(); }, -210},
-        {u"F_keppen"_s, []() -> Form& { return instance<extras::Form111>(); }, -210},
-        {u"F_keppen_2"_s, []() -> Form& { return instance<extras::Form112>(); }, -210},
-        {u"Readme_View"_s, []() -> Form& { return instance<extras::Form48>(); }, -210},
-        {u"kisyou_data"_s, []() -> Form& { return instance<extras::Form50>(); }, -210},
-        {u"install_Guide"_s, []() -> Form& { return instance<extras::Form49>(); }, -210},
-        {u"Readme_New_dev"_s, []() -> Form& { return instance<extras::Form51>(); }, -210},
-        {u"kisyocho_V"_s, []() -> Form& { return instance<extras::frmBrowser>(); }, -210},
-        {u"ver_access"_s, []() -> Form& { return instance<extras::frmAbout>(); }, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.item.toStdString());
-        w.menu(c.item).click();
-        Form& f = c.window();
-        EXPECT_TRUE(f.Visible());
-        EXPECT_DOUBLE_EQ(f.Left(), (services.screenWidth - f.Width()) / 2);
-        EXPECT_DOUBLE_EQ(f.Top(), (services.screenHeight - f.Height()) / 2 + c.top);
-        f.Move(10, 10);
-    }
-    // The hidden 手動入力モード item cannot be picked.
-    w.menu(u"auto_View"_s).click();
-    EXPECT_FALSE(isLoaded<input::Hyser_Input>());
-    EXPECT_TRUE(services.messages.empty());
-}
-
-TEST_F(TwoGraphWindowTest, ClearTakesBothChartsDownAndLeavesTheTable) {
-    Form55& w = start();
-    const QString january = w.Label2(1).Caption();
-    w.Label15.setCaption(u"3"_s);
-    w.Command1_Click();
-    EXPECT_EQ(w.Label15.Caption(), u"0"_s);
-    EXPECT_EQ(w.Label16.Caption(), u"0"_s);
-    EXPECT_TRUE(w.drawing().empty());
-    for (int i = 1; i <= 12; ++i) {
-        SCOPED_TRACE(i);
-        for (const Control* c : std::initializer_list<const Control*>{&w.Label28(i), &w.Label57(i), &w.Shape3(i), &w.Shape4(i)}) {
-            EXPECT_EQ(c->Left(), 30000);
-        }
-        EXPECT_EQ(w.Line11(i).X1(), 30000);
-        EXPECT_EQ(w.Line11(i).Y2(), 30000);
-        EXPECT_EQ(w.Line4(i).X2(), 30000);
-        EXPECT_FALSE(w.Label56(i).Visible()) << "the bars go";
-    }
-    EXPECT_EQ(w.Label2(1).Caption(), january);
-    EXPECT_EQ(w.ActiveControl(), &w.Check2);
-
-    w.Hyouji_Hyther();
-    EXPECT_TRUE(w.Label56(1).Visible()) << "the next drawing brings the bars back";
-    w.Command1.SetFocus();  // tabbing onto クリア clears too
-    EXPECT_TRUE(w.drawing().empty());
-}
-
-TEST_F(TwoGraphWindowTest, QuitClosesOnlyThisWindowAndTheNextOpeningStartsAgainFromTokyo) {
-    Form55& w = start();
-    w.SpinButton1.spinUp();
-    ASSERT_NE(w.Label29.Caption(), u"東京"_s);
-    w.menu(u"Form_end"_s).click();
-    collectUnloadedForms();
-    EXPECT_FALSE(isLoaded<Form55>());
-    EXPECT_FALSE(services.endedWith.has_value()) << "the program goes on";
-    EXPECT_TRUE(instance<hythergraph::Hyser_Main>().Visible());
-
-    instance<hythergraph::Hyser_Main>().menu(u"graph_2_mode"_s).click();
-    Form55& again = instance<Form55>();
-    EXPECT_EQ(again.Label29.Caption(), u"東京"_s);
-    EXPECT_EQ(again.Check2.Value(), 1);
-    EXPECT_EQ(again.drawing().size(), 48u);
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
-// The colour bands of the value tables, at their boundaries, and the colouring of the
-// main window's cells.
+// The colour bands of the value tables, at their boundaries, and the colouring of a
+// window's value table by them.
 #include "chart/ColourBands.h"
-#include "tests/hythergraph/MainWindowFixture.h"
+#include "data/ClimateDb.h"
+#include "tests/chart/ChartForm.h"
+#include "tests/support/ClimateFixture.h"
+#include "tests/support/FakeServices.h"
+
+#include <gtest/gtest.h>
 
 using namespace chart;
-using namespace hythergraph;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -92,14 +96,37 @@ TEST(ColourBandsTest, ElevationLatitudeAndLongitude) {
     }
 }
 
-class ValueTableColoursTest : public testing_support::MainWindowFixture {};
+// The value table of a window coloured from a row of 東京's normal values.
+class ValueTableColoursTest : public ::testing::Test {
+protected:
+    ValueTableColoursTest() {
+        for (const data::ClimateRow& row : testing_support::committedNormals()) {
+            if (row.value(u"Point_No"_s) == u"47662"_s) tokyo = row;
+            if (row.value(u"Point_No"_s) == u"47936"_s) naha = row;
+        }
+    }
+    void show(const data::ClimateRow& row) {
+        w.Label20.setCaption(row.value(u"latitude"_s));
+        w.Label21.setCaption(row.value(u"longitude"_s));
+        w.Label22.setCaption(row.value(u"P_High"_s));
+        QStringList t, p;
+        for (int i = 1; i <= 13; ++i) {
+            t << row.value(data::ondoField(i));
+            p << row.value(data::rainField(i));
+        }
+        w.show(t, p);
+    }
+
+    testing_support::FakeServices services;
+    data::ClimateRow tokyo, naha;
+    testing_support::ChartForm w;
+};
 
 TEST_F(ValueTableColoursTest, CellsTakeTheirBandsAndTheYearItsAnnualBand) {
-    data::ClimateRow& tokyo = fixture.normalsRow(47662);
     tokyo[u"Ondo_1"_s] = u"-25.0"_s;
     tokyo[u"Rain_1"_s] = u"700.0"_s;
     tokyo[u"Rain_13"_s] = u"1200.0"_s;
-    Hyser_Main& w = start();
+    show(tokyo);
     EXPECT_EQ(w.Label2(1).BackColor(), 0xFFFF00u);
     EXPECT_EQ(w.Label2(1).ForeColor(), 0xC00000u);
     EXPECT_EQ(w.Label3(1).BackColor(), 0xFFFF00u);
@@ -116,19 +143,20 @@ TEST_F(ValueTableColoursTest, CellsTakeTheirBandsAndTheYearItsAnnualBand) {
     EXPECT_EQ(w.state.High_Text, u"25"_s);
 }
 
-TEST_F(ValueTableColoursTest, NoTextColourOfAnEarlierStationSurvives) {
-    fixture.normalsRow(47662)[u"Ondo_1"_s] = u"-25.0"_s;
-    Hyser_Main& w = start();
-    show(w, u"那覇"_s);
+TEST_F(ValueTableColoursTest, NoTextColourOfAnEarlierRowSurvives) {
+    tokyo[u"Ondo_1"_s] = u"-25.0"_s;
+    show(tokyo);
+    ASSERT_EQ(w.Label2(1).ForeColor(), 0xC00000u);
+    show(naha);
     EXPECT_EQ(w.Label2(1).ForeColor(), 0xC0u);
     EXPECT_EQ(w.Label3(1).ForeColor(), 0x4000u);
 }
 
 TEST_F(ValueTableColoursTest, MissingValuesKeepTheCellsDesignColours) {
-    data::ClimateRow& tokyo = fixture.normalsRow(47662);
+    show(tokyo);
     tokyo[u"Ondo_4"_s] = u"×"_s;
     tokyo[u"Rain_6"_s] = QString();
-    Hyser_Main& w = start();
+    show(tokyo);
     EXPECT_EQ(w.Label2(4).BackColor(), 0xFFFFFFu);
     EXPECT_EQ(w.Label2(4).ForeColor(), 0xC0u);
     EXPECT_EQ(w.Label3(6).BackColor(), 0xFFFFFFu);

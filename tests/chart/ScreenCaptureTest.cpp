@@ -1,6 +1,5 @@
-// The screen-capture class, the capture holder and the capture notice.
+// The screen-capture class: what it captures of a window, at what size, and its printing.
 #include "chart/CScreenCapture.h"
-#include "extras/CaptureWindows.h"
 #include "platform/forms/Form.h"
 #include "tests/support/FakeServices.h"
 
@@ -9,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace extras;
 using chart::CScreenCapture;
 using namespace forms;
 using namespace Qt::Literals::StringLiterals;
@@ -72,7 +70,9 @@ TEST_F(ScreenCaptureTest, WindowCapturesHoldTheWholeWindowAtItsSizeOnAnyScreen) 
                   label(u"BottomLeft"_s, 0, 750, 1500, 750).back(0xFF0000), label(u"BottomRight"_s, 1500, 750, 1500, 750).back(0xFFFF)};
     Form target(d);
     target.Show();
-    if (qEnvironmentVariable("QT_SCALE_FACTOR") == u"2"_s) ASSERT_EQ(target.clientWidget()->devicePixelRatio(), 2.0);
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == u"2"_s) {
+        ASSERT_EQ(target.clientWidget()->devicePixelRatio(), 2.0);
+    }
     CScreenCapture cap;
     cap.setForm(&target);
     for (const long type : {long(CScreenCapture::ClientArea), long(CScreenCapture::WindowWithFrame)}) {
@@ -132,27 +132,6 @@ TEST_F(ScreenCaptureTest, BestFitPrintsAWidePictureInLandscapeAndASquareOneInPor
         ASSERT_EQ(services.printedOrientations.size(), 1u);
         EXPECT_EQ(services.printedOrientations[0], c.expected);
     }
-}
-
-TEST_F(ScreenCaptureTest, TheHolderLoadsHiddenWithItsCaptionAndSize) {
-    Form399& holder = instance<Form399>();
-    EXPECT_FALSE(holder.Visible());
-    EXPECT_EQ(holder.Caption(), u"ScreenCapture"_s);
-    EXPECT_EQ(holder.Width(), 12000);
-    EXPECT_EQ(holder.Height(), 8560);
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(Qt::green);
-    holder.picCapture.setPicture(shell::Picture(image));
-    EXPECT_EQ(instance<Form399>().picCapture.Picture().widthPixels(), 4);
-}
-
-TEST_F(ScreenCaptureTest, TheNoticesOkButtonUnloadsIt) {
-    Dialog_cap& notice = instance<Dialog_cap>();
-    EXPECT_EQ(notice.Caption(), u"インフォメーション"_s);
-    EXPECT_EQ(notice.OKButton.Caption(), u"OK"_s);
-    notice.Show();
-    notice.OKButton.click();
-    EXPECT_FALSE(isLoaded<Dialog_cap>());
 }
 
 }  // namespace
