@@ -2,10 +2,6 @@
 
 #include "data/ClimateDb.h"
 #include "platform/forms/Text.h"
-#include "platform/shell/Files.h"
-
-#include <future>
-#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,49 +15,6 @@ NormalValues openNormalValues() {
     normals.recordset = std::make_shared<ado::Recordset>();
     normals.recordset->Open(kNormalsTable, normals.connection, ado::adOpenStatic, -1, -1);
     return normals;
-}
-
-namespace {
-
-struct OpenedAhead {
-    QString folder;
-    std::future<StartRecords> records;
-};
-
-std::optional<OpenedAhead>& openedAhead() {
-    static std::optional<OpenedAhead> ahead;
-    return ahead;
-}
-
-}  // namespace
-
-void openStartRecordsAhead() {
-    dropStartRecordsOpenedAhead();
-    // Everything the thread touches is its own until the window takes the records: the
-    // connections and recordsets it makes, and copies of the names it opens.
-    openedAhead() = OpenedAhead{shell::CurDir(), std::async(std::launch::async, [] {
-                                    StartRecords r;
-                                    r.normals = openNormalValues();
-                                    r.years = openStationYears(QString::number(kDefaultStationRegion), kDefaultStationTable, nullptr);
-                                    return r;
-                                })};
-}
-
-std::optional<StartRecords> takeStartRecordsOpenedAhead() {
-    std::optional<OpenedAhead> ahead = std::exchange(openedAhead(), std::nullopt);
-    if (!ahead) return std::nullopt;
-    try {
-        StartRecords records = ahead->records.get();
-        if (ahead->folder != shell::CurDir()) return std::nullopt;
-        return records;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
-void dropStartRecordsOpenedAhead() {
-    // The future of a thread of its own waits for the thread as it goes.
-    openedAhead().reset();
 }
 
 StationYears openStationYears(const QString& regionCaption, const QString& table, const std::shared_ptr<ado::Connection>& current) {

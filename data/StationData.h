@@ -10,7 +10,6 @@
 
 #include <initializer_list>
 #include <memory>
-#include <optional>
 #include <utility>
 
 namespace data {
@@ -29,25 +28,6 @@ struct NormalValues {
     std::shared_ptr<ado::Recordset> recordset;
 };
 NormalValues openNormalValues();
-
-// What a station chart window opens as it starts: the normal values of every station and
-// 東京's years.
-struct StartRecords {
-    NormalValues normals;
-    StationYears years;
-};
-// Starts opening the start records from the current folder on a thread of their own, so
-// that they are read while the program builds and paints its first windows; the window
-// that starts next takes them instead of opening its own. Records opened ahead and never
-// taken are dropped by the next call.
-void openStartRecordsAhead();
-// The records opened ahead, once they are open, provided they opened and the current
-// folder is still the one they were opened from; taken once. Nothing otherwise: the
-// window opens its records itself, and what fails fails there, with its message, as it
-// would have without them.
-std::optional<StartRecords> takeStartRecordsOpenedAhead();
-// Forgets records opened ahead that no window took, once their thread is done.
-void dropStartRecordsOpenedAhead();
 
 // Opens the table on the database of the region the caption names ("1".."7"). The region is
 // compared as text, as the label holds it: "03" or " 3" select no database, and `current`,

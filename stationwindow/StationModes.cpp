@@ -54,9 +54,7 @@ void StationModes::bindNormalValues() { data::bindNormalValues(form_, records_.n
 void StationModes::bindYearLabels(bool nameAndYear) { data::bindYearLabels(form_, records_.years, labels_.record, nameAndYear); }
 
 void StationModes::openAtStart() {
-    // Opened ahead while the program built its first window, or opened here.
-    std::optional<StartRecords> ahead = takeStartRecordsOpenedAhead();
-    NormalValues normals = ahead ? std::move(ahead->normals) : openNormalValues();
+    NormalValues normals = openNormalValues();
     records_.normalsConnection = std::move(normals.connection);
     records_.normals = std::move(normals.recordset);
     station_.setCaption(u"東京"_s);
@@ -64,7 +62,7 @@ void StationModes::openAtStart() {
     mode_.setCaption(u"平年値"_s);
     bindNormalValues();
 
-    StationYears years = ahead ? std::move(ahead->years) : openYears(QString::number(kDefaultStationRegion), kDefaultStationTable);
+    StationYears years = openYears(QString::number(kDefaultStationRegion), kDefaultStationTable);
     records_.yearsConnection = std::move(years.connection);
     records_.years = std::move(years.recordset);
     firstYear_ = years.firstYear;
