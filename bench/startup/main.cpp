@@ -5,6 +5,7 @@
 //   build-rel/bin/tavrin-startup
 #include "app/Start.h"
 #include "hythergraph/Hyser_Main.h"
+#include "platform/forms/FontsAhead.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Language.h"
 #include "platform/forms/WebEngineBrowser.h"
@@ -44,6 +45,9 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The font configuration loads while the application object is made and the first
+    // window built.
+    forms::FontsAhead fontsAhead;
     forms::installWebEngineBrowser();
     QApplication app(argc, argv);
     EndAfterFirstPaint endAfterFirstPaint;

@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <limits>
 
 namespace ado {
 
@@ -33,6 +34,8 @@ public:
     QString columnName(int column) const;
     // The column of the current row as text; NULL reads as the null string.
     QString columnText(int column) const;
+    // The same as SQLite holds it, UTF-8, valid until the next step; NULL is a null view.
+    QByteArrayView columnUtf8(int column) const;
 
 private:
     void check(int rc);
@@ -104,9 +107,11 @@ int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
 
 QString Statement::columnName(int column) const { return QString::fromUtf8(sqlite3_column_name(stmt_, column)); }
 
-QString Statement::columnText(int column) const {
+QString Statement::columnText(int column) const { return QString::fromUtf8(columnUtf8(column)); }
+
+QByteArrayView Statement::columnUtf8(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-    return text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column)) : QString();
+    return text ? QByteArrayView(text, sqlite3_column_bytes(stmt_, column)) : QByteArrayView();
 }
 
 // --- Connection ------------------------------------------------------------------------
@@ -135,7 +140,9 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     }
     sqlite3* raw = nullptr;
     const QByteArray utf8 = path.toUtf8();
-    const int rc = sqlite3_open_v2(utf8.constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    // A connection is used by one thread at a time, so SQLite need not lock it on every
+    // call, which was a good part of reading a table.
+    const int rc = sqlite3_open_v2(utf8.constData(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     // The handle is owned from here on, even when opening failed.
     std::shared_ptr<sqlite3> db(raw, [](sqlite3* d) { sqlite3_close_v2(d); });
     if (rc != SQLITE_OK) throwSqliteError(raw, QStringLiteral("データベースを開けません: ") + path);
@@ -230,19 +237,50 @@ void Recordset::Open(const QString& source, const std::shared_ptr<Connection>& a
     QStringList fields;
     const int n = select.columnCount();
     for (int i = 0; i < n; ++i) fields << select.columnName(i);
-    std::vector<QStringList> rows;
+    // Every row is read here, so that a damaged table fails to open rather than later.
+    std::string text;
+    std::vector<std::size_t> ends;
+    std::vector<bool> nulls;
+    int rows = 0;
     while (select.step()) {
-        QStringList row;
-        row.reserve(n);
-        for (int i = 0; i < n; ++i) row << select.columnText(i);
-        rows.push_back(std::move(row));
+        for (int i = 0; i < n; ++i) {
+            const QByteArrayView field = select.columnUtf8(i);
+            text.append(field.data(), static_cast<std::size_t>(field.size()));
+            ends.push_back(text.size());
+            nulls.push_back(field.isNull());
+        }
+        ++rows;
     }
     source_ = source;
     fields_ = std::move(fields);
-    rows_ = std::move(rows);
+    text_ = std::move(text);
+    ends_ = std::move(ends);
+    nulls_ = std::move(nulls);
+    rowCount_ = rows;
+    numbers_.assign(static_cast<std::size_t>(n), {});
     pos_ = 0;
     open_ = true;
     moved();
+}
+
+QString Recordset::cell(int row, int column) const {
+    const std::size_t i = static_cast<std::size_t>(row) * static_cast<std::size_t>(fields_.size()) + static_cast<std::size_t>(column);
+    if (nulls_[i]) return QString();
+    const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
+    return QString::fromUtf8(QByteArrayView(text_.data() + begin, static_cast<qsizetype>(ends_[i] - begin)));
+}
+
+const std::vector<double>& Recordset::numbers(int column) {
+    std::vector<double>& out = numbers_[static_cast<std::size_t>(column)];
+    if (static_cast<int>(out.size()) == rowCount_) return out;
+    out.resize(static_cast<std::size_t>(rowCount_));
+    for (int row = 0; row < rowCount_; ++row) {
+        bool ok = false;
+        const double v = cell(row, column).trimmed().toDouble(&ok);
+        // NaN equals nothing, so a field that is no number matches no criterion.
+        out[static_cast<std::size_t>(row)] = ok ? v : std::numeric_limits<double>::quiet_NaN();
+    }
+    return out;
 }
 
 void Recordset::MoveFirst() {
@@ -253,7 +291,7 @@ void Recordset::MoveFirst() {
 
 void Recordset::MoveLast() {
     if (!open_) throw Error(QStringLiteral("レコードセットが開かれていません"));
-    pos_ = rows_.empty() ? 0 : static_cast<int>(rows_.size()) - 1;
+    pos_ = rowCount_ == 0 ? 0 : rowCount_ - 1;
     moved();
 }
 
@@ -282,12 +320,9 @@ void Recordset::Find(const QString& criteria) {
     if (!numeric || !std::isfinite(wanted)) throw Error(QStringLiteral("検索条件が正しくありません: ") + criteria);
     const int col = fieldIndex(field);
     if (col < 0) throw Error(QStringLiteral("フィールドが見つかりません: ") + field + QStringLiteral(" (") + source_ + u')');
+    const std::vector<double>& column = numbers(col);
     int i = pos_ < 0 ? 0 : pos_;
-    for (; i < static_cast<int>(rows_.size()); ++i) {
-        bool ok = false;
-        const double v = rows_[static_cast<std::size_t>(i)][col].trimmed().toDouble(&ok);
-        if (ok && v == wanted) break;
-    }
+    while (i < rowCount_ && column[static_cast<std::size_t>(i)] != wanted) ++i;
     pos_ = i;
     moved();
 }
@@ -305,14 +340,14 @@ QString Recordset::Fields(const QString& name) const {
     }
     const int col = fieldIndex(name);
     if (col < 0) throw Error(QStringLiteral("フィールドが見つかりません: ") + name + QStringLiteral(" (") + source_ + u')');
-    return rows_[static_cast<std::size_t>(pos_)][col];
+    return cell(pos_, col);
 }
 
 QString Recordset::valueOrEmpty(const QString& name) const {
     if (!hasCurrentRow()) return QString();
     const int col = fieldIndex(name);
     if (col < 0) return QString();
-    return rows_[static_cast<std::size_t>(pos_)][col];
+    return cell(pos_, col);
 }
 
 // --- DatabaseWriter --------------------------------------------------------------------

@@ -29,6 +29,7 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 struct sqlite3;
@@ -120,9 +121,9 @@ public:
               int options = -1);
     bool isOpen() const { return open_; }
 
-    bool isEOF() const { return open_ && pos_ >= static_cast<int>(rows_.size()); }
-    bool isBOF() const { return open_ && (pos_ < 0 || rows_.empty()); }
-    bool hasCurrentRow() const { return open_ && pos_ >= 0 && pos_ < static_cast<int>(rows_.size()); }
+    bool isEOF() const { return open_ && pos_ >= rowCount_; }
+    bool isBOF() const { return open_ && (pos_ < 0 || rowCount_ == 0); }
+    bool hasCurrentRow() const { return open_ && pos_ >= 0 && pos_ < rowCount_; }
 
     void MoveFirst();
     void MoveLast();
@@ -130,7 +131,7 @@ public:
     void MovePrevious();
     void Find(const QString& criteria);
 
-    int RecordCount() const { return static_cast<int>(rows_.size()); }
+    int RecordCount() const { return rowCount_; }
     // 1-based position of the current row; 0 at BOF or EOF.
     int AbsolutePosition() const { return hasCurrentRow() ? pos_ + 1 : 0; }
     QString Source() const { return source_; }
@@ -149,13 +150,26 @@ public:
 
 private:
     int fieldIndex(const QString& name) const;
+    // One field of one row as text; NULL reads as the null string.
+    QString cell(int row, int column) const;
+    // The fields of one column read as numbers, NaN where a field reads as none.
+    const std::vector<double>& numbers(int column);
     void moved();
 
     std::shared_ptr<detail::MoveListeners> listeners_;
     bool open_ = false;
     QString source_;
     QStringList fields_;
-    std::vector<QStringList> rows_;
+    // The snapshot, read whole at Open: the text of every field, row after row, as UTF-8
+    // one after another, where each field ends and which fields are NULL. A table is held
+    // in a few blocks rather than a string per field, and a field becomes text only when
+    // it is read.
+    std::string text_;
+    std::vector<std::size_t> ends_;
+    std::vector<bool> nulls_;
+    int rowCount_ = 0;
+    // Made by the first Find over a column, for the finds after it.
+    std::vector<std::vector<double>> numbers_;
     int pos_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/forms/Form.h"
 
+#include "platform/forms/FontsAhead.h"
+
 #include "platform/forms/Services.h"
 #include "platform/forms/Twips.h"
 
@@ -360,6 +362,8 @@ void Form::buildWindow() {
         return ia < ib;
     });
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
+    // The menu bar and the controls measure their texts from here on.
+    FontsAhead::waitForLoad();
     applyGeometry();
 }
 

@@ -98,6 +98,85 @@ TEST_F(AdoTest, FindSearchesForwardFromTheCurrentRowAndStopsAtEofWhenNothingMatc
     EXPECT_EQ(rs->AbsolutePosition(), 1);
 }
 
+// A recordset keeps what it has found out about a column for the finds after it; opened
+// again on another table it must forget it.
+TEST_F(AdoTest, FindsAgreeAfterMovesAndAfterTheRecordsetIsOpenedOnAnotherTable) {
+    const QString file = folder.file(u"other.mdb"_s);
+    {
+        DatabaseWriter w(file);
+        w.createTable(u"Other"_s, {{u"ID"_s, true}, {u"nen"_s, false}});
+        // As many rows as the first table, its years in other places.
+        w.insert(u"Other"_s, {u"7"_s, u" 1999 "_s});  // blanks around a number still match
+        w.insert(u"Other"_s, {u"8"_s, u"1998"_s});
+        w.insert(u"Other"_s, {u"9"_s, u"2001"_s});
+        w.insert(u"Other"_s, {u"10"_s, u"1997"_s});
+        w.commit();
+    }
+    auto other = std::make_shared<Connection>();
+    other->Open(u"Data Source="_s + file);
+
+    auto rs = open(u"Tokyo_Hyser_Data"_s);
+    rs->Find(u"nen=1999"_s);
+    EXPECT_EQ(rs->Fields(u"ID"_s), u"2"_s);
+    rs->MoveNext();
+    rs->Find(u"nen=1999"_s);
+    EXPECT_EQ(rs->Fields(u"ID"_s), u"4"_s);
+    rs->MoveFirst();
+    rs->Find(u"nen=1998"_s);
+    EXPECT_EQ(rs->Fields(u"ID"_s), u"1"_s);
+
+    rs->Open(u"Other"_s, other);
+    rs->Find(u"nen=1998"_s);
+    EXPECT_EQ(rs->Fields(u"ID"_s), u"8"_s);
+    rs->MoveFirst();
+    rs->Find(u"nen=1999"_s);
+    EXPECT_EQ(rs->Fields(u"ID"_s), u"7"_s);
+    rs->MoveFirst();
+    rs->Find(u"nen=2000"_s);
+    EXPECT_TRUE(rs->isEOF()) << "no row of the table opened before";
+}
+
+// Fields of every width side by side, NULL and empty text apart: each reads back as it was
+// stored, whichever row and column it lies in.
+TEST_F(AdoTest, EveryFieldReadsBackAsStored) {
+    const QString file = folder.file(u"fields.mdb"_s);
+    {
+        DatabaseWriter w(file);
+        w.createTable(u"Fields"_s, {{u"ID"_s, true}, {u"a"_s, false}, {u"b"_s, false}});
+        w.commit();
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.toUtf8().constData(), &db), SQLITE_OK);
+    const char* sql =
+        "INSERT INTO Fields VALUES (1, NULL, '');"
+        "INSERT INTO Fields VALUES (2, '東京', '×');"
+        "INSERT INTO Fields VALUES (3, '', NULL);"
+        "INSERT INTO Fields VALUES (4, 'ワシントンＤ．Ｃ．', '𝄞 5.4');"
+        "INSERT INTO Fields VALUES (5, NULL, NULL);";
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    struct Row {
+        QString a, b;
+    };
+    const Row rows[] = {
+        {QString(), u""_s}, {u"東京"_s, u"×"_s}, {u""_s, QString()}, {u"ワシントンＤ．Ｃ．"_s, u"𝄞 5.4"_s}, {QString(), QString()}};
+    auto cn2 = std::make_shared<Connection>();
+    cn2->Open(u"Data Source="_s + file);
+    Recordset rs;
+    rs.Open(u"Fields"_s, cn2);
+    ASSERT_EQ(rs.RecordCount(), 5);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(rs.Fields(u"ID"_s).toStdString());
+        EXPECT_EQ(rs.Fields(u"a"_s), row.a);
+        EXPECT_EQ(rs.Fields(u"a"_s).isNull(), row.a.isNull()) << "NULL reads as the null text, '' as the empty one";
+        EXPECT_EQ(rs.valueOrEmpty(u"b"_s), row.b);
+        EXPECT_EQ(rs.valueOrEmpty(u"b"_s).isNull(), row.b.isNull());
+        rs.MoveNext();
+    }
+    EXPECT_TRUE(rs.isEOF());
+}
+
 TEST_F(AdoTest, BadFindCriteriaAndUnknownFieldsAreErrors) {
     auto rs = open(u"Tokyo_Hyser_Data"_s);
     EXPECT_THROW(rs->Find(u"nen"_s), Error);
