@@ -1,7 +1,6 @@
 #include "platform/forms/Form.h"
 
 #include "platform/forms/FontsAhead.h"
-
 #include "platform/forms/Services.h"
 #include "platform/forms/Twips.h"
 
